@@ -1,0 +1,47 @@
+# Quick start: `make demo` and `make test` on a fresh Debian 12 machine.
+# Both install the Debian packages that are missing (as root; otherwise they
+# print the apt-get line to run), configure and build into build/, and run.
+
+PACKAGES := cmake g++ make pkg-config libgsf-1-dev libglib2.0-dev libgtest-dev googletest \
+            libbenchmark-dev qt6-base-dev xvfb xauth python3 python3-xlrd python3-xlwt \
+            clang libclang-rt-14-dev
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build test demo bench clean
+
+all: build
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = "0" ]; then \
+	    echo "Instalando:$$missing"; \
+	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	  else \
+	    echo "Faltan paquetes de Debian. Instálelos con:"; \
+	    echo "  sudo apt-get install --no-install-recommends$$missing"; \
+	    exit 1; \
+	  fi; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+demo: build
+	$(BUILD)/kaldoren20 celdas muestras/declaracion_correcta.xls | head -n 20
+
+bench: build
+	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
+
+clean:
+	rm -rf $(BUILD)

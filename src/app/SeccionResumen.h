@@ -1,0 +1,31 @@
+// SeccionResumen: a report section of part b, one internal-use summary. The
+// run opens the query that Sql builds and writes the heading and one Detalle
+// line per row, or the Vacio text when the query returns no row. Sql receives
+// the collection being walked, so that a later section can read the totals of
+// earlier ones; the run calls Sql only after every earlier section is done.
+#pragma once
+
+#include <string>
+
+#include "app/Coleccion.h"
+#include "workbook/Recordset.h"
+
+namespace kaldoren {
+
+class SeccionResumen {
+ public:
+  virtual ~SeccionResumen() = default;
+
+  virtual std::string Titulo() = 0;
+  virtual std::string Agregado_al_titulo() = 0;
+  virtual std::string Sql(const Coleccion<SeccionResumen>& Cl) = 0;
+  virtual std::string Encabezado() = 0;
+  virtual std::string Detalle(const Recordset& r) = 0;
+  virtual std::string Vacio() = 0;
+
+  // The total a summary accumulates while its lines are written (the salary
+  // and payment summaries keep one); 0 for a section that keeps none.
+  virtual double Totales() const { return 0; }
+};
+
+}  // namespace kaldoren

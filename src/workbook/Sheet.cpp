@@ -1,0 +1,188 @@
+#include "workbook/Sheet.h"
+
+#include <algorithm>
+
+#include "base/Text.h"
+
+namespace kaldoren {
+namespace {
+
+bool CellBefore(const Cell& a, const Cell& b) {
+  return a.row != b.row ? a.row < b.row : a.column < b.column;
+}
+
+}  // namespace
+
+Sheet::Sheet(std::string name, std::shared_ptr<StringPool> strings)
+    : name_(std::move(name)), strings_(std::move(strings)) {}
+
+void Sheet::Add(Cell c) { cells_.push_back(c); }
+
+void Sheet::AddNumber(std::uint32_t row, std::uint16_t column, double x) {
+  Cell c;
+  c.row = row;
+  c.column = column;
+  c.kind = CellKind::Number;
+  c.number = x;
+  Add(c);
+}
+
+void Sheet::AddDate(std::uint32_t row, std::uint16_t column, double day_count) {
+  Cell c;
+  c.row = row;
+  c.column = column;
+  c.kind = CellKind::Date;
+  c.number = day_count;
+  Add(c);
+}
+
+void Sheet::AddText(std::uint32_t row, std::uint16_t column, std::string_view utf8) {
+  AddPooledText(row, column, strings_->Add(utf8));
+}
+
+void Sheet::AddPooledText(std::uint32_t row, std::uint16_t column, std::uint32_t text_index) {
+  Cell c;
+  c.row = row;
+  c.column = column;
+  c.kind = CellKind::Text;
+  c.text_index = text_index;
+  Add(c);
+}
+
+void Sheet::AddBoolean(std::uint32_t row, std::uint16_t column, bool b) {
+  Cell c;
+  c.row = row;
+  c.column = column;
+  c.kind = CellKind::Boolean;
+  c.number = b ? -1 : 0;
+  Add(c);
+}
+
+void Sheet::AddError(std::uint32_t row, std::uint16_t column, std::uint8_t error_code) {
+  Cell c;
+  c.row = row;
+  c.column = column;
+  c.kind = CellKind::Error;
+  c.error_code = error_code;
+  Add(c);
+}
+
+void Sheet::AddBlank(std::uint32_t row, std::uint16_t column) {
+  Cell c;
+  c.row = row;
+  c.column = column;
+  c.kind = CellKind::Blank;
+  Add(c);
+}
+
+void Sheet::Finish() {
+  if (finished_) return;
+  finished_ = true;
+  // Writers put cells in row order, so the sort is usually skipped.
+  if (!std::is_sorted(cells_.begin(), cells_.end(), CellBefore)) {
+    std::stable_sort(cells_.begin(), cells_.end(), CellBefore);
+  }
+  // Of two records for one cell the later one stands.
+  std::vector<Cell> unique;
+  if (std::adjacent_find(cells_.begin(), cells_.end(), [](const Cell& a, const Cell& b) {
+        return a.row == b.row && a.column == b.column;
+      }) != cells_.end()) {
+    unique.reserve(cells_.size());
+    for (const Cell& c : cells_) {
+      if (!unique.empty() && unique.back().row == c.row && unique.back().column == c.column) {
+        unique.back() = c;
+      } else {
+        unique.push_back(c);
+      }
+    }
+    cells_.swap(unique);
+  }
+  cells_.shrink_to_fit();
+  if (cells_.empty()) return;
+
+  first_row_ = cells_.front().row;
+  const std::uint32_t last_row = cells_.back().row;
+  first_column_ = cells_.front().column;
+  last_column_ = cells_.front().column;
+  for (const Cell& c : cells_) {
+    first_column_ = std::min(first_column_, c.column);
+    last_column_ = std::max(last_column_, c.column);
+  }
+  // Rows are indexed only from the first to the last used row, and only rows
+  // that exist cost memory: the index has one entry per row of that span.
+  row_start_.assign(static_cast<size_t>(last_row - first_row_) + 2, 0);
+  size_t i = 0;
+  for (std::uint32_t r = first_row_; r <= last_row; ++r) {
+    row_start_[r - first_row_] = static_cast<std::uint32_t>(i);
+    while (i < cells_.size() && cells_[i].row == r) ++i;
+  }
+  row_start_.back() = static_cast<std::uint32_t>(cells_.size());
+  record_count_ = last_row - first_row_;
+  BuildColumnNames();
+}
+
+void Sheet::BuildColumnNames() {
+  const size_t count = static_cast<size_t>(last_column_ - first_column_) + 1;
+  column_names_.assign(count, std::string());
+  for (const Cell& c : RowCells(first_row_)) {
+    column_names_[c.column - first_column_] = std::string(Text::Trim(ValueOf(c).TextForm()));
+  }
+  upper_names_.clear();
+  for (size_t i = 0; i < count; ++i) {
+    if (column_names_[i].empty()) column_names_[i] = "F" + std::to_string(i + 1);
+    upper_names_.push_back(Text::Upper(column_names_[i]));
+  }
+}
+
+std::span<const Cell> Sheet::RowCells(std::uint32_t row) const {
+  if (row_start_.empty() || row < first_row_ || row - first_row_ + 1 >= row_start_.size()) {
+    return {};
+  }
+  const size_t i = row - first_row_;
+  return std::span<const Cell>(cells_).subspan(row_start_[i], row_start_[i + 1] - row_start_[i]);
+}
+
+std::span<const Cell> Sheet::RecordCells(size_t record) const {
+  if (record >= record_count_) return {};
+  return RowCells(first_row_ + 1 + static_cast<std::uint32_t>(record));
+}
+
+std::string_view Sheet::TextOf(const Cell& c) const {
+  return c.kind == CellKind::Text ? strings_->Get(c.text_index) : std::string_view();
+}
+
+Value Sheet::ValueOf(const Cell& c) const {
+  switch (c.kind) {
+    case CellKind::Number:
+    case CellKind::Boolean:
+      return Value::Number(c.number);
+    case CellKind::Date:
+      return Value::Date(c.number);
+    case CellKind::Text:
+      return Value::Text(std::string(TextOf(c)));
+    case CellKind::Blank:
+    case CellKind::Error:
+      break;
+  }
+  return Value();
+}
+
+int Sheet::FindColumn(std::string_view name) const {
+  const std::string upper = Text::Upper(name);
+  for (size_t i = 0; i < upper_names_.size(); ++i) {
+    if (upper_names_[i] == upper) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+Value Sheet::RecordValue(size_t record, int column) const {
+  if (column < 0) return Value();
+  const std::uint16_t wanted = static_cast<std::uint16_t>(first_column_ + column);
+  const std::span<const Cell> row = RecordCells(record);
+  const auto it = std::lower_bound(row.begin(), row.end(), wanted,
+                                   [](const Cell& c, std::uint16_t col) { return c.column < col; });
+  if (it == row.end() || it->column != wanted) return Value();
+  return ValueOf(*it);
+}
+
+}  // namespace kaldoren

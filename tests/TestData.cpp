@@ -1,0 +1,44 @@
+#include "TestData.h"
+
+#include <filesystem>
+
+namespace kaldoren::testing {
+
+std::string TestDataPath(const std::string& relative) {
+  return std::string(KALDOREN_TESTDATA) + "/" + relative;
+}
+
+std::string SharedPath(const std::string& relative) {
+  return std::string(KALDOREN_SHARED) + "/" + relative;
+}
+
+bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+
+Sheet& AddTable(Workbook* workbook, const std::string& sheet_name,
+                const std::vector<std::vector<Value>>& rows) {
+  Sheet& sheet = workbook->AddSheet(sheet_name);
+  for (size_t r = 0; r < rows.size(); ++r) {
+    for (size_t c = 0; c < rows[r].size(); ++c) {
+      const Value& v = rows[r][c];
+      const auto row = static_cast<std::uint32_t>(r);
+      const auto col = static_cast<std::uint16_t>(c);
+      switch (v.kind()) {
+        case Value::Kind::Empty:
+          break;
+        case Value::Kind::Number:
+          sheet.AddNumber(row, col, v.number());
+          break;
+        case Value::Kind::Text:
+          sheet.AddText(row, col, v.text());
+          break;
+        case Value::Kind::Date:
+          sheet.AddDate(row, col, v.number());
+          break;
+      }
+    }
+  }
+  sheet.Finish();
+  return sheet;
+}
+
+}  // namespace kaldoren::testing
