@@ -1,0 +1,45 @@
+// Verificacion: one verification run. It opens the workbook through APERTURA,
+// writes the report ERRORES.TXT into a folder by driving every report section,
+// builds the report header and cuts the report into the page files HOJA_1.TXT,
+// HOJA_2.TXT, ... in the same folder, then leaves the progress display at
+// rest. A run that cannot open or check the workbook shows its message through
+// the Avisador and leaves the folder's earlier report untouched; a run that
+// fails while writing leaves the earlier report in place as well.
+//
+// The progress display, the Avisador and the Reloj must outlive the object.
+#pragma once
+
+#include <string>
+
+#include "app/Avisador.h"
+#include "app/PantallaProgreso.h"
+#include "app/Reloj.h"
+#include "base/Status.h"
+
+namespace kaldoren {
+
+// What the main window shows of the chosen workbook and hands to the run.
+struct PlanillaElegida {
+  std::string ruta;     // full path as the file dialog returned it
+  std::string archivo;  // file name as shown (upper-cased), ARCHXLS
+  std::string fecha;    // last-modified date and time as shown, FH
+};
+
+struct ResultadoVerificacion {
+  Status estado;                     // not ok: the report was not written
+  bool con_inconsistencias = false;  // part a of the report has error lines
+};
+
+class Verificacion {
+ public:
+  Verificacion(PantallaProgreso& progreso, Avisador& avisador, Reloj& reloj);
+
+  ResultadoVerificacion Correr(const PlanillaElegida& planilla, const std::string& carpeta);
+
+ private:
+  PantallaProgreso& progreso_;
+  Avisador& avisador_;
+  Reloj& reloj_;
+};
+
+}  // namespace kaldoren
