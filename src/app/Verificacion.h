@@ -11,6 +11,7 @@
 
 #include <string>
 
+#include "app/APERTURA.h"
 #include "app/Avisador.h"
 #include "app/PantallaProgreso.h"
 #include "app/Reloj.h"
@@ -37,6 +38,11 @@ class Verificacion {
   ResultadoVerificacion Correr(const PlanillaElegida& planilla, const std::string& carpeta);
 
  private:
+  Status EscribirInforme(APERTURA& apertura, const std::string& carpeta,
+                         bool* con_inconsistencias);
+  Status Paginar(APERTURA& apertura, const PlanillaElegida& planilla, const std::string& carpeta);
+  void ReposarProgreso();
+
   PantallaProgreso& progreso_;
   Avisador& avisador_;
   Reloj& reloj_;

@@ -1,0 +1,87 @@
+#include "app/Verificacion.h"
+
+#include "app/APERTURA.h"
+#include "app/COL_R_ERRORES_EP.h"
+#include "app/COL_R_FINAL.h"
+#include "app/CarpetaProvisional.h"
+#include "app/ConductorInforme.h"
+#include "app/Datos_Iniciales.h"
+#include "base/TextFileWriter.h"
+#include "checks/ControlDATOSDOC.h"
+#include "report/Partir_TXT.h"
+
+namespace kaldoren {
+namespace {
+
+const char kInforme[] = "/ERRORES.TXT";
+const char kPrefijoPaginas[] = "HOJA_";
+constexpr int kLineasPorHoja = 63;
+constexpr int kAnchoBarraEnReposo = 15;
+
+}  // namespace
+
+Verificacion::Verificacion(PantallaProgreso& progreso, Avisador& avisador, Reloj& reloj)
+    : progreso_(progreso), avisador_(avisador), reloj_(reloj) {}
+
+ResultadoVerificacion Verificacion::Correr(const PlanillaElegida& planilla,
+                                           const std::string& carpeta) {
+  ResultadoVerificacion resultado;
+  APERTURA apertura(avisador_);
+  apertura.BaseActivaJet(planilla.ruta);
+  if (!apertura.Apertura_Ok()) {
+    resultado.estado = apertura.Problema();
+    return resultado;
+  }
+  CarpetaProvisional provisional(carpeta);
+  Status estado = provisional.Crear();
+  if (estado.ok()) {
+    estado = EscribirInforme(apertura, provisional.ruta(), &resultado.con_inconsistencias);
+  }
+  if (estado.ok()) estado = Paginar(apertura, planilla, provisional.ruta());
+  if (estado.ok()) estado = provisional.Instalar(kPrefijoPaginas);
+  ReposarProgreso();
+  if (!estado.ok()) avisador_.Mensaje(estado.description(), "Error de Escritura", Icono::Critico);
+  resultado.estado = estado;
+  return resultado;
+}
+
+Status Verificacion::EscribirInforme(APERTURA& apertura, const std::string& carpeta,
+                                     bool* con_inconsistencias) {
+  TextFileWriter informe;
+  Status estado = informe.Open(carpeta + kInforme);
+  if (!estado.ok()) return estado;
+  ConductorInforme conductor(apertura, informe, progreso_);
+  conductor.EncabezarParteA();
+  estado = conductor.ParteA(COL_R_ERRORES_EP().Cl());
+  if (estado.ok()) {
+    ControlDATOSDOC docentes;
+    estado = conductor.Docentes(docentes);
+  }
+  if (estado.ok()) estado = conductor.ParteB(COL_R_FINAL().Cl());
+  const Status cierre = informe.Close();
+  *con_inconsistencias = conductor.HayInconsistencias();
+  return estado.ok() ? cierre : estado;
+}
+
+Status Verificacion::Paginar(APERTURA& apertura, const PlanillaElegida& planilla,
+                             const std::string& carpeta) {
+  Datos_Iniciales datos;
+  const Status estado = apertura.TablaActiva(datos.Sql());
+  if (!estado.ok()) return estado;
+  const std::string encabezado =
+      datos.Encabezado_Informe(planilla.archivo, planilla.fecha, apertura.Reg(), reloj_.Ahora());
+  Partir_TXT partir;
+  partir.Archivo_Entrada(carpeta + kInforme);
+  partir.Prefijo_Salida(carpeta + "/" + kPrefijoPaginas);
+  partir.Encabezado(encabezado);
+  partir.Cantidad_Lineas_Hoja(kLineasPorHoja);
+  return partir.Correr();
+}
+
+void Verificacion::ReposarProgreso() {
+  progreso_.TituloSeccion("");
+  progreso_.AnchoBarra(kAnchoBarraEnReposo);
+  progreso_.Porcentaje("0%");
+}
+
+}  // namespace kaldoren
