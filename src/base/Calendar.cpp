@@ -32,6 +32,16 @@ CivilDate CivilFromDays(long long z) {
 // 30/12/1899 counted from 01/01/1970.
 const long long kEpochOffset = DaysFromCivil(1899, 12, 30);
 
+// Whole seconds of a day count. Counts far beyond any calendar (and NaN, as
+// 0) are held within a billion days, so the conversions below stay defined.
+double WholeSeconds(double day_count) {
+  constexpr double kLimit = 1e9;
+  if (std::isnan(day_count)) return 0;
+  if (day_count > kLimit) day_count = kLimit;
+  if (day_count < -kLimit) day_count = -kLimit;
+  return std::round(day_count * 86400.0);
+}
+
 bool IsLeap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 }  // namespace
@@ -52,13 +62,13 @@ double Calendar::DayCount(int year, int month, int day) {
 
 CivilDate Calendar::DateOf(double day_count) {
   // Whole seconds first, so that 23:59:59.6 counts as the next day like its time does.
-  const double seconds = std::round(day_count * 86400.0);
+  const double seconds = WholeSeconds(day_count);
   const long long days = static_cast<long long>(std::floor(seconds / 86400.0));
   return CivilFromDays(days + kEpochOffset);
 }
 
 TimeOfDay Calendar::TimeOf(double day_count) {
-  const double seconds = std::round(day_count * 86400.0);
+  const double seconds = WholeSeconds(day_count);
   long long in_day = static_cast<long long>(seconds - std::floor(seconds / 86400.0) * 86400.0);
   TimeOfDay t;
   t.hour = static_cast<int>(in_day / 3600);

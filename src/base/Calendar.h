@@ -1,5 +1,7 @@
 // Calendar: day counts since 30/12/1899 (the date numbering of the whole
 // program) to and from calendar dates, in the proleptic Gregorian calendar.
+// Day counts beyond a billion days either way (and NaN, read as 0) are held
+// at that limit: no input makes the conversions undefined.
 #pragma once
 
 namespace kaldoren {

@@ -1,0 +1,108 @@
+#include "base/TextFileWriter.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace kaldoren {
+namespace {
+
+class TextFileWriterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    path_ = ::testing::TempDir() + "kaldoren_writer_" + info->name() + ".txt";
+  }
+  void TearDown() override { std::filesystem::remove(path_); }
+
+  std::string Contents() const {
+    std::ifstream in(path_, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
+  std::string path_;
+};
+
+TEST_F(TextFileWriterTest, WritesWindows1252WithCrLfAfterEachLine) {
+  TextFileWriter writer;
+  ASSERT_TRUE(writer.Open(path_).ok());
+  writer.WriteLine("Nº «año» €");
+  writer.WriteLine("");
+  writer.WriteLine("中x");
+  ASSERT_TRUE(writer.Close().ok());
+  EXPECT_EQ(Contents(), "N\xBA \xAB" "a\xF1o\xBB \x80\r\n\r\n?x\r\n");
+}
+
+TEST_F(TextFileWriterTest, TextsWithTheirOwnLineBreaksAreWrittenUnchanged) {
+  TextFileWriter writer;
+  ASSERT_TRUE(writer.Open(path_).ok());
+  writer.WriteLine("uno\r\ndos");
+  writer.WriteLine("tres\n");
+  ASSERT_TRUE(writer.Close().ok());
+  EXPECT_EQ(Contents(), "uno\r\ndos\r\ntres\n\r\n");
+}
+
+TEST_F(TextFileWriterTest, RawLinesKeepTheirBytes) {
+  TextFileWriter writer;
+  ASSERT_TRUE(writer.Open(path_).ok());
+  writer.WriteRawLine("\xBA\xF1");
+  ASSERT_TRUE(writer.Close().ok());
+  EXPECT_EQ(Contents(), "\xBA\xF1\r\n");
+}
+
+TEST_F(TextFileWriterTest, OpeningTruncatesAnOldFile) {
+  { std::ofstream(path_) << "contenido viejo y largo"; }
+  TextFileWriter writer;
+  ASSERT_TRUE(writer.Open(path_).ok());
+  writer.WriteLine("a");
+  ASSERT_TRUE(writer.Close().ok());
+  EXPECT_EQ(Contents(), "a\r\n");
+}
+
+TEST_F(TextFileWriterTest, ThousandsOfLinesAreAllWritten) {
+  TextFileWriter writer;
+  ASSERT_TRUE(writer.Open(path_).ok());
+  const std::string line(70, 'x');
+  for (int i = 0; i < 20000; ++i) writer.WriteLine(line);
+  ASSERT_TRUE(writer.Close().ok());
+  EXPECT_EQ(std::filesystem::file_size(path_), 20000u * 72);
+}
+
+TEST_F(TextFileWriterTest, AFolderThatDoesNotExistIsReportedInSpanish) {
+  TextFileWriter writer;
+  const Status status = writer.Open("/no-existe-kaldoren/ERRORES.TXT");
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.description(),
+            "No se pudo crear el archivo /no-existe-kaldoren/ERRORES.TXT: "
+            "no existe el archivo o la carpeta");
+  writer.WriteLine("ignored");
+  EXPECT_TRUE(writer.Close().ok());  // nothing was open
+}
+
+TEST_F(TextFileWriterTest, AFullDiskIsReportedWhenClosing) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  TextFileWriter writer;
+  ASSERT_TRUE(writer.Open("/dev/full").ok());
+  for (int i = 0; i < 10000; ++i) writer.WriteLine("una línea del informe");
+  const Status status = writer.Close();
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.description(),
+            "No se pudo escribir el archivo /dev/full: no queda espacio en el disco");
+}
+
+TEST_F(TextFileWriterTest, OpeningAgainClosesThePreviousFile) {
+  TextFileWriter writer;
+  ASSERT_TRUE(writer.Open(path_).ok());
+  writer.WriteLine("primero");
+  ASSERT_TRUE(writer.Open(path_ + ".2").ok());
+  writer.WriteLine("segundo");
+  ASSERT_TRUE(writer.Close().ok());
+  EXPECT_EQ(Contents(), "primero\r\n");
+  std::filesystem::remove(path_ + ".2");
+}
+
+}  // namespace
+}  // namespace kaldoren
