@@ -1,0 +1,211 @@
+#include "checks/ReglasDocente.h"
+
+#include <cstdio>
+#include <tuple>
+
+#include "base/Regional.h"
+#include "base/Text.h"
+#include "checks/Comparacion.h"
+
+namespace kaldoren {
+namespace {
+
+std::string Periodo(const Recordset& r) { return r.Field("PERLIQ").TextForm(); }
+
+// Characters 1 to 7 of the period: its year, "/" and month.
+std::string MesDelPeriodo(std::string_view periodo) { return Text::Mid(periodo, 0, 7); }
+
+// The month of the period as a number, read from its characters 6 and 7.
+double NumeroDeMes(std::string_view periodo) {
+  return Regional::LeadingNumber(Text::Mid(periodo, 5, 2));
+}
+
+// "2004/03": compared as text with the period month, it orders by time.
+std::string AnioMes(const CivilDate& fecha) {
+  char texto[24];
+  std::snprintf(texto, sizeof texto, "%04d/%02d", fecha.year, fecha.month);
+  return texto;
+}
+
+bool Anterior(const CivilDate& a, const CivilDate& b) {
+  return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
+}
+
+// Date-in-period test: a valid date after 1900 in the period's month or before.
+bool EnPeriodo(const std::optional<CivilDate>& fecha, std::string_view periodo) {
+  return fecha && fecha->year > 1900 && AnioMes(*fecha) <= MesDelPeriodo(periodo);
+}
+
+bool DiceHonorem(const Value& observaciones) {
+  return !observaciones.IsEmpty() &&
+         Text::Upper(observaciones.TextForm()).find("HONOREM") != std::string::npos;
+}
+
+// Check digit of the labour code: the prefix in two digits and the document
+// number in eight, weighted by 5432765432, summed; 11 minus the remainder
+// modulo 11, where 10 and 11 become 0.
+int DigitoVerificador(int prefijo, long documento) {
+  char digitos[16];
+  std::snprintf(digitos, sizeof digitos, "%02d%08ld", prefijo, documento);
+  static constexpr std::string_view kPesos = "5432765432";
+  int suma = 0;
+  for (size_t k = 0; k < kPesos.size(); ++k) suma += (digitos[k] - '0') * (kPesos[k] - '0');
+  const int digito = 11 - suma % 11;
+  return digito >= 10 ? 0 : digito;
+}
+
+bool EsDigito(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+ReglasDocente::ReglasDocente() : tipos_doc_(validos_.Tipos_Doc()) {}
+
+bool ReglasDocente::Falla(const Recordset& r, int item) const {
+  switch (item) {
+    case 0:
+      return varios_.Error_Kaldoren(r.Field("KALDOREN"), r.Field("PROVISORIO"));
+    case 1:
+      return !MarcaUnica(r.Field("ORIGINAL"), r.Field("RECTIFICATIVA"));
+    case 2:
+      return !validos_.Encuentra(r.Field("TIPODOC"), tipos_doc_);
+    case 3:
+      return !Comparacion::Mayor(r.Field("NRODOC"), 0);
+    case 4:
+      return !CuilValido(r.Field("CUIL"));
+    case 5:
+      return !EnPeriodo(varios_.Fecha(r.Field("FECNAC")), Periodo(r));
+    case 6:
+      return !PrimeraLetraEn(r.Field("SEXO"), "MF");
+    case 7:
+      return r.Field("APENOM").IsBlank();
+    case 8:
+      return !EnPeriodo(varios_.Fecha(r.Field("FINGEMP")), Periodo(r));
+    case 9:
+      return BajaInvalida(r);
+    case 10:
+      return !LicenciaValida(r.Field("LICS/S"), Periodo(r), 0);
+    case 11:
+      return !PrimeraLetraEn(r.Field("MODREV"), "TPS");
+    case 12:
+      return !CodigoValido(r.Field("FUN"));
+    case 13:
+      return !CodigoValido(r.Field("CATRE"));
+    case 14:
+      return !AntiguedadValida(r.Field("ANOS"), r.Field("MESES"));
+    case 15:
+      return !ImportesCoherentes(r);
+    default:
+      return false;
+  }
+}
+
+bool ReglasDocente::MarcaUnica(const Value& original, const Value& rectificativa) {
+  return original.IsBlank() != rectificativa.IsBlank();
+}
+
+bool ReglasDocente::CuilValido(const Value& cuil) {
+  if (cuil.IsBlank()) return false;
+  const std::string texto = cuil.TextForm();
+  // A code shorter than 5 characters has no room for its middle part. Any
+  // character outside ASCII fails one of the steps below wherever it stands,
+  // so positions may be counted in bytes.
+  const size_t n = texto.size();
+  if (n < 5) return false;
+  for (const char c : texto) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  const double prefijo = Regional::LeadingNumber(std::string_view(texto).substr(0, 2));
+  if (prefijo < 20 || texto[2] != '-') return false;
+  // The middle part is the document number: a whole number of up to 8 digits.
+  double documento = 0;
+  if (!Regional::ParseNumber(std::string_view(texto).substr(3, n - 5), &documento)) return false;
+  if (documento < 0 || documento > 99999999 || documento != static_cast<long>(documento)) {
+    return false;
+  }
+  if (texto[n - 2] != '-' || !EsDigito(texto[n - 1])) return false;
+  return DigitoVerificador(static_cast<int>(prefijo), static_cast<long>(documento)) ==
+         texto[n - 1] - '0';
+}
+
+bool ReglasDocente::PrimeraLetraEn(const Value& celda, std::string_view letras) {
+  if (celda.IsEmpty()) return false;
+  const std::string texto = celda.TextForm();
+  if (texto.empty()) return true;  // an empty first character counts as found
+  char primera = texto[0];
+  if (primera >= 'a' && primera <= 'z') primera = static_cast<char>(primera - 'a' + 'A');
+  return letras.find(primera) != std::string_view::npos;
+}
+
+// Letters are accepted in either case, since the code is upper-cased before
+// the test; bytes of accented letters (Ñ) fail.
+bool ReglasDocente::CodigoValido(const Value& celda) {
+  if (celda.IsBlank()) return false;
+  for (const char c : Text::Trim(celda.TextForm())) {
+    if (!EsDigito(c) && !(c >= 'A' && c <= 'Z') && !(c >= 'a' && c <= 'z')) return false;
+  }
+  return true;
+}
+
+bool ReglasDocente::AntiguedadValida(const Value& anos, const Value& meses) {
+  return Comparacion::MayorOIgual(anos, 0) && Comparacion::MayorOIgual(meses, 0);
+}
+
+// Leap years are not told apart: February allows 29 days.
+bool ReglasDocente::LicenciaValida(const Value& dias, std::string_view periodo, double minimo) {
+  const std::optional<double> d = Comparacion::Numero(dias);
+  if (!d) return false;
+  const double limite = NumeroDeMes(periodo) == 2 ? 29 : 31;
+  return *d <= limite && *d >= minimo;
+}
+
+bool ReglasDocente::BajaInvalida(const Recordset& r) const {
+  const std::optional<CivilDate> baja = varios_.Fecha(r.Field("FECBAJA"));
+  const std::optional<CivilDate> ingreso = varios_.Fecha(r.Field("FINGEMP"));
+  if (!baja || !ingreso) return true;
+  if (baja->year <= 1900) return false;  // the post has not ended
+  return Anterior(*baja, *ingreso) || !EnPeriodo(baja, Periodo(r));
+}
+
+bool ReglasDocente::ImportesCoherentes(const Recordset& r) const {
+  const std::optional<CivilDate> baja = varios_.Fecha(r.Field("FECBAJA"));
+  if (!baja) return false;
+  const std::string periodo = Periodo(r);
+  const std::string mes = Text::Mid(periodo, 5, 2);
+  if (mes == "01" || mes == "02") return true;  // January and February are not examined
+  const bool dejo_el_cargo = EnPeriodo(baja, periodo);
+  const bool sac = Text::Upper(periodo).find("SAC") != std::string::npos;
+  if ((sac && dejo_el_cargo) ||
+      ((sac || dejo_el_cargo) && LicenciaValida(r.Field("LICS/S"), periodo, 1))) {
+    return true;
+  }
+  // Only running posts, and posts that end within the month after its first
+  // day, are examined further.
+  const bool termina_en_el_mes = AnioMes(*baja) == MesDelPeriodo(periodo) && baja->day != 1;
+  if (!termina_en_el_mes && baja->year >= 1900) return true;
+  return ImportesDelMesCoherentes(r, periodo);
+}
+
+// A paid month, a whole month of unpaid leave, or an ad honorem post. Every
+// comparison with an empty or non-numeric cell is unsatisfied.
+bool ReglasDocente::ImportesDelMesCoherentes(const Recordset& r, std::string_view periodo) {
+  const Value aporte = r.Field("C_APORTE");
+  const Value personal = r.Field("PER_ZOL");
+  const Value patronal = r.Field("PAT_ZOL");
+  const bool honorem = DiceHonorem(r.Field("OBSERVACIONES"));
+  const std::optional<double> licencia = Comparacion::Numero(r.Field("LICS/S"));
+  const bool febrero = NumeroDeMes(periodo) == 2;
+  const double mes_corto = febrero ? 28 : 30;
+  const double mes_largo = febrero ? 29 : 31;
+
+  if (Comparacion::Mayor(aporte, 0) && Comparacion::Mayor(personal, 0) &&
+      Comparacion::Mayor(patronal, 0)) {
+    return !honorem && licencia && *licencia >= 0 && *licencia < mes_corto;
+  }
+  if (!Comparacion::Igual(aporte, 0) || !Comparacion::Igual(personal, 0) ||
+      !Comparacion::Igual(patronal, 0)) {
+    return false;
+  }
+  return honorem || (licencia && (*licencia == mes_corto || *licencia == mes_largo));
+}
+
+}  // namespace kaldoren
