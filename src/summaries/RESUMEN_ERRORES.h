@@ -1,0 +1,25 @@
+// RESUMEN_ERRORES: first section of part b. Lists the teacher rows that report
+// remuneration or contributions for a period later than the month in which
+// the teacher left (FECBAJA), leaving out the SAC periods and the periods of
+// January and February. Keeps no state.
+#pragma once
+
+#include <string>
+
+#include "app/SeccionResumen.h"
+
+namespace kaldoren {
+
+class RESUMEN_ERRORES final : public SeccionResumen {
+ public:
+  std::string Titulo() override;
+  std::string Agregado_al_titulo() override;
+  // The selection as query text; Cl is not used.
+  std::string Sql(const Coleccion<SeccionResumen>& Cl) override;
+  std::string Encabezado() override;
+  // Period, order number and leaving date of the current row.
+  std::string Detalle(const Recordset& r) override;
+  std::string Vacio() override;
+};
+
+}  // namespace kaldoren
