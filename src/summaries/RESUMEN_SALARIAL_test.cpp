@@ -1,0 +1,90 @@
+#include "summaries/RESUMEN_SALARIAL.h"
+
+#include <gtest/gtest.h>
+
+#include "TestData.h"
+#include "workbook/TableRecordset.h"
+
+namespace kaldoren {
+namespace {
+
+using testing::E;
+using testing::N;
+using testing::T;
+
+// One summary row as the grouped query answers it.
+TableRecordset Fila(Value perliq, Value cc, Value rca, Value pezol, Value pazol, Value total) {
+  return TableRecordset({"PERLIQ", "CC", "RCA", "PEZOL", "PAZOL", "TOTAL"},
+                        {{perliq, cc, rca, pezol, pazol, total}});
+}
+
+// The line as the report prints it, after the run's three spaces.
+std::string Impresa(RESUMEN_SALARIAL& s, const Recordset& r) { return "   " + s.Detalle(r); }
+
+TEST(ResumenSalarial, DetailLinePutsEveryFieldInItsColumns) {
+  RESUMEN_SALARIAL s;
+  const std::string linea = Impresa(s, Fila(T("2005/01"), N(3), N(1234.5), N(100), N(200), N(300)));
+  EXPECT_EQ(linea,
+            "       2005/01                  3            1.234,50           100,00            "
+            "200,00         300,00");
+  EXPECT_EQ(linea.find("2005/01") + 1, 8u);
+  EXPECT_EQ(linea.find('3') + 1, 33u);
+  EXPECT_EQ(linea.find("1.234,50") + 8, 53u);
+  EXPECT_EQ(linea.find("100,00") + 6, 70u);
+  EXPECT_EQ(linea.find("200,00") + 6, 88u);
+  EXPECT_EQ(linea.size(), 103u);
+}
+
+TEST(ResumenSalarial, CountOfZeroAndEmptySumsLeaveBlankFieldsOfTheirWidth) {
+  RESUMEN_SALARIAL s;
+  const std::string linea = Impresa(s, Fila(T("2005/02"), N(0), E(), E(), E(), E()));
+  EXPECT_EQ(linea, "       2005/02" + std::string(89, ' '));
+  EXPECT_EQ(s.Totales(), 0);
+}
+
+TEST(ResumenSalarial, AmountWiderThanItsFieldIsWrittenWholeShiftingTheRest) {
+  RESUMEN_SALARIAL s;
+  const std::string linea =
+      Impresa(s, Fila(T("2005/03"), N(12), N(1234567.89), N(45.6), N(0), N(45.6)));
+  EXPECT_EQ(linea,
+            "       2005/03                 12          1.234.567,89            45,60              "
+            "0,00          45,60");
+}
+
+TEST(ResumenSalarial, TotalesAddsTheTotalOfEveryLineAndZeroForAnEmptyOne) {
+  RESUMEN_SALARIAL s;
+  EXPECT_EQ(s.Totales(), 0);
+  s.Detalle(Fila(T("2005/01"), N(3), N(1000), N(100), N(200), N(300)));
+  s.Detalle(Fila(T("2005/02"), N(1), N(50), E(), E(), E()));
+  s.Detalle(Fila(T("2005/03"), N(2), N(900), N(150.25), N(300), N(450.25)));
+  EXPECT_DOUBLE_EQ(s.Totales(), 750.25);
+}
+
+TEST(ResumenSalarial, TextsOfTheSectionAreTheFixedOnes) {
+  RESUMEN_SALARIAL s;
+  EXPECT_EQ(s.Titulo(), "RESUMEN SALARIAL");
+  EXPECT_EQ(s.Agregado_al_titulo(), "RESUMEN SALARIAL");
+  EXPECT_EQ(s.Vacio(), "   « No se han registrado Datos Salariales y Aportes »");
+  const std::string encabezado = "   " + s.Encabezado();
+  const size_t salto = encabezado.find("\r\n");
+  ASSERT_NE(salto, std::string::npos);
+  EXPECT_EQ(encabezado.substr(0, salto),
+            "   PERIODO LIQUIDADO      CANTIDAD DE    REM. C/APORTES  APORTE PERSONAL   CONTR. "
+            "PATRONAL  TOT A APORTAR");
+  EXPECT_EQ(salto, 105u);
+  // The second line is not indented by the run: REGISTROS under CANTIDAD DE.
+  EXPECT_EQ(encabezado.substr(salto + 2), std::string(27, ' ') + "REGISTROS");
+}
+
+TEST(ResumenSalarial, QueryGroupsTheNamedTeachersByPeriod) {
+  RESUMEN_SALARIAL s;
+  Coleccion<SeccionResumen> cl;
+  EXPECT_EQ(s.Sql(cl),
+            "SELECT PERLIQ, COUNT(APENOM) AS CC, SUM(C_APORTE) AS RCA, SUM(PER_ZOL) AS PEZOL, "
+            "SUM(PAT_ZOL) AS PAZOL, SUM(PAT_ZOL+PER_ZOL) AS TOTAL FROM [DATOSDOC$] WHERE NOT "
+            "ISNULL(PERLIQ) AND TRIM(PERLIQ)<> '' AND ((NOT ISNULL(APENOM) AND TRIM(APENOM) <> "
+            "'') OR NRODOC > 0) GROUP BY PERLIQ;");
+}
+
+}  // namespace
+}  // namespace kaldoren
