@@ -21,6 +21,17 @@ void AppendTwoDigits(std::string* out, int n) {
   out->push_back(static_cast<char>('0' + n % 10));
 }
 
+// "aa<separator>bb<separator>", room reserved for what follows.
+std::string TwoPairs(int first, int second, char separator) {
+  std::string out;
+  out.reserve(10);
+  AppendTwoDigits(&out, first);
+  out.push_back(separator);
+  AppendTwoDigits(&out, second);
+  out.push_back(separator);
+  return out;
+}
+
 void AppendNumber(std::string* out, int n) {
   if (n < 0) {
     out->push_back('-');
@@ -97,24 +108,14 @@ std::string Format::Amount(double x) {
 
 std::string Format::DayMonthYear(double day_count) {
   const CivilDate date = Calendar::DateOf(day_count);
-  std::string out;
-  out.reserve(10);
-  AppendTwoDigits(&out, date.day);
-  out.push_back('/');
-  AppendTwoDigits(&out, date.month);
-  out.push_back('/');
+  std::string out = TwoPairs(date.day, date.month, '/');
   AppendYear(&out, date.year);
   return out;
 }
 
 std::string Format::HourMinuteSecond(double day_count) {
   const TimeOfDay t = Calendar::TimeOf(day_count);
-  std::string out;
-  out.reserve(8);
-  AppendTwoDigits(&out, t.hour);
-  out.push_back(':');
-  AppendTwoDigits(&out, t.minute);
-  out.push_back(':');
+  std::string out = TwoPairs(t.hour, t.minute, ':');
   AppendTwoDigits(&out, t.second);
   return out;
 }

@@ -19,12 +19,16 @@ class Format {
   static std::string Right(std::string_view text, size_t width);
 
   // "##0": whole number (rounded half away from zero), at least one digit;
-  // nothing for an empty value; a text that is not a number stays as it is.
+  // nothing for an empty value; a numeric text gives its number, a text that
+  // is not a number stays as it is; a date gives its day count.
   static std::string Whole(const Value& v);
   // "####": like "##0" but 0 writes nothing.
   static std::string WholeOrBlank(const Value& v);
   // "###,##0.00": amount rounded half away from zero to cents, grouped with
-  // ".", decimals after ","; a value that rounds to zero is "0,00".
+  // ".", decimals after ","; a value that rounds to zero is "0,00". Both
+  // roundings work on the 15 significant digits of the number's text form,
+  // so 2.675 (held as 2.67499999...) gives 2,68 as a clerk expects. A value
+  // that is not finite is written as Regional::NumberText writes it.
   static std::string Amount(double x);
 
   // "DD/MM/YYYY" of a day count.

@@ -1,6 +1,5 @@
 #include "base/Regional.h"
 
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -14,97 +13,103 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// A number spelled with "." as decimal point and "e" as exponent mark, built
-// on the stack for std::from_chars (which never consults the C locale).
-class NumberSpelling {
+// Collects the digits of a number as they are read and answers its value.
+// The spelling handed to std::from_chars (which never consults the C locale)
+// keeps the first 40 significant digits, far more than a double can tell
+// apart, and a power of ten; so no text, however long, overruns the buffer.
+class DecimalReader {
  public:
-  void Push(char c) {
-    if (size_ < buffer_.size()) buffer_[size_++] = c;
+  void IntegerDigit(char c) {
+    if (c == '0' && kept_ == 0) return;
+    if (kept_ < kKept) {
+      Keep(c);
+    } else {
+      ++power_;
+    }
   }
-  // Exponents beyond any double are clamped so the spelling stays short.
-  void PushExponent(bool negative, long long exponent) {
-    Push('e');
-    if (negative) Push('-');
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, exponent).ptr;
-    for (const char* p = digits; p != end; ++p) Push(*p);
+  void FractionDigit(char c) {
+    if (c == '0' && kept_ == 0) {
+      --power_;
+    } else if (kept_ < kKept) {
+      Keep(c);
+      --power_;
+    }
   }
-  bool Overflowed() const { return size_ == buffer_.size(); }
-  // Parses the spelling; a magnitude beyond the doubles answers false.
-  bool Value(double* out) const {
+  // The digits times ten to (their power + exponent), with the sign: beyond
+  // the doubles it is the largest double, below them zero.
+  double Value(bool negative, long long exponent) {
+    if (kept_ == 0) return 0.0;
+    const long long power = power_ + exponent;
+    char* end = buffer_ + kept_;
+    *end++ = 'e';
+    end = std::to_chars(end, buffer_ + sizeof buffer_, power).ptr;
     double x = 0;
-    const auto result = std::from_chars(buffer_.data(), buffer_.data() + size_, x);
-    if (result.ec != std::errc() || result.ptr != buffer_.data() + size_) return false;
-    *out = x;
+    if (std::from_chars(buffer_, end, x).ec != std::errc()) {
+      x = power > 0 ? std::numeric_limits<double>::max() : 0.0;
+    }
+    return negative ? -x : x;
+  }
+
+ private:
+  static constexpr int kKept = 40;
+  void Keep(char c) { buffer_[kept_++] = c; }
+
+  char buffer_[kKept + 24];  // digits, "e" and the power
+  int kept_ = 0;
+  long long power_ = 0;
+};
+
+// Exponents are held at a bound far beyond the doubles, so that a text of
+// many digits cannot overflow the count.
+long long ExponentStep(long long exponent, char digit) {
+  constexpr long long kLimit = 100000;
+  const long long next = exponent * 10 + (digit - '0');
+  return next > kLimit ? kLimit : next;
+}
+
+// Walks a number's text; with skip_blanks, blanks, tabs and line feeds are
+// passed over wherever they are (the leading-number rule).
+class NumberCursor {
+ public:
+  NumberCursor(std::string_view text, bool skip_blanks) : text_(text), skip_blanks_(skip_blanks) {
+    SkipIgnored();
+  }
+
+  bool AtEnd() const { return pos_ == text_.size(); }
+  char Peek() const { return At(pos_); }
+  // The character right after the current one, nothing skipped.
+  char PeekAfter() const { return At(pos_ + 1); }
+  void Advance() {
+    ++pos_;
+    SkipIgnored();
+  }
+  // An optional sign; true for "-".
+  bool Sign() {
+    if (Peek() != '+' && Peek() != '-') return false;
+    const bool negative = Peek() == '-';
+    Advance();
+    return negative;
+  }
+  // The optional sign and the digits of an exponent; false when there is no digit.
+  bool Exponent(long long* out) {
+    const bool negative = Sign();
+    if (!IsDigit(Peek())) return false;
+    long long exponent = 0;
+    for (; IsDigit(Peek()); Advance()) exponent = ExponentStep(exponent, Peek());
+    *out = negative ? -exponent : exponent;
     return true;
   }
 
  private:
-  std::array<char, 400> buffer_{};
-  size_t size_ = 0;
+  char At(size_t k) const { return k < text_.size() ? text_[k] : '\0'; }
+  void SkipIgnored() {
+    while (skip_blanks_ && (Peek() == ' ' || Peek() == '\t' || Peek() == '\n')) ++pos_;
+  }
+
+  std::string_view text_;
+  bool skip_blanks_;
+  size_t pos_ = 0;
 };
-
-// Significant digits read into a spelling: leading zeros are dropped and the
-// digits beyond what a double can tell apart are counted as a power of ten.
-class MantissaReader {
- public:
-  explicit MantissaReader(NumberSpelling* spelling) : spelling_(spelling) {}
-
-  void IntegerDigit(char c) {
-    if (c == '0' && significant_ == 0) return;
-    if (significant_ < kKept) {
-      spelling_->Push(c);
-      ++significant_;
-    } else {
-      ++dropped_integer_digits_;
-    }
-  }
-  void FractionDigit(char c) {
-    if (significant_ == 0 && c == '0') {
-      ++leading_fraction_zeros_;
-      return;
-    }
-    if (significant_ < kKept) {
-      spelling_->Push(c);
-      ++significant_;
-      ++kept_fraction_digits_;
-    }
-  }
-  bool Empty() const { return significant_ == 0; }
-  // Power of ten that scales the kept digits (read as an integer) to the value.
-  long long Scale() const {
-    return dropped_integer_digits_ - kept_fraction_digits_ - leading_fraction_zeros_;
-  }
-
- private:
-  static constexpr int kKept = 40;  // far beyond the 17 digits a double holds
-  NumberSpelling* spelling_;
-  int significant_ = 0;
-  long long dropped_integer_digits_ = 0;
-  long long kept_fraction_digits_ = 0;
-  long long leading_fraction_zeros_ = 0;
-};
-
-constexpr long long kExponentLimit = 100000;
-
-long long ClampedExponentStep(long long exponent, char digit) {
-  const long long next = exponent * 10 + (digit - '0');
-  return next > kExponentLimit ? kExponentLimit : next;
-}
-
-// Value of mantissa digits times ten to a power: beyond the doubles it is
-// the largest double (keeping the sign), below them zero.
-double ScaledValue(const MantissaReader& mantissa, NumberSpelling* spelling, bool negative,
-                   long long exponent) {
-  if (mantissa.Empty()) return negative ? -0.0 : 0.0;
-  const long long power = mantissa.Scale() + exponent;
-  spelling->PushExponent(power < 0, power < 0 ? -power : power);
-  double x = 0;
-  if (!spelling->Value(&x)) {
-    x = power > 0 ? std::numeric_limits<double>::max() : 0.0;
-  }
-  return negative ? -x : x;
-}
 
 // ---- Text form of numbers ----
 
@@ -134,8 +139,8 @@ void AppendPlainForm(const DecimalDigits& d, std::string* out) {
 
 // ---- Text to date ----
 
-// Reads the text from left to right; every reader answers false without
-// consuming anything useful when the text does not continue as expected.
+// Reads a date's text from left to right. It is a small value: ParseDate
+// tries the all-numbers form on a copy, so the month-name form starts afresh.
 class DateScanner {
  public:
   explicit DateScanner(std::string_view text) : text_(text) {}
@@ -279,43 +284,32 @@ std::string Regional::NumberText(double x) {
 }
 
 bool Regional::ParseNumber(std::string_view text, double* out) {
-  text = Text::Trim(text);
-  size_t i = 0;
-  const auto at = [&](size_t k) { return k < text.size() ? text[k] : '\0'; };
-  bool negative = false;
-  if (at(i) == '+' || at(i) == '-') negative = text[i++] == '-';
-  NumberSpelling spelling;
-  MantissaReader mantissa(&spelling);
+  NumberCursor c(Text::Trim(text), false);
+  const bool negative = c.Sign();
+  DecimalReader digits;
   bool any_digit = false;
-  while (IsDigit(at(i)) || (at(i) == '.' && any_digit && IsDigit(at(i + 1)))) {
-    if (text[i] != '.') {
-      mantissa.IntegerDigit(text[i]);
+  // "." only between digits: "1.234" is a grouping, "1." and ".5" are not.
+  while (IsDigit(c.Peek()) || (c.Peek() == '.' && any_digit && IsDigit(c.PeekAfter()))) {
+    if (c.Peek() != '.') {
+      digits.IntegerDigit(c.Peek());
       any_digit = true;
     }
-    ++i;
+    c.Advance();
   }
-  if (at(i) == ',') {
-    ++i;
-    bool any_fraction = false;
-    while (IsDigit(at(i))) {
-      mantissa.FractionDigit(text[i++]);
-      any_fraction = true;
+  if (c.Peek() == ',') {
+    for (c.Advance(); IsDigit(c.Peek()); c.Advance()) {
+      digits.FractionDigit(c.Peek());
+      any_digit = true;
     }
-    if (!any_digit && !any_fraction) return false;
-  } else if (!any_digit) {
-    return false;
   }
+  if (!any_digit) return false;
   long long exponent = 0;
-  if (at(i) == 'E' || at(i) == 'e') {
-    ++i;
-    bool exponent_negative = false;
-    if (at(i) == '+' || at(i) == '-') exponent_negative = text[i++] == '-';
-    if (!IsDigit(at(i))) return false;
-    while (IsDigit(at(i))) exponent = ClampedExponentStep(exponent, text[i++]);
-    if (exponent_negative) exponent = -exponent;
+  if (c.Peek() == 'E' || c.Peek() == 'e') {
+    c.Advance();
+    if (!c.Exponent(&exponent)) return false;
   }
-  if (i != text.size()) return false;
-  const double value = ScaledValue(mantissa, &spelling, negative, exponent);
+  if (!c.AtEnd()) return false;
+  const double value = digits.Value(negative, exponent);
   // A magnitude beyond the doubles is not a number the program can hold.
   if (std::fabs(value) == std::numeric_limits<double>::max()) return false;
   *out = value == 0 ? 0.0 : value;
@@ -323,38 +317,20 @@ bool Regional::ParseNumber(std::string_view text, double* out) {
 }
 
 double Regional::LeadingNumber(std::string_view text) {
-  // Blanks, tabs and line feeds are ignored wherever they are.
-  size_t i = 0;
-  const auto at = [&](size_t k) {
-    while (k < text.size() && (text[k] == ' ' || text[k] == '\t' || text[k] == '\n')) ++k;
-    return k;
-  };
-  const auto ch = [&](size_t k) { return k < text.size() ? text[k] : '\0'; };
-  i = at(i);
-  bool negative = false;
-  if (ch(i) == '+' || ch(i) == '-') {
-    negative = text[i] == '-';
-    i = at(i + 1);
-  }
-  NumberSpelling spelling;
-  MantissaReader mantissa(&spelling);
-  for (; IsDigit(ch(i)); i = at(i + 1)) mantissa.IntegerDigit(text[i]);
-  if (ch(i) == '.') {
-    for (i = at(i + 1); IsDigit(ch(i)); i = at(i + 1)) mantissa.FractionDigit(text[i]);
+  NumberCursor c(text, true);
+  const bool negative = c.Sign();
+  DecimalReader digits;
+  for (; IsDigit(c.Peek()); c.Advance()) digits.IntegerDigit(c.Peek());
+  if (c.Peek() == '.') {
+    for (c.Advance(); IsDigit(c.Peek()); c.Advance()) digits.FractionDigit(c.Peek());
   }
   long long exponent = 0;
-  const char mark = ch(i);
+  const char mark = c.Peek();
   if (mark == 'E' || mark == 'e' || mark == 'D' || mark == 'd') {
-    size_t k = at(i + 1);
-    bool exponent_negative = false;
-    if (ch(k) == '+' || ch(k) == '-') {
-      exponent_negative = text[k] == '-';
-      k = at(k + 1);
-    }
-    for (; IsDigit(ch(k)); k = at(k + 1)) exponent = ClampedExponentStep(exponent, text[k]);
-    if (exponent_negative) exponent = -exponent;
+    c.Advance();
+    c.Exponent(&exponent);  // a mark without digits ends the number
   }
-  const double value = ScaledValue(mantissa, &spelling, negative, exponent);
+  const double value = digits.Value(negative, exponent);
   return value == 0 ? 0.0 : value;
 }
 

@@ -42,19 +42,19 @@ TEST(RegionalNumberText, UsesExponentFormOnlyOutsideTheUsualRange) {
   EXPECT_EQ(Regional::NumberText(std::numeric_limits<double>::denorm_min()), "4,94065645841247E-324");
 }
 
-struct NumericCase {
+struct TextAndNumber {
   const char* text;
   double value;
 };
 
 TEST(RegionalParseNumber, ReadsRegionalNumericTexts) {
-  const NumericCase cases[] = {
+  const TextAndNumber cases[] = {
       {"12", 12},        {"  12  ", 12},    {"+3", 3},           {"-3", -3},
       {"1.234,5", 1234.5}, {"1.234.567", 1234567}, {"1.5", 15},   {"12.34.5", 12345},
       {",5", 0.5},       {"-,5", -0.5},     {"5,", 5},           {"1,5E3", 1500},
       {"1e3", 1000},     {"2E-2", 0.02},    {"1e+2", 100},       {"0", 0},
       {"-0", 0},         {"007", 7},        {"0,000000000000000000001", 1e-21}};
-  for (const NumericCase& c : cases) {
+  for (const TextAndNumber& c : cases) {
     double x = -99;
     EXPECT_TRUE(Regional::ParseNumber(c.text, &x)) << c.text;
     EXPECT_EQ(x, c.value) << c.text;
@@ -90,20 +90,15 @@ TEST(RegionalParseNumber, MagnitudesBeyondTheDoublesAreNotNumbers) {
   EXPECT_EQ(x, 0);
 }
 
-struct LeadingCase {
-  const char* text;
-  double value;
-};
-
 TEST(RegionalLeadingNumber, ReadsTheNumberAtTheStartOfAText) {
-  const LeadingCase cases[] = {
+  const TextAndNumber cases[] = {
       {"25900", 25900},   {"25 900", 25900},    {"12ab", 12},      {"ab12", 0},
       {"1,5", 1},         {"1.5", 1.5},         {".5", 0.5},       {"-12", -12},
       {"+ 7", 7},         {"\t1\n2", 12},       {"1e3", 1000},     {"1D3", 1000},
       {"1e", 1},          {"1e+", 1},           {"2E-1x", 0.2},    {"", 0},
       {"-", 0},           {".", 0},             {"1.2.3", 1.2},    {"1 . 5 E 1", 15},
       {"  -0", 0},        {"P17", 0},           {"\r12", 0}};
-  for (const LeadingCase& c : cases) {
+  for (const TextAndNumber& c : cases) {
     EXPECT_EQ(Regional::LeadingNumber(c.text), c.value) << c.text;
   }
 }
@@ -151,6 +146,25 @@ TEST(RegionalParseDate, ReadsMonthNamesInSpanishAndEnglish) {
   EXPECT_EQ(DateOf("1 abr 2004"), DateOf("1 april 2004"));
   EXPECT_EQ(DateOf("1 ene 2004"), DateOf("1 jan 2004"));
   EXPECT_EQ(DateOf("1 dic 2004"), DateOf("1 december 2004"));
+}
+
+TEST(RegionalParseDate, EveryMonthNameNamesItsMonth) {
+  const char* const names[][5] = {
+      {"enero", "ene", "january", "jan", nullptr},   {"febrero", "feb", "february", nullptr, nullptr},
+      {"marzo", "mar", "march", nullptr, nullptr},   {"abril", "abr", "april", "apr", nullptr},
+      {"mayo", "may", nullptr, nullptr, nullptr},    {"junio", "jun", "june", nullptr, nullptr},
+      {"julio", "jul", "july", nullptr, nullptr},    {"agosto", "ago", "august", "aug", nullptr},
+      {"septiembre", "setiembre", "sep", "set", "september"},
+      {"octubre", "oct", "october", nullptr, nullptr}, {"noviembre", "nov", "november", nullptr, nullptr},
+      {"diciembre", "dic", "december", "dec", nullptr}};
+  for (int month = 1; month <= 12; ++month) {
+    for (const char* name : names[month - 1]) {
+      if (name == nullptr) break;
+      EXPECT_EQ(DateOf(("1 " + std::string(name) + " 2004").c_str()),
+                DateOf(("1/" + std::to_string(month) + "/2004").c_str()))
+          << name;
+    }
+  }
 }
 
 TEST(RegionalParseDate, ShortYearsUseTheWindowFrom1930To2029) {
