@@ -1,0 +1,106 @@
+#include "app/Datos_Iniciales.h"
+
+#include <gtest/gtest.h>
+
+#include "TestData.h"
+#include "base/Calendar.h"
+#include "workbook/TableRecordset.h"
+
+namespace kaldoren {
+namespace {
+
+using testing::E;
+using testing::N;
+using testing::T;
+
+// 07/12/2026 09:05:07, a Monday.
+double Ahora() { return Calendar::DayCount(2026, 12, 7) + (9 * 3600 + 5 * 60 + 7) / 86400.0; }
+
+TableRecordset Empleador(const std::vector<std::vector<Value>>& filas) {
+  return TableRecordset(
+      {"KALDOREN", "PROVISORIO", "ESTABLECIMIENTO", "DISTRITO", "NIVEL", "PERLIQ"}, filas);
+}
+
+std::string Encabezado(Recordset& r, const std::string& ult = "05/03/2004 18:30:00") {
+  return Datos_Iniciales().Encabezado_Informe("DECLARACION.XLS", ult, r, Ahora());
+}
+
+TEST(DatosIniciales, HeaderNamesTheSchoolFromTheFirstRowAndListsEveryPeriod) {
+  TableRecordset r = Empleador({
+      {N(1234), T("p17"), T("colegio san josé"), T("cañuelas"), T("primario"), T("2005/01")},
+      {N(1234), T("p17"), T("otro nombre"), T("AZUL"), T("SECUNDARIO"), T("2005/02")},
+      {N(1234), T("p17"), T("otro nombre"), T("AZUL"), T("SECUNDARIO"), T("2005/03")},
+  });
+  EXPECT_EQ(Encabezado(r),
+            "\r\n"
+            "                    INFORME DE VERIFICACION DE DOCUMENTACION (VERSION 1.0)\r\n"
+            " \r\n"
+            "Procesado el día :  LUNES, 7 DE DICIEMBRE DE 2026 a la hora 09:05:07\r\n"
+            "Archivo de origen : DECLARACION.XLS\r\n"
+            "Modificado el día : VIERNES, 5 DE MARZO DE 2004 a la hora 18:30:00\r\n"
+            "\r\n"
+            "Correspondiente a \r\n"
+            "   Kaldoren :           1234\r\n"
+            "   Provisorio :         P17\r\n"
+            "   Establecimiento :    COLEGIO SAN JOSÉ\r\n"
+            "   Distrito informado : CAÑUELAS\r\n"
+            "   Nivel informado :    PRIMARIO\r\n"
+            "\r\n"
+            "Periodos Informados : 2005/01 - 2005/02 - 2005/03");
+  EXPECT_TRUE(r.Eof());
+}
+
+TEST(DatosIniciales, SchoolNumberKeepsItsFormAndAPeriodIsListedEachTimeItOccurs) {
+  TableRecordset r = Empleador({
+      {T("ab-12"), E(), T("x"), T("y"), T("z"), T("2005/01")},
+      {T("ab-12"), E(), T("x"), T("y"), T("z"), T("2005/01")},
+  });
+  const std::string texto = Encabezado(r);
+  EXPECT_NE(texto.find("\r\n   Kaldoren :           ab-12\r\n   Provisorio :         \r\n"),
+            std::string::npos);
+  EXPECT_TRUE(texto.ends_with("\r\nPeriodos Informados : 2005/01 - 2005/01"));
+}
+
+TEST(DatosIniciales, ModificationDateWithoutTimeOrEmptyOrUnreadable) {
+  TableRecordset r = Empleador({});
+  EXPECT_NE(
+      Encabezado(r, "12/09/2026")
+          .find("\r\nModificado el día : SÁBADO, 12 DE SEPTIEMBRE DE 2026 a la hora 00:00:00\r\n"),
+      std::string::npos);
+  EXPECT_NE(Encabezado(r, "").find("\r\nModificado el día :  a la hora \r\n"), std::string::npos);
+  EXPECT_NE(Encabezado(r, "sin fecha").find("\r\nModificado el día :  a la hora \r\n"),
+            std::string::npos);
+}
+
+TEST(DatosIniciales, LongDateOfAWednesdayIsUpperCasedWithItsAccent) {
+  TableRecordset r = Empleador({});
+  const std::string texto =
+      Datos_Iniciales().Encabezado_Informe("A.XLS", "", r, Calendar::DayCount(2026, 9, 9) + 0.5);
+  EXPECT_NE(texto.find("\r\nProcesado el día :  MIÉRCOLES, 9 DE SEPTIEMBRE DE 2026 a la hora "
+                       "12:00:00\r\n"),
+            std::string::npos);
+}
+
+TEST(DatosIniciales, EmployerSheetWithoutPeriodsGivesEmptyValuesAndNoPeriods) {
+  TableRecordset r = Empleador({});
+  const std::string texto = Encabezado(r);
+  EXPECT_TRUE(
+      texto.ends_with("\r\n"
+                      "Correspondiente a \r\n"
+                      "   Kaldoren :           \r\n"
+                      "   Provisorio :         \r\n"
+                      "   Establecimiento :    \r\n"
+                      "   Distrito informado : \r\n"
+                      "   Nivel informado :    \r\n"
+                      "\r\n"
+                      "Periodos Informados : "));
+}
+
+TEST(DatosIniciales, QuerySelectsTheRowsWithAPeriodInPeriodOrder) {
+  EXPECT_EQ(Datos_Iniciales().Sql(),
+            "SELECT * FROM [DATOSEMP$] WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'' ORDER BY "
+            "PERLIQ;");
+}
+
+}  // namespace
+}  // namespace kaldoren
