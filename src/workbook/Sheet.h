@@ -32,6 +32,8 @@ class Sheet {
   std::string TableName() const { return name_ + "$"; }
 
   // Building. A later cell at the same row and column replaces an earlier one.
+  // Reserve makes room for the given number of cells, when the caller knows it.
+  void Reserve(size_t cells) { cells_.reserve(cells); }
   void AddNumber(std::uint32_t row, std::uint16_t column, double x);
   void AddDate(std::uint32_t row, std::uint16_t column, double day_count);
   void AddText(std::uint32_t row, std::uint16_t column, std::string_view utf8);

@@ -2,14 +2,35 @@
 
 #include <ostream>
 
+#include "app/cli/CeldaJson.h"
+#include "workbook/WorkbookReader.h"
+
 namespace kaldoren {
 
 ComandoCeldas::ComandoCeldas(std::ostream& salida, std::ostream& errores)
     : salida_(salida), errores_(errores) {}
 
 int ComandoCeldas::Ejecutar(const std::string& planilla) {
-  errores_ << "kaldoren20: todavía no se pueden leer libros: " << planilla << "\n";
-  return 2;
+  Workbook libro;
+  const Status estado = WorkbookReader::Read(planilla, &libro);
+  if (!estado.ok()) {
+    errores_ << estado.description() << "\n";
+    return 2;
+  }
+  constexpr size_t kTramo = 1 << 16;
+  std::string lineas;
+  for (const auto& hoja : libro.sheets()) {
+    for (const Cell& celda : hoja->cells()) {
+      CeldaJson::Agregar(*hoja, celda, &lineas);
+      if (lineas.size() >= kTramo) {
+        salida_ << lineas;
+        lineas.clear();
+      }
+    }
+  }
+  salida_ << lineas;
+  salida_.flush();
+  return 0;
 }
 
 }  // namespace kaldoren
