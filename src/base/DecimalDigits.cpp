@@ -7,8 +7,17 @@ namespace kaldoren {
 
 DecimalDigits::DecimalDigits(double x) : negative_(std::signbit(x)) {
   if (x == 0) return;
+  const double magnitude = std::fabs(x);
+  if (magnitude < 1e15 && std::trunc(magnitude) == magnitude) {  // the common case, done quickly
+    count_ = static_cast<int>(
+        std::to_chars(digits_, digits_ + sizeof digits_, static_cast<long long>(magnitude)).ptr -
+        digits_);
+    exponent_ = count_ - 1;
+    while (digits_[count_ - 1] == '0') --count_;
+    return;
+  }
   char buffer[40];
-  const char* end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
+  const char* end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
                                   std::chars_format::scientific, 14).ptr;
   const char* p = buffer;
   for (; p != end && *p != 'e'; ++p) {

@@ -25,6 +25,10 @@ TEST(FormatWhole, RoundsHalfAwayFromZero) {
   EXPECT_EQ(Format::Whole(Value::Number(2.5)), "3");
   EXPECT_EQ(Format::Whole(Value::Number(-2.5)), "-3");
   EXPECT_EQ(Format::Whole(Value::Number(2.4999)), "2");
+  EXPECT_EQ(Format::Whole(Value::Number(0.5)), "1");
+  EXPECT_EQ(Format::Whole(Value::Number(-0.5)), "-1");
+  EXPECT_EQ(Format::Whole(Value::Number(9.5)), "10");
+  EXPECT_EQ(Format::Whole(Value::Number(99999.5)), "100000");
   EXPECT_EQ(Format::Whole(Value::Number(0.4)), "0");
   EXPECT_EQ(Format::Whole(Value::Number(-0.4)), "0");
   EXPECT_EQ(Format::Whole(Value::Number(1234567)), "1234567");
