@@ -48,7 +48,8 @@ bool ControlDATOSEMP::Errores(const Recordset& r, int i) {
       return !validos_.Encuentra(r.Field("TIPODOCP"), tipos_doc_) ||
              !validos_.Encuentra(r.Field("TIPODOCR"), tipos_doc_);
     case 10:
-      return !Comparacion::Mayor(r.Field("NRODOCP"), 0) || !Comparacion::Mayor(r.Field("NRODOCR"), 0);
+      return !Comparacion::Mayor(r.Field("NRODOCP"), 0) ||
+             !Comparacion::Mayor(r.Field("NRODOCR"), 0);
     default:
       return false;
   }

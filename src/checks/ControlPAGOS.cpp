@@ -32,8 +32,7 @@ bool ControlPAGOS::Errores(const Recordset& r, int i) {
 }
 
 std::vector<std::string> ControlPAGOS::Items() {
-  return {std::string(TextosControl::kItemKaldoren),
-          "Fecha de Vencimiento inválida o inexistente",
+  return {std::string(TextosControl::kItemKaldoren), "Fecha de Vencimiento inválida o inexistente",
           "No se consignó la fecha de pago, fecha de pago inválida o importe inválido",
           "No se consignó el Importe del Pago de fecha "};
 }

@@ -159,7 +159,9 @@ std::vector<std::string> Datos_Validos::T_Tipos_Doc() const {
           "OTROS TIPOS"};
 }
 
-std::vector<std::string> Datos_Validos::Tablas() const { return {"PAGOS$", "DATOSEMP$", "DATOSDOC$"}; }
+std::vector<std::string> Datos_Validos::Tablas() const {
+  return {"PAGOS$", "DATOSEMP$", "DATOSDOC$"};
+}
 
 bool Datos_Validos::Ascan(const Value& dato, const std::vector<std::string>& tabla) const {
   if (dato.IsBlank()) return false;

@@ -1,0 +1,203 @@
+#include "checks/ControlDATOSEMP.h"
+
+#include <gtest/gtest.h>
+
+#include "TestData.h"
+#include "checks/FilaDePrueba.h"
+
+namespace kaldoren {
+namespace {
+
+using namespace kaldoren::testing;
+
+const Campos kFilaCorrecta = {
+    {"PERLIQ", T("2004/03")},
+    {"KALDOREN", N(1234)},
+    {"PROVISORIO", E()},
+    {"ESTABLECIMIENTO", T("SAN JOSE")},
+    {"DISTRITO", T("la plata")},
+    {"NIVEL", T("PRIMARIO")},
+    {"EXPEDIENTE", T("25900-1574838/04")},
+    {"URBANO", T("x")},
+    {"RURAL", N(0)},
+    {"RESOLUCION", E()},
+    {"DOMICILIO", T("CALLE 7 123")},
+    {"LOCALIDAD", T("LA PLATA")},
+    {"PROPIETARIO", T("OBISPADO")},
+    {"RLEGAL", T("PEREZ JUAN")},
+    {"TIPODOCP", T("dni")},
+    {"NRODOCP", N(12345678)},
+    {"TIPODOCR", T("LE")},
+    {"NRODOCR", N(4567890)},
+};
+
+// The checks (0 to 10) that the row fails.
+std::vector<int> Fallas(const Campos& cambios) {
+  ControlDATOSEMP seccion;
+  const TableRecordset r = UnaFila(Con(kFilaCorrecta, cambios));
+  std::vector<int> fallas;
+  for (int i = 0; i <= 10; ++i) {
+    if (seccion.Errores(r, i)) fallas.push_back(i);
+  }
+  return fallas;
+}
+
+bool Falla(int check, const Campos& cambios) {
+  ControlDATOSEMP seccion;
+  return seccion.Errores(UnaFila(Con(kFilaCorrecta, cambios)), check);
+}
+
+TEST(ControlDATOSEMP, AWellFilledRowPassesAllElevenChecks) {
+  EXPECT_EQ(Fallas({}), std::vector<int>{});
+}
+
+TEST(ControlDATOSEMP, ChecksOutsideTheListNeverFail) {
+  ControlDATOSEMP seccion;
+  const TableRecordset vacia = UnaFila({});
+  EXPECT_FALSE(seccion.Errores(vacia, 11));
+  EXPECT_FALSE(seccion.Errores(vacia, -1));
+  EXPECT_EQ(seccion.Items().size(), 11u);
+}
+
+TEST(ControlDATOSEMP, AnEmptyRowFailsEveryCheckButTheFileNumber) {
+  Campos vacios;
+  for (const auto& [columna, valor] : kFilaCorrecta) vacios.emplace_back(columna, E());
+  EXPECT_EQ(Fallas(vacios), (std::vector<int>{0, 1, 2, 3, 5, 6, 7, 8, 9, 10}));
+}
+
+TEST(ControlDATOSEMP, DistrictIsFoundTrimmedAndUpperCasedButNotMisspelled) {
+  struct Caso {
+    Value distrito;
+    bool falla;
+  };
+  const Caso casos[] = {
+      {T(" LA PLATA "), false}, {T("Cañuelas"), false}, {T("CANUELAS"), true},
+      {T("LA PLAT"), true},     {T(""), true},          {E(), true},
+  };
+  for (const Caso& c : casos)
+    EXPECT_EQ(Falla(2, {{"DISTRITO", c.distrito}}), c.falla) << c.distrito.TextForm();
+}
+
+TEST(ControlDATOSEMP, FileNumberMustHaveCharacteristicNumberAndTwoDigitYear) {
+  struct Caso {
+    const char* expediente;
+    bool falla;
+  };
+  const Caso casos[] = {
+      {"25900-1574838/04", false},
+      {"025900-1/04", false},   // the characteristic's value 25900 is in range
+      {"25900- 15/04", false},  // the number is trimmed before the numeric test
+      {"25900-1574838/2004", true},
+      {"-1574838/04", true},
+      {"25900-/04", true},
+      {"25900/1574838-04", true},
+      {"259001-1/04", true},        // characteristic above 99999
+      {"0-1/04", true},             // characteristic not above 0
+      {"25900-15748380/04", true},  // number above 9999999
+      {"25900-0/04", true},
+      {"25900-15a/04", true},
+      {"25900-1574838/ab", true},
+      {"25900-1574838/04 ", true},  // the blank counts in the length
+      {"25900-1574838/4", true},
+      {"  ", true},
+  };
+  for (const Caso& c : casos) {
+    EXPECT_EQ(Falla(4, {{"EXPEDIENTE", T(c.expediente)}}), c.falla) << c.expediente;
+  }
+}
+
+TEST(ControlDATOSEMP, TransferredSchoolsMustLeaveTheFileNumberBlank) {
+  for (const double transferido :
+       {4000.0, 4500.0, 5010.0, 5096.0, 5115.0, 5123.0, 5232.0, 5299.0}) {
+    EXPECT_FALSE(Falla(4, {{"KALDOREN", N(transferido)}, {"EXPEDIENTE", T(" ")}})) << transferido;
+    EXPECT_FALSE(Falla(4, {{"KALDOREN", N(transferido)}, {"EXPEDIENTE", E()}})) << transferido;
+    EXPECT_TRUE(Falla(4, {{"KALDOREN", N(transferido)}})) << transferido;
+  }
+  for (const double otro : {3999.0, 5011.0, 5100.0, 1234.0}) {
+    EXPECT_TRUE(Falla(4, {{"KALDOREN", N(otro)}, {"EXPEDIENTE", E()}})) << otro;
+    EXPECT_FALSE(Falla(4, {{"KALDOREN", N(otro)}})) << otro;
+  }
+}
+
+TEST(ControlDATOSEMP, FileNumberIsNotExaminedWithoutASchoolNumberAboveZero) {
+  for (const Value& kaldoren : {N(0), E(), N(-4500), T("abc")}) {
+    EXPECT_FALSE(Falla(4, {{"KALDOREN", kaldoren}, {"EXPEDIENTE", E()}})) << kaldoren.TextForm();
+    EXPECT_FALSE(Falla(4, {{"KALDOREN", kaldoren}, {"EXPEDIENTE", T("basura")}}))
+        << kaldoren.TextForm();
+  }
+}
+
+TEST(ControlDATOSEMP, ClassificationIsUrbanWithRuralZeroOrRuralWithResolution) {
+  struct Caso {
+    Value urbano;
+    Value rural;
+    Value resolucion;
+    bool falla;
+  };
+  const Caso casos[] = {
+      {T("X"), N(0), E(), false},      {T("x"), T("0"), E(), false},
+      {T("X"), N(3), E(), true},       {T("X"), E(), E(), true},
+      {T(" X"), N(0), E(), true},      {T("X"), T("abc"), E(), true},
+      {E(), N(3), T("123/95"), false}, {T("  "), N(3), T("123/95"), false},
+      {E(), N(3), E(), true},          {E(), N(3), T(" "), true},
+      {E(), N(0), T("123/95"), true},  {T("X"), N(3), T("123/95"), true},
+  };
+  for (const Caso& c : casos) {
+    EXPECT_EQ(Falla(5, {{"URBANO", c.urbano}, {"RURAL", c.rural}, {"RESOLUCION", c.resolucion}}),
+              c.falla)
+        << c.urbano.TextForm() << " / " << c.rural.TextForm() << " / " << c.resolucion.TextForm();
+  }
+}
+
+TEST(ControlDATOSEMP, OwnerAndRepresentativeNeedNamesTypesAndNumbers) {
+  EXPECT_TRUE(Falla(8, {{"RLEGAL", T(" ")}}));
+  EXPECT_TRUE(Falla(8, {{"PROPIETARIO", E()}}));
+  EXPECT_TRUE(Falla(9, {{"TIPODOCR", T("XX")}}));
+  EXPECT_TRUE(Falla(9, {{"TIPODOCP", E()}}));
+  EXPECT_FALSE(Falla(9, {{"TIPODOCP", T(" otros ")}}));
+  for (const Value& numero : {N(0), N(-1), E(), T("abc")}) {
+    EXPECT_TRUE(Falla(10, {{"NRODOCP", numero}})) << numero.TextForm();
+    EXPECT_TRUE(Falla(10, {{"NRODOCR", numero}})) << numero.TextForm();
+  }
+  EXPECT_FALSE(Falla(10, {{"NRODOCP", T("12.345.678")}}));
+}
+
+TEST(ControlDATOSEMP, IdentificationUsesTheSharedSchoolCheck) {
+  EXPECT_FALSE(Falla(0, {{"KALDOREN", N(0)}, {"PROVISORIO", T("p17")}}));
+  EXPECT_TRUE(Falla(0, {{"KALDOREN", N(0)}, {"PROVISORIO", T("X17")}}));
+}
+
+TEST(ControlDATOSEMP, TextsAreWrittenExactly) {
+  ControlDATOSEMP s;
+  EXPECT_EQ(s.Titulo(), "DATOS DEL EMPLEADOR");
+  EXPECT_EQ(s.Agregado_al_titulo(), " (Agrupados por Período Liquidado)");
+  EXPECT_EQ(s.Sql(), "SELECT * FROM [DATOSEMP$] WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'';");
+  EXPECT_EQ(
+      s.Items(),
+      (std::vector<std::string>{
+          "Nº de Kaldoren y/o Nº Provisorio no informados o mal informados",
+          "No se ha informado Nombre del Establecimento", "Distrito erróneo o no informado",
+          "Nivel de Enseñanza no informado",
+          "Nro. de Expediente erróneo, no informado o no corresponde información",
+          "Clasificación errónea o no informada", "No se ha informado Domicilio",
+          "No se ha informado Localidad", "No se ha informado Propietario y/o Representante Legal",
+          "Tipo de Documento del Propietario y/o Representante Legal inválido o inexistente",
+          "Nº de Documento del Propietario y/o Representante Legal inexistente"}));
+  EXPECT_EQ(s.Leyenda("Distrito erróneo o no informado"), "Distrito erróneo o no informado");
+}
+
+TEST(ControlDATOSEMP, FinalGivesTheAdviceOrTheAllValidLine) {
+  ControlDATOSEMP s;
+  EXPECT_EQ(
+      s.Final(true),
+      "\r\n"
+      "   Para corregir los errores, verificar en la Carátula cuando se trate de Nº KALDOREN, Nº "
+      "PROVISORIO ZOL,\r\n"
+      "   E-MAIL y datos del REPRESENTANTE LEGAL y PROPIETARIO. Por los demás datos erróneos, "
+      "verificar las\r\n"
+      "   planillas KALDOREN 20 que correspondan\r\n");
+  EXPECT_EQ(s.Final(false), "\r\n   « Se han validado todos los Casos »\r\n");
+}
+
+}  // namespace
+}  // namespace kaldoren

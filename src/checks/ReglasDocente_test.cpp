@@ -1,0 +1,257 @@
+#include "checks/ReglasDocente.h"
+
+#include <gtest/gtest.h>
+
+#include "TestData.h"
+#include "base/Calendar.h"
+#include "checks/FilaDePrueba.h"
+
+namespace kaldoren {
+namespace {
+
+using namespace kaldoren::testing;
+
+// A running post (leaving date before 1900) paid in full in March 2004.
+Campos FilaCorrecta() {
+  return {{"PERLIQ", T("2004/03")},
+          {"ORDEN", N(1)},
+          {"KALDOREN", N(1234)},
+          {"PROVISORIO", E()},
+          {"ORIGINAL", T("X")},
+          {"RECTIFICATIVA", E()},
+          {"TIPODOC", T("DNI")},
+          {"NRODOC", N(12345678)},
+          {"CUIL", T("20-12345678-6")},
+          {"FECNAC", Dia(1970, 5, 10)},
+          {"SEXO", T("M")},
+          {"APENOM", T("PEREZ JUAN")},
+          {"FINGEMP", Dia(2000, 3, 1)},
+          {"FECBAJA", Dia(1899, 12, 30)},
+          {"LICS/S", N(0)},
+          {"MODREV", T("T")},
+          {"FUN", T("D1")},
+          {"CATRE", T("C12")},
+          {"ANOS", N(3)},
+          {"MESES", N(2)},
+          {"C_APORTE", N(1000)},
+          {"PER_ZOL", N(110)},
+          {"PAT_ZOL", N(120)},
+          {"OBSERVACIONES", E()}};
+}
+
+bool Falla(int item, const Campos& cambios) {
+  return ReglasDocente().Falla(UnaFila(Con(FilaCorrecta(), cambios)), item);
+}
+
+std::string Describir(const Campos& cambios) {
+  std::string texto;
+  for (const auto& [columna, valor] : cambios) texto += columna + "=" + valor.TextForm() + " ";
+  return texto;
+}
+
+struct Caso {
+  int item;
+  Campos cambios;
+  bool falla;
+};
+
+void Verificar(const std::vector<Caso>& casos) {
+  for (const Caso& c : casos) {
+    EXPECT_EQ(Falla(c.item, c.cambios), c.falla)
+        << "item " << c.item << ": " << Describir(c.cambios);
+  }
+}
+
+TEST(ReglasDocente, AWellFilledRowPassesAllSixteenItems) {
+  const ReglasDocente reglas;
+  const TableRecordset r = UnaFila(FilaCorrecta());
+  for (int item = 0; item < 16; ++item) EXPECT_FALSE(reglas.Falla(r, item)) << item;
+  EXPECT_FALSE(reglas.Falla(UnaFila({}), 16));
+  EXPECT_FALSE(reglas.Falla(UnaFila({}), -1));
+}
+
+TEST(ReglasDocente, IdentityItemsReadMarksTypesNumbersAndNames) {
+  Verificar({
+      {0, {{"KALDOREN", N(0)}, {"PROVISORIO", T("P17")}}, false},
+      {0, {{"KALDOREN", E()}}, true},
+      {1, {{"RECTIFICATIVA", T("X")}}, true},
+      {1, {{"ORIGINAL", T(" ")}}, true},
+      {1, {{"ORIGINAL", E()}, {"RECTIFICATIVA", N(1)}}, false},
+      {2, {{"TIPODOC", T(" dni ")}}, false},
+      {2, {{"TIPODOC", T("DU")}}, true},
+      {2, {{"TIPODOC", E()}}, true},
+      {3, {{"NRODOC", N(0)}}, true},
+      {3, {{"NRODOC", E()}}, true},
+      {3, {{"NRODOC", N(-3)}}, true},
+      {3, {{"NRODOC", T("abc")}}, true},
+      {3, {{"NRODOC", T("123")}}, false},
+      {6, {{"SEXO", T("f")}}, false},
+      {6, {{"SEXO", T("Masculino")}}, false},
+      {6, {{"SEXO", T("")}}, false},  // an empty first character counts as found
+      {6, {{"SEXO", T("X")}}, true},
+      {6, {{"SEXO", T(" M")}}, true},
+      {6, {{"SEXO", E()}}, true},
+      {7, {{"APENOM", T("  ")}}, true},
+      {7, {{"APENOM", E()}}, true},
+  });
+}
+
+TEST(ReglasDocente, LabourCodeCheckDigitFollowsTheWeights) {
+  struct CasoCuil {
+    Value cuil;
+    bool valido;
+  };
+  const CasoCuil casos[] = {
+      {T("20-12345678-6"), true},    // S = 148, 11 - 5
+      {T("27-12345678-0"), true},    // S = 176, 11 becomes 0
+      {T("20-00000001-0"), true},    // S = 12, 10 becomes 0
+      {T("20-1234567-5"), true},     // the document number is padded to eight digits
+      {T("20-12.345.678-6"), true},  // the middle part is read as a numeric text
+      {T("20-12345678-5"), false},
+      {T("19-12345678-6"), false},
+      {T("2012345678-6"), false},
+      {T("20-123456789-1"), false},
+      {T("20-1234,5-0"), false},
+      {T("20--1234567-0"), false},
+      {T("20-12a45678-6"), false},
+      {T("20-12345678/6"), false},
+      {T("20-12345678-x"), false},
+      {T("20-12345678-6 "), false},
+      {T(" 20-12345678-6"), false},
+      {T("20-ñ-6"), false},
+      {T("20--6"), false},
+      {T("20-6"), false},
+      {T("20"), false},
+      {T("   "), false},
+      {E(), false},
+      {N(20123456786), false},
+  };
+  for (const CasoCuil& c : casos)
+    EXPECT_EQ(Falla(4, {{"CUIL", c.cuil}}), !c.valido) << c.cuil.TextForm();
+}
+
+TEST(ReglasDocente, BirthAndEntryDatesLieAfter1900AndNotAfterThePeriod) {
+  Verificar({
+      {5, {{"FECNAC", Dia(2004, 3, 15)}}, false},
+      {5, {{"FECNAC", T("31/03/2004")}}, false},
+      {5, {{"FECNAC", Dia(2004, 4, 1)}}, true},
+      {5, {{"FECNAC", Dia(1900, 6, 1)}}, true},
+      {5, {{"FECNAC", T("abc")}}, true},
+      {5, {{"FECNAC", E()}}, true},
+      {5, {{"FECNAC", Dia(2004, 6, 1)}, {"PERLIQ", T("2004/06 SAC")}}, false},
+      {8, {{"FINGEMP", Dia(2004, 3, 31)}}, false},
+      {8, {{"FINGEMP", Dia(2004, 4, 1)}}, true},
+      {8, {{"FINGEMP", Dia(1900, 1, 1)}}, true},
+      {8, {{"FINGEMP", E()}}, true},
+  });
+}
+
+TEST(ReglasDocente, LeavingDateIsValidNotBeforeEntryAndNotAfterThePeriod) {
+  Verificar({
+      {9, {{"FECBAJA", Dia(1899, 12, 31)}}, false},
+      {9, {{"FECBAJA", Dia(1900, 6, 1)}}, false},  // 1900 or earlier: no leaving date
+      {9, {{"FECBAJA", Dia(2004, 3, 15)}}, false},
+      {9, {{"FECBAJA", Dia(2000, 3, 1)}}, false},  // the day of entry itself
+      {9,
+       {{"FECBAJA", D(Calendar::DayCount(2000, 3, 1) + 0.1)},
+        {"FINGEMP", D(Calendar::DayCount(2000, 3, 1) + 0.9)}},
+       false},  // the time of day is ignored
+      {9, {{"FECBAJA", Dia(2000, 2, 29)}}, true},
+      {9, {{"FECBAJA", Dia(2004, 4, 1)}}, true},
+      {9, {{"FECBAJA", E()}}, true},
+      {9, {{"FECBAJA", T("abc")}}, true},
+      {9, {{"FINGEMP", E()}}, true},
+  });
+}
+
+TEST(ReglasDocente, LeaveDaysRunFromZeroToTheDaysOfTheMonth) {
+  Verificar({
+      {10, {{"LICS/S", N(30)}}, false},
+      {10, {{"LICS/S", N(31)}}, false},
+      {10, {{"LICS/S", N(32)}}, true},
+      {10, {{"LICS/S", N(30)}, {"PERLIQ", T("2004/02")}}, true},
+      {10, {{"LICS/S", N(29)}, {"PERLIQ", T("2004/02")}}, false},
+      {10, {{"LICS/S", N(-1)}}, true},
+      {10, {{"LICS/S", E()}}, true},
+      {10, {{"LICS/S", T("abc")}}, true},
+      {10, {{"LICS/S", T("5")}}, false},
+  });
+}
+
+TEST(ReglasDocente, RevistaFunctionCategoryAndSeniorityCodes) {
+  Verificar({
+      {11, {{"MODREV", T("t")}}, false},
+      {11, {{"MODREV", T("Suplente")}}, false},
+      {11, {{"MODREV", T("X")}}, true},
+      {11, {{"MODREV", E()}}, true},
+      {12, {{"FUN", T("d1")}}, false},
+      {12, {{"FUN", T(" D1 ")}}, false},
+      {12, {{"FUN", N(12)}}, false},
+      {12, {{"FUN", T("D 1")}}, true},
+      {12, {{"FUN", T("D-1")}}, true},
+      {12, {{"FUN", T("AÑO")}}, true},
+      {12, {{"FUN", T("")}}, true},
+      {13, {{"CATRE", E()}}, true},
+      {13, {{"CATRE", T("C.1")}}, true},
+      {14, {{"ANOS", N(0)}, {"MESES", N(15)}}, false},
+      {14, {{"MESES", N(-1)}}, true},
+      {14, {{"ANOS", E()}}, true},
+      {14, {{"ANOS", T("abc")}}, true},
+  });
+}
+
+// Item 15 with the given period, leaving date, amounts, leave days and remarks.
+Campos Importes(const char* periodo, Value baja, double aporte, double personal, double patronal,
+                Value licencia, Value observaciones = E()) {
+  return {{"PERLIQ", T(periodo)},
+          {"FECBAJA", std::move(baja)},
+          {"C_APORTE", N(aporte)},
+          {"PER_ZOL", N(personal)},
+          {"PAT_ZOL", N(patronal)},
+          {"LICS/S", std::move(licencia)},
+          {"OBSERVACIONES", std::move(observaciones)}};
+}
+
+TEST(ReglasDocente, AmountRuleOnARunningPost) {
+  const Value sin_baja = Dia(1899, 12, 31);
+  Verificar({
+      {15, Importes("2004/03", sin_baja, 1000, 110, 120, N(5)), false},
+      {15, Importes("2004/03", sin_baja, 1000, 110, 120, N(30)), true},
+      {15, Importes("2004/03", sin_baja, 1000, 110, 120, E()), true},
+      {15, Importes("2004/03", sin_baja, 0, 0, 0, N(31)), false},
+      {15, Importes("2004/03", sin_baja, 0, 0, 0, N(30)), false},
+      {15, Importes("2004/03", sin_baja, 0, 0, 0, N(10)), true},
+      {15, Importes("2004/03", sin_baja, 0, 0, 0, N(10), T("Ad Honorem")), false},
+      {15, Importes("2004/03", sin_baja, 1000, 110, 120, N(0), T("AD HONOREM")), true},
+      {15, Importes("2004/03", sin_baja, 1000, 0, 120, N(0)), true},
+      {15, Importes("2004/2", sin_baja, 0, 0, 0, N(28)), false},  // month 2 read from "2"
+      {15, Importes("2004/2", sin_baja, 0, 0, 0, N(30)), true},
+      {15, Con(Importes("2004/03", sin_baja, 0, 0, 0, N(31)), {{"C_APORTE", E()}}), true},
+      {15, Con(Importes("2004/03", sin_baja, 0, 0, 0, N(31)), {{"C_APORTE", T("abc")}}), true},
+  });
+}
+
+TEST(ReglasDocente, AmountRuleSkipsJanuaryFebruaryAndPostsThatEnded) {
+  Verificar({
+      {15, Importes("2004/01", Dia(1899, 12, 31), 0, 0, 0, E()), false},
+      {15, Importes("2004/02", Dia(1899, 12, 31), 0, 0, 0, N(10)), false},
+      {15, Importes("2004/01", E(), 1000, 110, 120, N(0)), true},
+      {15, Importes("2004/03", T("abc"), 1000, 110, 120, N(0)), true},
+      // Ended before the period, on its first day, or in 1900: not examined.
+      {15, Importes("2004/03", Dia(2004, 2, 15), 0, 0, 0, N(0)), false},
+      {15, Importes("2004/03", Dia(2004, 3, 1), 0, 0, 0, N(0)), false},
+      {15, Importes("2004/03", Dia(1900, 6, 1), 0, 0, 0, N(0)), false},
+      {15, Importes("2004/03", Dia(2004, 5, 10), 0, 0, 0, N(0)), false},
+      // Ending within the month: unpaid leave excuses it, otherwise the amounts decide.
+      {15, Importes("2004/03", Dia(2004, 3, 15), 0, 0, 0, N(5)), false},
+      {15, Importes("2004/03", Dia(2004, 3, 15), 0, 0, 0, N(0)), true},
+      {15, Importes("2004/03", Dia(2004, 3, 15), 1000, 110, 120, N(0)), false},
+      // SAC periods: a post that ended, or one with unpaid leave, is consistent.
+      {15, Importes("2004/06 SAC", Dia(2004, 6, 15), 0, 0, 0, N(0)), false},
+      {15, Importes("2004/06 sac", Dia(1899, 12, 31), 0, 0, 0, N(5)), false},
+      {15, Importes("2004/06 SAC", Dia(1899, 12, 31), 0, 0, 0, N(0)), true},
+  });
+}
+
+}  // namespace
+}  // namespace kaldoren
