@@ -4,11 +4,13 @@
 
 #include "TestData.h"
 #include "base/Calendar.h"
+#include "workbook/QueryEngine.h"
 #include "workbook/TableRecordset.h"
 
 namespace kaldoren {
 namespace {
 
+using testing::AddTable;
 using testing::E;
 using testing::N;
 using testing::T;
@@ -100,6 +102,23 @@ TEST(DatosIniciales, QuerySelectsTheRowsWithAPeriodInPeriodOrder) {
   EXPECT_EQ(Datos_Iniciales().Sql(),
             "SELECT * FROM [DATOSEMP$] WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'' ORDER BY "
             "PERLIQ;");
+}
+
+TEST(DatosIniciales, QueryOrdersTheEmployerRowsByPeriodAndSkipsBlankPeriods) {
+  Workbook libro;
+  AddTable(&libro, "DATOSEMP",
+           {{T("PERLIQ"), T("KALDOREN"), T("PROVISORIO"), T("ESTABLECIMIENTO"), T("DISTRITO"),
+             T("NIVEL")},
+            {T("2005/03"), N(2743), E(), T("Tercero"), T("AZUL"), T("PRIMARIO")},
+            {T("2005/01"), N(2743), E(), T("Primero"), T("AZUL"), T("PRIMARIO")},
+            {T("  "), N(2743), E(), T("Sin periodo"), T("AZUL"), T("PRIMARIO")},
+            {T("2005/02"), N(2743), E(), T("Segundo"), T("AZUL"), T("PRIMARIO")}});
+  std::unique_ptr<Recordset> r;
+  const Datos_Iniciales datos;
+  ASSERT_TRUE(QueryEngine::Run(libro, datos.Sql(), &r).ok());
+  const std::string texto = datos.Encabezado_Informe("A.XLS", "", *r, Ahora());
+  EXPECT_NE(texto.find("\r\n   Establecimiento :    PRIMERO\r\n"), std::string::npos);
+  EXPECT_TRUE(texto.ends_with("\r\nPeriodos Informados : 2005/01 - 2005/02 - 2005/03"));
 }
 
 }  // namespace

@@ -4,12 +4,20 @@
 
 #include <memory>
 
+#include "ResumenSobreLibro_test.h"
 #include "TestData.h"
+#include "summaries/RESUMEN_ERRORES.h"
+#include "summaries/RESUMEN_PAGOS.h"
+#include "summaries/RESUMEN_SALARIAL.h"
 #include "workbook/TableRecordset.h"
 
 namespace kaldoren {
 namespace {
 
+using testing::AddTable;
+using testing::E;
+using testing::LineasDelLibro;
+using testing::N;
 using testing::T;
 
 // A summary section that only reports a total, standing at positions 2 and 3.
@@ -90,6 +98,37 @@ TEST(ResumenDiferencias, TextsOfTheSectionAreTheFixedOnes) {
   EXPECT_EQ(s.Agregado_al_titulo(), "DIFERENCIAS");
   EXPECT_EQ(s.Encabezado(), "TOT A APORTAR       TOTAL PAGOS       DIFERENCIA (Aportes-pagos)\r\n");
   EXPECT_EQ(s.Vacio(), "   « No se han registrado Datos Salariales y Aportes »");
+}
+
+// The four summaries in report order over one declaration, driven one after
+// the other as the run does.
+std::vector<std::string> Diferencias(const std::vector<std::vector<Value>>& empleador) {
+  Workbook libro;
+  AddTable(&libro, "DATOSEMP", empleador);
+  AddTable(&libro, "DATOSDOC",
+           {{T("PERLIQ"), T("ORDEN"), T("APENOM"), T("NRODOC"), T("C_APORTE"), T("PER_ZOL"),
+             T("PAT_ZOL"), T("FECBAJA")},
+            {T("2005/01"), N(1), T("PEREZ"), N(20111222), N(1000), N(600.15), N(900.1), E()}});
+  AddTable(&libro, "PAGOS",
+           {{T("PERLIQ"), T("FECVTO"), T("FECPAGO"), T("PAGO")},
+            {T("2005/01"), E(), E(), N(400)},
+            {T("2005/01"), E(), E(), N(600)}});
+  Coleccion<SeccionResumen> cl;
+  cl.Agregar(std::make_unique<RESUMEN_ERRORES>());
+  cl.Agregar(std::make_unique<RESUMEN_SALARIAL>());
+  cl.Agregar(std::make_unique<RESUMEN_PAGOS>());
+  cl.Agregar(std::make_unique<RESUMEN_DIFERENCIAS>());
+  for (int i = 1; i <= 3; ++i) LineasDelLibro(cl.Item(i), libro, cl);
+  return LineasDelLibro(cl.Item(4), libro, cl);
+}
+
+TEST(ResumenDiferencias, ComparesTheTotalsTheSummariesAccumulatedBeforeIt) {
+  EXPECT_EQ(Diferencias({{T("PERLIQ"), T("KALDOREN")}, {T("2005/01"), N(1234)}}),
+            (std::vector<std::string>{"      1.500,25           1.000,00               500,25"}));
+}
+
+TEST(ResumenDiferencias, EmptyEmployerSheetGivesNoRow) {
+  EXPECT_TRUE(Diferencias({{T("PERLIQ"), T("KALDOREN")}}).empty());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ResumenSobreLibro_test.h"
 #include "TestData.h"
 #include "base/Calendar.h"
 #include "workbook/TableRecordset.h"
@@ -9,8 +10,10 @@
 namespace kaldoren {
 namespace {
 
+using testing::AddTable;
 using testing::D;
 using testing::E;
+using testing::LineasDelLibro;
 using testing::N;
 using testing::T;
 
@@ -68,6 +71,26 @@ TEST(ResumenPagos, TextsOfTheSectionAreTheFixedOnes) {
   EXPECT_EQ(s.Sql(cl),
             "SELECT PERLIQ, FECVTO, FECPAGO, SUM(PAGO) AS TOTAL FROM [PAGOS$] WHERE NOT "
             "ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'' AND PAGO > 0 GROUP BY PERLIQ, FECVTO, FECPAGO;");
+}
+
+TEST(ResumenPagos, GroupsPaymentsAboveZeroByPeriodAndDates) {
+  const Value vto = D(Calendar::DayCount(2005, 2, 10));
+  const Value pago = D(Calendar::DayCount(2005, 2, 8));
+  Workbook libro;
+  AddTable(&libro, "PAGOS",
+           {{T("PERLIQ"), T("FECVTO"), T("FECPAGO"), T("PAGO")},
+            {T("2005/01"), vto, D(Calendar::DayCount(2005, 2, 15)), N(20)},
+            {T("2005/01"), vto, pago, N(100)},
+            {T("2005/01"), vto, pago, N(0)},
+            {T("2005/01"), vto, pago, N(-5)},
+            {T(""), vto, pago, N(1000)},
+            {T("2005/01"), vto, pago, N(250.5)}});
+  RESUMEN_PAGOS s;
+  EXPECT_EQ(
+      LineasDelLibro(s, libro),
+      (std::vector<std::string>{"       2005/01          10/02/2005   08/02/2005        350,50",
+                                "       2005/01          10/02/2005   15/02/2005         20,00"}));
+  EXPECT_DOUBLE_EQ(s.Totales(), 370.5);
 }
 
 }  // namespace

@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include "ResumenSobreLibro_test.h"
 #include "TestData.h"
 #include "workbook/TableRecordset.h"
 
 namespace kaldoren {
 namespace {
 
+using testing::AddTable;
 using testing::E;
+using testing::LineasDelLibro;
 using testing::N;
 using testing::T;
 
@@ -84,6 +87,27 @@ TEST(ResumenSalarial, QueryGroupsTheNamedTeachersByPeriod) {
             "SUM(PAT_ZOL) AS PAZOL, SUM(PAT_ZOL+PER_ZOL) AS TOTAL FROM [DATOSDOC$] WHERE NOT "
             "ISNULL(PERLIQ) AND TRIM(PERLIQ)<> '' AND ((NOT ISNULL(APENOM) AND TRIM(APENOM) <> "
             "'') OR NRODOC > 0) GROUP BY PERLIQ;");
+}
+
+TEST(ResumenSalarial, SumsThePeriodsOfTheSheetAndCountsOnlyNamedTeachers) {
+  Workbook libro;
+  AddTable(&libro, "DATOSDOC",
+           {{T("PERLIQ"), T("APENOM"), T("NRODOC"), T("C_APORTE"), T("PER_ZOL"), T("PAT_ZOL")},
+            {T("2005/01"), T("PEREZ"), N(20111222), N(1000), N(110), N(160)},
+            {T("2005/02"), T("RUIZ"), N(20555666), N(1000), E(), E()},
+            {T("2005/01"), T("GOMEZ"), N(20333444), N(1500), N(165), N(240)},
+            {T("2005/01"), T("LOPEZ"), E(), N(500), N(55), N(80)},
+            // Named by the document number alone: summed, not counted.
+            {T("2005/01"), E(), N(5), N(500), N(55), N(80)},
+            {T("  "), T("SOSA"), N(20777888), N(9999), N(9999), N(9999)},
+            {T("2005/01"), E(), N(0), N(9999), N(9999), N(9999)}});
+  RESUMEN_SALARIAL s;
+  EXPECT_EQ(LineasDelLibro(s, libro),
+            (std::vector<std::string>{
+                "       2005/01                  3            3.500,00           385,00            "
+                "560,00         945,00",
+                "       2005/02                  1            1.000,00" + std::string(50, ' ')}));
+  EXPECT_DOUBLE_EQ(s.Totales(), 945);
 }
 
 }  // namespace
