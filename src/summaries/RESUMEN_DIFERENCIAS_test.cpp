@@ -46,7 +46,7 @@ std::string Consulta(double aportes, double pagos) {
 }
 
 // The printed line for the two totals as texts of the query's single row.
-std::string Impresa(const std::string& aportes, const std::string& pagos) {
+std::string Linea(const std::string& aportes, const std::string& pagos) {
   RESUMEN_DIFERENCIAS s;
   return "   " + s.Detalle(TableRecordset({"APORTES", "PAGOS"}, {{T(aportes), T(pagos)}}));
 }
@@ -59,7 +59,7 @@ TEST(ResumenDiferencias, QueryCarriesBothTotalsInTheGeneralNumberForm) {
 }
 
 TEST(ResumenDiferencias, HigherContributionsGiveThePlainDifferenceEndingInColumn54) {
-  const std::string linea = Impresa("1500,25", "1000");
+  const std::string linea = Linea("1500,25", "1000");
   EXPECT_EQ(linea, "      1.500,25           1.000,00               500,25");
   EXPECT_EQ(linea.find("1.500,25") + 1, 7u);
   EXPECT_EQ(linea.find("1.000,00") + 8, 33u);
@@ -67,29 +67,28 @@ TEST(ResumenDiferencias, HigherContributionsGiveThePlainDifferenceEndingInColumn
 }
 
 TEST(ResumenDiferencias, HigherPaymentsGiveTheDifferenceInParenthesesEndingInColumn56) {
-  const std::string linea = Impresa("1000", "1200");
+  const std::string linea = Linea("1000", "1200");
   EXPECT_EQ(linea, "      1.000,00           1.200,00               (200,00)");
   EXPECT_EQ(linea.size(), 56u);
 }
 
 TEST(ResumenDiferencias, TotalsEqualToTheCentGiveTheOkMark) {
-  EXPECT_EQ(Impresa("1000,004", "1000"),
-            "      1.000,00           1.000,00                «« OK »»");
-  EXPECT_EQ(Impresa("0", "0"), "          0,00               0,00                «« OK »»");
+  EXPECT_EQ(Linea("1000,004", "1000"), "      1.000,00           1.000,00                «« OK »»");
+  EXPECT_EQ(Linea("0", "0"), "          0,00               0,00                «« OK »»");
 }
 
 TEST(ResumenDiferencias, DifferenceIsTakenBetweenTheAmountsAsWritten) {
   // 0,006 and 0,004 are written 0,01 and 0,00: the line must say 0,01.
-  EXPECT_EQ(Impresa("0,006", "0,004"), "          0,01               0,00                 0,01");
+  EXPECT_EQ(Linea("0,006", "0,004"), "          0,01               0,00                 0,01");
 }
 
 TEST(ResumenDiferencias, AmountsWiderThanTheirFieldsAreWrittenWhole) {
-  EXPECT_EQ(Impresa("12000000", "9500000"),
+  EXPECT_EQ(Linea("12000000", "9500000"),
             "    12.000.000,00         9.500.000,00           2.500.000,00");
 }
 
 TEST(ResumenDiferencias, TotalThatIsNotANumberCountsZero) {
-  EXPECT_EQ(Impresa("", "250"), "          0,00             250,00               (250,00)");
+  EXPECT_EQ(Linea("", "250"), "          0,00             250,00               (250,00)");
 }
 
 TEST(ResumenDiferencias, TextsOfTheSectionAreTheFixedOnes) {

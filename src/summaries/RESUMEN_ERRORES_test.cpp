@@ -13,6 +13,7 @@ namespace {
 using testing::AddTable;
 using testing::D;
 using testing::E;
+using testing::Impresa;
 using testing::LineasDelLibro;
 using testing::N;
 using testing::T;
@@ -20,8 +21,6 @@ using testing::T;
 TableRecordset Fila(Value perliq, Value orden, Value fecbaja) {
   return TableRecordset({"PERLIQ", "ORDEN", "FECBAJA"}, {{perliq, orden, fecbaja}});
 }
-
-std::string Impresa(RESUMEN_ERRORES& s, const Recordset& r) { return "   " + s.Detalle(r); }
 
 TEST(ResumenErrores, DetailLinePutsOrderNumberAndLeavingDateInTheirColumns) {
   RESUMEN_ERRORES s;

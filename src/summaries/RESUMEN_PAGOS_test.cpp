@@ -13,6 +13,7 @@ namespace {
 using testing::AddTable;
 using testing::D;
 using testing::E;
+using testing::Impresa;
 using testing::LineasDelLibro;
 using testing::N;
 using testing::T;
@@ -21,8 +22,6 @@ TableRecordset Fila(Value perliq, Value fecvto, Value fecpago, Value total) {
   return TableRecordset({"PERLIQ", "FECVTO", "FECPAGO", "TOTAL"},
                         {{perliq, fecvto, fecpago, total}});
 }
-
-std::string Impresa(RESUMEN_PAGOS& s, const Recordset& r) { return "   " + s.Detalle(r); }
 
 TEST(ResumenPagos, DetailLinePutsDatesAndTotalInTheirColumns) {
   RESUMEN_PAGOS s;

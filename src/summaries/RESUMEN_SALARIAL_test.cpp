@@ -11,6 +11,7 @@ namespace {
 
 using testing::AddTable;
 using testing::E;
+using testing::Impresa;
 using testing::LineasDelLibro;
 using testing::N;
 using testing::T;
@@ -20,9 +21,6 @@ TableRecordset Fila(Value perliq, Value cc, Value rca, Value pezol, Value pazol,
   return TableRecordset({"PERLIQ", "CC", "RCA", "PEZOL", "PAZOL", "TOTAL"},
                         {{perliq, cc, rca, pezol, pazol, total}});
 }
-
-// The line as the report prints it, after the run's three spaces.
-std::string Impresa(RESUMEN_SALARIAL& s, const Recordset& r) { return "   " + s.Detalle(r); }
 
 TEST(ResumenSalarial, DetailLinePutsEveryFieldInItsColumns) {
   RESUMEN_SALARIAL s;

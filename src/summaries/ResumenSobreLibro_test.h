@@ -1,6 +1,6 @@
-// Test helper of the summary sections: runs a section's query over a workbook
-// built in the test and answers the Detalle line of every row, as the run
-// drives a part-b section.
+// Test helpers of the summary sections: a Detalle line as printed, and the
+// lines of a section's query run over a workbook built in the test, as the
+// run drives a part-b section.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,6 +15,11 @@
 
 namespace kaldoren::testing {
 
+// A Detalle line as the report prints it, after the run's three spaces.
+inline std::string Impresa(SeccionResumen& seccion, const Recordset& r) {
+  return "   " + seccion.Detalle(r);
+}
+
 inline std::vector<std::string> LineasDelLibro(SeccionResumen& seccion, const Workbook& libro,
                                                const Coleccion<SeccionResumen>& cl = {}) {
   std::unique_ptr<Recordset> r;
@@ -22,7 +27,7 @@ inline std::vector<std::string> LineasDelLibro(SeccionResumen& seccion, const Wo
   EXPECT_TRUE(estado.ok()) << estado.description();
   std::vector<std::string> lineas;
   if (!estado.ok()) return lineas;
-  for (; !r->Eof(); r->MoveNext()) lineas.push_back("   " + seccion.Detalle(*r));
+  for (; !r->Eof(); r->MoveNext()) lineas.push_back(Impresa(seccion, *r));
   return lineas;
 }
 
