@@ -42,6 +42,13 @@ void APERTURA::BaseActivaJet(const std::string& db) {
   if (estado.ok()) base_ = std::move(libro);
 }
 
+void APERTURA::BaseActivaLibro(std::unique_ptr<Workbook> libro) {
+  CerrarBase();
+  error_numero_ = 0;
+  error_descripcion_.clear();
+  base_ = std::move(libro);
+}
+
 Status APERTURA::TablaActiva(const std::string& tabla) {
   CerrarTabla();
   if (!base_) return Status::Error(kErrorFormato, "No hay un libro abierto");

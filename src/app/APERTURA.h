@@ -29,6 +29,8 @@ class APERTURA {
   // Closes any open workbook, then opens db. Never fails: an error is kept
   // for Apertura_Ok (error number and description), otherwise they are reset.
   void BaseActivaJet(const std::string& db);
+  // Takes a workbook already read (from memory, for instance) as the open one.
+  void BaseActivaLibro(std::unique_ptr<Workbook> libro);
   // Closes the current recordset, then runs the query tabla. A query the
   // engine refuses leaves an empty recordset and answers the engine's error.
   Status TablaActiva(const std::string& tabla);

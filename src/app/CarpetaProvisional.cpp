@@ -41,6 +41,9 @@ CarpetaProvisional::~CarpetaProvisional() {
 }
 
 Status CarpetaProvisional::Crear() {
+  std::error_code e;
+  fs::create_directories(destino_, e);
+  if (e) return ErrorDeCarpeta("crear la carpeta", destino_, e);
   std::string plantilla = (fs::path(destino_) / ".kaldoren20-XXXXXX").string();
   if (mkdtemp(plantilla.data()) == nullptr) {
     return Status::Error(kErrorCarpeta, "No se pudo escribir en la carpeta " + destino_ + ": " +

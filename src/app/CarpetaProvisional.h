@@ -18,6 +18,7 @@ class CarpetaProvisional {
   CarpetaProvisional(const CarpetaProvisional&) = delete;
   CarpetaProvisional& operator=(const CarpetaProvisional&) = delete;
 
+  // Creates the destination folder when it is missing, and the provisional one.
   Status Crear();
   // The provisional folder (valid after Crear succeeded).
   const std::string& ruta() const { return ruta_; }

@@ -3,6 +3,8 @@
 #include <ostream>
 
 #include "app/cli/ComandoCeldas.h"
+#include "app/cli/ComandoDatosValidos.h"
+#include "app/cli/ComandoVerificar.h"
 
 namespace kaldoren {
 namespace {
@@ -15,6 +17,13 @@ const char kAyuda[] =
     "Verifica la declaración jurada (libro de Excel 97-2003, .XLS) de un colegio privado.\n"
     "\n"
     "Comandos:\n"
+    "  verificar PLANILLA.XLS [PLANILLA2.XLS ...] [--salida CARPETA]\n"
+    "                          verifica cada libro y escribe ERRORES.TXT y sus hojas\n"
+    "                          HOJA_1.TXT, HOJA_2.TXT, ... en CARPETA (con varios libros,\n"
+    "                          en CARPETA/<NOMBRE DEL LIBRO>/)\n"
+    "  datos-validos [--salida CARPETA]\n"
+    "                          escribe el listado de datos válidos DVALIDOS.TXT y sus\n"
+    "                          hojas DATOS1.TXT, DATOS2.TXT, ...\n"
     "  celdas PLANILLA.XLS     lista cada celda con valor, un objeto JSON por línea\n"
     "  --help                  muestra esta ayuda\n"
     "  --version               muestra la versión\n"
@@ -24,8 +33,9 @@ const char kAyuda[] =
 
 }  // namespace
 
-LineaDeComandos::LineaDeComandos(std::ostream& salida, std::ostream& errores)
-    : salida_(salida), errores_(errores) {}
+LineaDeComandos::LineaDeComandos(std::ostream& salida, std::ostream& errores,
+                                 std::FILE* terminal)
+    : salida_(salida), errores_(errores), terminal_(terminal) {}
 
 int LineaDeComandos::Ejecutar(const std::vector<std::string>& argumentos) {
   if (argumentos.empty()) return Uso("falta el comando");
@@ -35,6 +45,16 @@ int LineaDeComandos::Ejecutar(const std::vector<std::string>& argumentos) {
   if (comando == "--version") {
     salida_ << kVersion << "\n";
     return 0;
+  }
+  if (comando == "verificar") {
+    if (resto.size() == 1 && resto[0] == "--help") return Ayuda();
+    errores_.flush();
+    return ComandoVerificar(salida_, terminal_).Ejecutar(resto);
+  }
+  if (comando == "datos-validos") {
+    if (resto.size() == 1 && resto[0] == "--help") return Ayuda();
+    errores_.flush();
+    return ComandoDatosValidos(salida_, terminal_).Ejecutar(resto);
   }
   if (comando == "celdas") {
     if (resto.size() == 1 && resto[0] == "--help") return Ayuda();

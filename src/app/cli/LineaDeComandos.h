@@ -5,6 +5,7 @@
 // a workbook could not be opened or checked or the command line is wrong.
 #pragma once
 
+#include <cstdio>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -13,7 +14,8 @@ namespace kaldoren {
 
 class LineaDeComandos {
  public:
-  LineaDeComandos(std::ostream& salida, std::ostream& errores);
+  // terminal is standard error as a C stream, for the progress bar.
+  LineaDeComandos(std::ostream& salida, std::ostream& errores, std::FILE* terminal);
 
   int Ejecutar(const std::vector<std::string>& argumentos);
 
@@ -23,6 +25,7 @@ class LineaDeComandos {
 
   std::ostream& salida_;
   std::ostream& errores_;
+  std::FILE* terminal_;
 };
 
 }  // namespace kaldoren

@@ -1,0 +1,45 @@
+// ComandoVerificar: "kaldoren20 verificar PLANILLA.XLS ... [--salida CARPETA]".
+// Runs the verification of each workbook without pauses. One workbook writes
+// ERRORES.TXT and its HOJA pages into CARPETA (default: the current folder);
+// several write each into CARPETA/<NAME WITHOUT EXTENSION, IN CAPITALS>/, two
+// at a time, and a workbook that cannot be checked gets no folder. Answers the
+// exit status: 2 if any workbook could not be checked (or the arguments are
+// wrong), else 1 if any report lists inconsistencies, else 0.
+#pragma once
+
+#include <cstdio>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "app/Verificacion.h"
+
+namespace kaldoren {
+
+class ComandoVerificar {
+ public:
+  ComandoVerificar(std::ostream& salida, std::FILE* errores);
+
+  int Ejecutar(const std::vector<std::string>& argumentos);
+
+ private:
+  struct Trabajo {
+    PlanillaElegida planilla;
+    std::string carpeta;
+    ResultadoVerificacion resultado;
+  };
+
+  bool LeerArgumentos(const std::vector<std::string>& argumentos);
+  bool PrepararTrabajos();
+  void Verificar(Trabajo* trabajo, bool con_barra);
+  void VerificarTodos();
+  int Informar() const;
+
+  std::ostream& salida_;
+  std::FILE* errores_;
+  std::vector<std::string> planillas_;
+  std::string carpeta_ = ".";
+  std::vector<Trabajo> trabajos_;
+};
+
+}  // namespace kaldoren
