@@ -34,13 +34,6 @@ TEST(ControlDATOSDOC, TitleQueryAndItemsAreWrittenExactly) {
                 "informados"}));
 }
 
-TEST(ControlDATOSDOC, AgregadoAlTituloIndentsItsSecondLineByFortyOneBlanks) {
-  const std::string agregado = ControlDATOSDOC().Agregado_al_titulo();
-  const size_t salto = agregado.find("\r\n");
-  ASSERT_NE(salto, std::string::npos);
-  EXPECT_EQ(agregado.substr(salto + 2), std::string(41, ' ') + "Nº de Orden)");
-}
-
 TEST(ControlDATOSDOC, LeyendaLettersThePrintedItemsInOrder) {
   ControlDATOSDOC s;
   const std::vector<std::string> items = s.Items();

@@ -65,6 +65,12 @@ TEST(ControlDATOSEMP, AnEmptyRowFailsEveryCheckButTheFileNumber) {
   EXPECT_EQ(Fallas(vacios), (std::vector<int>{0, 1, 2, 3, 5, 6, 7, 8, 9, 10}));
 }
 
+TEST(ControlDATOSEMP, OddFileNumbersGetAPlainAnswer) {
+  for (const char* raro : {"-", "/", "-/", "a-/b", "a-b/", "1-2/", "ñ-ñ/ññ", "1-ñ/04"}) {
+    EXPECT_TRUE(Falla(4, {{"EXPEDIENTE", T(raro)}})) << raro;
+  }
+}
+
 TEST(ControlDATOSEMP, DistrictIsFoundTrimmedAndUpperCasedButNotMisspelled) {
   struct Caso {
     Value distrito;
@@ -160,11 +166,6 @@ TEST(ControlDATOSEMP, OwnerAndRepresentativeNeedNamesTypesAndNumbers) {
     EXPECT_TRUE(Falla(10, {{"NRODOCR", numero}})) << numero.TextForm();
   }
   EXPECT_FALSE(Falla(10, {{"NRODOCP", T("12.345.678")}}));
-}
-
-TEST(ControlDATOSEMP, IdentificationUsesTheSharedSchoolCheck) {
-  EXPECT_FALSE(Falla(0, {{"KALDOREN", N(0)}, {"PROVISORIO", T("p17")}}));
-  EXPECT_TRUE(Falla(0, {{"KALDOREN", N(0)}, {"PROVISORIO", T("X17")}}));
 }
 
 TEST(ControlDATOSEMP, TextsAreWrittenExactly) {

@@ -88,13 +88,6 @@ TEST(ControlPAGOS, ComplementoBelongsToTheLatestErroresCall) {
   EXPECT_EQ(seccion.Leyenda(items[0]), items[0]);
 }
 
-TEST(ControlPAGOS, IdentificationUsesTheSharedSchoolCheck) {
-  EXPECT_EQ(Lineas({{"KALDOREN", N(0)}, {"PROVISORIO", T("S12")}}), std::vector<std::string>{});
-  EXPECT_EQ(
-      Lineas({{"KALDOREN", N(-1)}}),
-      std::vector<std::string>{"Nº de Kaldoren y/o Nº Provisorio no informados o mal informados"});
-}
-
 TEST(ControlPAGOS, TextsAreWrittenExactly) {
   ControlPAGOS s;
   EXPECT_EQ(s.Titulo(), "PAGOS");
