@@ -1,0 +1,273 @@
+#include "workbook/WorkbookReader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "TestData.h"
+#include "base/Text.h"
+#include "workbook/testing/BiffBuilder.h"
+
+namespace kaldoren {
+namespace {
+
+using testing::BiffBuilder;
+using testing::CellHead;
+using testing::Le16;
+using testing::Le32;
+using testing::LeDouble;
+using testing::Record;
+using testing::SharedPath;
+using testing::TestDataPath;
+
+Workbook ReadOk(const std::string& relative) {
+  Workbook book;
+  const Status status = WorkbookReader::Read(TestDataPath(relative), &book);
+  EXPECT_TRUE(status.ok()) << relative << ": " << status.description();
+  return book;
+}
+
+std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+Value Field(const Sheet& sheet, size_t record, const char* column) {
+  return sheet.RecordValue(record, sheet.FindColumn(column));
+}
+
+// The cell at row and column of a sheet as its value; empty when there is none.
+Value At(const Sheet& sheet, std::uint32_t row, std::uint16_t column) {
+  for (const Cell& c : sheet.cells()) {
+    if (c.row == row && c.column == column) return sheet.ValueOf(c);
+  }
+  return Value();
+}
+
+const Cell* CellAt(const Sheet& sheet, std::uint32_t row, std::uint16_t column) {
+  for (const Cell& c : sheet.cells()) {
+    if (c.row == row && c.column == column) return &c;
+  }
+  return nullptr;
+}
+
+Status ReadBytes(const std::string& bytes) {
+  Workbook book;
+  return WorkbookReader::ReadBytes(bytes, &book);
+}
+
+TEST(WorkbookReader, ReadsTheSampleDeclaration) {
+  const Workbook book = ReadOk("workbooks/declaracion_correcta.xls");
+  EXPECT_EQ(book.TableNames(), (std::vector<std::string>{"DATOSEMP$", "PAGOS$", "DATOSDOC$"}));
+  const Sheet& employer = *book.FindTable("DATOSEMP$");
+  EXPECT_EQ(employer.RecordCount(), 13u);
+  EXPECT_EQ(Field(employer, 0, "ESTABLECIMIENTO"), Value::Text("Instituto Santa Brígida"));
+  EXPECT_EQ(Field(employer, 0, "PROVISORIO"), Value());
+  const Sheet& teachers = *book.FindTable("DATOSDOC$");
+  EXPECT_EQ(teachers.RecordCount(), 307u);
+  EXPECT_EQ(teachers.ColumnNames().size(), 24u);
+  EXPECT_EQ(Field(teachers, 0, "PERLIQ"), Value::Text("2004/01"));
+  EXPECT_EQ(Field(teachers, 0, "NRODOC"), Value::Number(17827937));
+  EXPECT_EQ(Field(teachers, 0, "APENOM"), Value::Text("Acosta, Claudia Beatriz"));
+  EXPECT_EQ(Field(teachers, 0, "FECNAC"), Value::Date(24236));
+  EXPECT_EQ(Field(teachers, 0, "FECBAJA"), Value::Date(0)) << "serial 0 is 30/12/1899";
+  EXPECT_EQ(Field(teachers, 0, "PER_ZOL"), Value::Number(136.64)) << "a formula's result";
+}
+
+TEST(WorkbookReader, Excel95CopyHoldsTheSameCellsAsTheExcel97One) {
+  const Workbook excel97 = ReadOk("workbooks/declaracion_correcta.xls");
+  const Workbook excel95 = ReadOk("workbooks/declaracion_excel95.xls");
+  ASSERT_EQ(excel95.TableNames(), excel97.TableNames());
+  for (size_t s = 0; s < excel97.sheets().size(); ++s) {
+    const Sheet& a = *excel97.sheets()[s];
+    const Sheet& b = *excel95.sheets()[s];
+    std::vector<std::pair<Cell, Value>> values_a, values_b;
+    for (const Cell& c : a.cells()) {
+      if (c.kind != CellKind::Blank) values_a.push_back({c, a.ValueOf(c)});
+    }
+    for (const Cell& c : b.cells()) {
+      if (c.kind != CellKind::Blank) values_b.push_back({c, b.ValueOf(c)});
+    }
+    ASSERT_EQ(values_a.size(), values_b.size()) << a.name();
+    for (size_t i = 0; i < values_a.size(); ++i) {
+      EXPECT_EQ(values_a[i].first.row, values_b[i].first.row);
+      EXPECT_EQ(values_a[i].first.column, values_b[i].first.column);
+      EXPECT_EQ(values_a[i].first.kind, values_b[i].first.kind);
+      EXPECT_EQ(values_a[i].second, values_b[i].second);
+    }
+  }
+}
+
+TEST(WorkbookReader, SheetsKeepTheirNamesAndOrder) {
+  EXPECT_EQ(ReadOk("workbooks/hojas_minusculas.xls").TableNames(),
+            (std::vector<std::string>{"Instrucciones$", "datosemp$", "Pagos$", "DatosDoc$"}));
+  const Workbook book = ReadOk("generados/hojas.xls");
+  EXPECT_EQ(book.TableNames(), (std::vector<std::string>{"Año 2004$", "VACIA$", "BORDES$"}))
+      << "a hidden sheet is a sheet";
+  EXPECT_TRUE(book.FindTable("VACIA$")->cells().empty());
+  const Sheet& edges = *book.FindTable("BORDES$");
+  EXPECT_EQ(edges.RecordCount(), 65535u);
+  EXPECT_EQ(At(edges, 65535, 255), Value::Number(7));
+  EXPECT_EQ(At(edges, 3, 2), Value::Text("medio"));
+}
+
+TEST(WorkbookReader, DatesReadTheSameIn1900And1904Workbooks) {
+  const double march_15 = 38061;
+  const double time = (13 * 3600 + 45 * 60 + 30) / 86400.0;
+  const double day_1904 = 1462;
+  for (const char* name : {"generados/fechas_1900.xls", "generados/fechas_1904.xls"}) {
+    const Workbook book = ReadOk(name);
+    const Sheet& dates = *book.FindTable("FECHAS$");
+    EXPECT_EQ(Field(dates, 0, "VALOR"), Value::Date(march_15)) << name;
+    EXPECT_EQ(Field(dates, 1, "VALOR").kind(), Value::Kind::Date) << name;
+    EXPECT_NEAR(Field(dates, 1, "VALOR").number(), march_15 + time, 1e-9) << name;
+    EXPECT_EQ(Field(dates, 3, "VALOR"), Value::Date(day_1904 + 59)) << name;
+    EXPECT_EQ(Field(dates, 4, "VALOR"), Value::Number(1234.5)) << name;
+    EXPECT_EQ(Field(dates, 5, "VALOR"), Value::Number(3)) << name;
+    EXPECT_EQ(Field(dates, 6, "VALOR"), Value::Number(2.5)) << name;
+    EXPECT_EQ(Field(dates, 7, "VALOR").kind(), Value::Kind::Date) << name;
+  }
+  // A time alone is the fraction of day 0 of the workbook's own system.
+  EXPECT_EQ(Field(*ReadOk("generados/fechas_1900.xls").FindTable("FECHAS$"), 2, "VALOR"),
+            Value::Date(0.5));
+  EXPECT_EQ(Field(*ReadOk("generados/fechas_1904.xls").FindTable("FECHAS$"), 2, "VALOR"),
+            Value::Date(day_1904 + 0.5));
+}
+
+TEST(WorkbookReader, CellKindsOfTheTypesWorkbook) {
+  const Workbook book = ReadOk("generados/tipos.xls");
+  const Sheet& types = *book.FindTable("TIPOS$");
+  const std::pair<std::uint32_t, CellKind> kinds[] = {
+      {1, CellKind::Number},   {2, CellKind::Number},  {3, CellKind::Number},
+      {4, CellKind::Number},   {5, CellKind::Boolean}, {6, CellKind::Boolean},
+      {7, CellKind::Error},    {8, CellKind::Error},   {9, CellKind::Text},
+      {10, CellKind::Number},  {11, CellKind::Number},
+  };
+  for (const auto& [row, kind] : kinds) {
+    const Cell* cell = CellAt(types, row, 1);
+    ASSERT_NE(cell, nullptr) << row;
+    EXPECT_EQ(cell->kind, kind) << row;
+  }
+  EXPECT_EQ(At(types, 5, 1), Value::Number(-1)) << "true reads as -1";
+  EXPECT_EQ(At(types, 6, 1), Value::Number(0));
+  EXPECT_EQ(At(types, 7, 1), Value()) << "an error reads as empty";
+  EXPECT_EQ(CellAt(types, 7, 1)->error_code, 0x07);
+  EXPECT_EQ(At(types, 9, 1), Value::Text("")) << "an empty text is not empty";
+  EXPECT_EQ(At(types, 11, 1), Value::Number(12.34));
+  EXPECT_EQ(types.RecordCount(), 12u) << "the formatted blank of row 12 is in the used range";
+  EXPECT_EQ(types.ColumnNames(), (std::vector<std::string>{"TIPO", "VALOR", "F3", "F4"}));
+}
+
+TEST(WorkbookReader, LongAndUnicodeTextsComeBackWhole) {
+  std::string latin;
+  char line[80];
+  for (int i = 0; i < 200; ++i) {
+    std::snprintf(line, sizeof line, "Línea %05d de un texto largo, con eñes y acentos. ", i);
+    latin += line;
+  }
+  std::string wide;
+  for (int i = 0; i < 700; ++i) {
+    std::snprintf(line, sizeof line, "第%05d行：長い文字列。", i);
+    wide += line;
+  }
+  const Workbook book = ReadOk("generados/textos.xls");
+  const Sheet& texts = *book.FindTable("TEXTOS$");
+  EXPECT_EQ(At(texts, 0, 0), Value::Text("Cañuelas"));
+  EXPECT_EQ(At(texts, 1, 0), Value::Text("ÁÉÍÓÚ áéíóú ü ç €"));
+  EXPECT_EQ(At(texts, 2, 0), Value::Text(latin));
+  EXPECT_EQ(At(texts, 3, 0), Value::Text(wide));
+  EXPECT_EQ(At(texts, 5, 0), Value::Text("tabulador\ty\nsalto"));
+  EXPECT_EQ(At(texts, 6, 0), Value::Text("Ελληνικά και русский"));
+  EXPECT_EQ(At(texts, 7, 0), Value::Text("emoji \U0001F600 fin"));
+  EXPECT_EQ(Text::Length(At(texts, 8, 0).text()), Text::Length(latin)) << "the same, reversed";
+  EXPECT_EQ(At(texts, 9, 0), Value::Text("negrita y normal"));
+}
+
+TEST(WorkbookReader, DamagedGlobalsAreDescribed) {
+  BiffBuilder fine;
+  fine.Sheet("DATOS", Record(0x0203, CellHead(0, 0) + LeDouble(1)));
+  const std::string stream = fine.Stream();
+  const std::string cut = stream.substr(0, fine.Bof(5).size() + 2);
+  BiffBuilder lost_sheet;
+  lost_sheet.GlobalBytes(Record(0x0085, Le32(999999) + Le16(0) + std::string("\x07\x00PERDIDA", 9)));
+  const struct {
+    const char* what;
+    std::string stream;
+    int number;
+    std::string description;
+  } cases[] = {
+      {"encrypted", BiffBuilder().Global(0x002F, Le16(1) + std::string(52, '\0')).Stream(), 108,
+       "El archivo está protegido con contraseña"},
+      {"Excel 4 in a compound file", Record(0x0409, Le16(0) + Le16(0x0100)), 107,
+       "El archivo es un libro de Excel 2.x-4.x, que no se puede leer; guárdelo como Excel 97-2003"},
+      {"workspace", Record(0x0809, Le16(0x0600) + Le16(0x0100)), 104,
+       "El archivo no es un libro de Excel 97-2003"},
+      {"empty stream", "", 111, "El archivo está dañado: la secuencia Workbook está vacía"},
+      {"no BOF", Record(0x0203, std::string(14, '\0')), 111,
+       "El archivo está dañado: la secuencia Workbook no empieza con un registro BOF"},
+      {"short BOF", Record(0x0809, "\x00"), 111, "El archivo está dañado: registro BOF incompleto"},
+      {"sheet BOF first", Record(0x0809, Le16(0x0600) + Le16(0x0010)), 111,
+       "El archivo está dañado: la secuencia Workbook no empieza con la parte global del libro"},
+      {"cut inside a record", cut, 111,
+       "El archivo está dañado: la secuencia Workbook termina dentro de un registro"},
+      {"sheet beyond the stream", lost_sheet.Stream(), 111,
+       "El archivo está dañado: no se encuentra la hoja PERDIDA"},
+      {"short BOUNDSHEET", BiffBuilder().Global(0x0085, "abc").Stream(), 111,
+       "El archivo está dañado: registro BOUNDSHEET incompleto"},
+  };
+  for (const auto& c : cases) {
+    const Status status = ReadBytes(BiffBuilder::CompoundFileWith({{"Workbook", c.stream}}));
+    EXPECT_EQ(status.number(), c.number) << c.what;
+    EXPECT_EQ(status.description(), c.description) << c.what;
+  }
+}
+
+TEST(WorkbookReader, FailedReadLeavesTheWorkbookUntouched) {
+  Workbook book;
+  testing::AddTable(&book, "PREVIA", {{testing::T("A")}});
+  EXPECT_FALSE(WorkbookReader::Read("/no/existe.xls", &book).ok());
+  EXPECT_EQ(book.TableNames(), (std::vector<std::string>{"PREVIA$"}));
+}
+
+TEST(WorkbookReader, CorruptedBytesNeverCrashTheReader) {
+  const std::string original = FileBytes(TestDataPath("generados/tipos.xls"));
+  std::mt19937 random(20040315);
+  for (int round = 0; round < 300; ++round) {
+    std::string bytes = original;
+    const int flips = 1 + static_cast<int>(random() % 8);
+    for (int i = 0; i < flips; ++i) {
+      bytes[random() % bytes.size()] = static_cast<char>(random() % 256);
+    }
+    const Status status = ReadBytes(bytes);
+    if (!status.ok()) EXPECT_FALSE(status.description().empty());
+  }
+}
+
+// Real-world workbooks from other programs: each one reads, or is refused
+// with a described error; the encrypted ones are refused as such.
+TEST(WorkbookReader, EveryCorpusFileReadsOrIsRefusedWithADescription) {
+  const std::string corpus = SharedPath("xls-corpus");
+  if (!testing::Exists(corpus)) GTEST_SKIP() << "no corpus at " << corpus;
+  int files = 0;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(corpus)) {
+    if (entry.path().extension() != ".xls") continue;
+    ++files;
+    const std::string name = entry.path().filename().string();
+    Workbook book;
+    const Status status = WorkbookReader::Read(entry.path().string(), &book);
+    if (name.find("encrypted") != std::string::npos || name.find("protected") != std::string::npos) {
+      EXPECT_EQ(status.description(), "El archivo está protegido con contraseña") << name;
+    } else if (name.find("biff4") != std::string::npos) {
+      EXPECT_EQ(status.number(), 107) << name;
+    } else {
+      EXPECT_TRUE(status.ok()) << name << ": " << status.description();
+    }
+  }
+  EXPECT_GT(files, 40);
+}
+
+}  // namespace
+}  // namespace kaldoren
