@@ -1,0 +1,304 @@
+#include "app/qt/EDITOR.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+
+#include "app/qt/DialogosDePrueba.h"
+#include "app/qt/PruebasEscritorio.h"
+#include "app/qt/TextosResaltados.h"
+
+namespace kaldoren {
+namespace {
+
+using testing::Aspecto;
+using testing::Control;
+using testing::Posiciones;
+using testing::TramoCon;
+
+const Aspecto kPagina{QStringLiteral("Courier New"), 8.25, false, false};
+const Aspecto kSeccion{QStringLiteral("arial"), 9, true, false};
+
+class EDITORTest : public ::testing::Test {
+ protected:
+  void TearDown() override { delete visor_; }
+
+  QString Prefijo() const { return carpeta_.path() + QStringLiteral("/HOJA_"); }
+
+  // Page k of n: a short header, the page line and a body line naming k.
+  void EscribirHojas(int n) {
+    for (int k = 1; k <= n; ++k) {
+      testing::EscribirPagina(
+          Prefijo() + QString::number(k) + QStringLiteral(".TXT"),
+          {QString(), QStringLiteral("   INFORME DE VERIFICACION DE DOCUMENTACION (VERSION 1.0)"),
+           QString(91, QLatin1Char(' ')) + QStringLiteral("Hoja Nº %1 de %2").arg(k).arg(n),
+           QString(105, QLatin1Char('_')), QString(), QStringLiteral("Cuerpo de la hoja %1").arg(k),
+           QStringLiteral("2) PAGOS (Agrupados por Período Liquidado)")});
+    }
+  }
+
+  void Abrir() {
+    visor_ = new EDITOR(dialogos_);
+    visor_->setWindowTitle(QStringLiteral(" Resultados de la Verificación"));
+    visor_->Ver_Archivo(Prefijo(), TextosResaltados::Informe());
+  }
+
+  QString Texto(const char* nombre) const {
+    if (auto* etiqueta = Control<QLabel>(*visor_, nombre)) return etiqueta->text();
+    return Control<QLineEdit>(*visor_, nombre)->text();
+  }
+  void Pulsar(const char* nombre) {
+    QTest::mouseClick(Control<QPushButton>(*visor_, nombre), Qt::LeftButton);
+  }
+  // Replaces what a range box holds by typing, as a user does.
+  void Escribir(const char* nombre, const QString& texto) {
+    QLineEdit* caja = Control<QLineEdit>(*visor_, nombre);
+    caja->selectAll();
+    QTest::keyClick(caja, Qt::Key_Backspace);
+    QTest::keyClicks(caja, texto);
+  }
+  const QTextDocument& Pagina() const {
+    return *Control<QTextEdit>(*visor_, "REPORTE")->document();
+  }
+  QString TextoDePagina() const { return Pagina().toPlainText(); }
+  QString Pdf(const char* nombre) const { return carpeta_.filePath(QString::fromLatin1(nombre)); }
+
+  QTemporaryDir carpeta_;
+  DialogosDePrueba dialogos_;
+  QPointer<EDITOR> visor_;
+};
+
+TEST_F(EDITORTest, OpensOnPageOneWithThePageCountInTheLabelsAndTheRangeBoxes) {
+  EscribirHojas(3);
+  Abrir();
+
+  EXPECT_TRUE(visor_->isVisible());
+  EXPECT_EQ(Texto("HOJA"), "1");
+  EXPECT_EQ(Texto("HASTA"), "3");
+  EXPECT_EQ(Texto("DESDEH"), "1");
+  EXPECT_EQ(Texto("HASTAH"), "3");
+  EXPECT_TRUE(TextoDePagina().contains(QStringLiteral("Hoja Nº 1 de 3")));
+  EXPECT_TRUE(TextoDePagina().contains(QStringLiteral("Cuerpo de la hoja 1")));
+}
+
+TEST_F(EDITORTest, PagingStopsAtTheFirstAndTheLastPage) {
+  EscribirHojas(3);
+  Abrir();
+
+  Pulsar("RETROCEDER");
+  EXPECT_EQ(Texto("HOJA"), "1");
+  EXPECT_TRUE(TextoDePagina().contains(QStringLiteral("Cuerpo de la hoja 1")));
+
+  Pulsar("AVANZAR");
+  Pulsar("AVANZAR");
+  EXPECT_EQ(Texto("HOJA"), "3");
+  EXPECT_TRUE(TextoDePagina().contains(QStringLiteral("Cuerpo de la hoja 3")));
+  Pulsar("AVANZAR");
+  EXPECT_EQ(visor_->Hoja_Actual(), 3);
+  EXPECT_EQ(Texto("HOJA"), "3");
+
+  Pulsar("RETROCEDER");
+  EXPECT_EQ(Texto("HOJA"), "2");
+  EXPECT_TRUE(TextoDePagina().contains(QStringLiteral("Cuerpo de la hoja 2")));
+}
+
+TEST_F(EDITORTest, CountsEveryConsecutivePageFileWhateverItsNumberOfDigits) {
+  EscribirHojas(12);
+  testing::EscribirPagina(Prefijo() + QStringLiteral("14.TXT"), {QStringLiteral("suelta")});
+  Abrir();
+
+  EXPECT_EQ(Texto("HASTA"), "12");
+  EXPECT_EQ(Texto("HASTAH"), "12");
+  for (int k = 1; k < 12; ++k) Pulsar("AVANZAR");
+  EXPECT_EQ(Texto("HOJA"), "12");
+  Pulsar("AVANZAR");
+  EXPECT_EQ(Texto("HOJA"), "12");
+}
+
+TEST_F(EDITORTest, WithoutPageFilesShowsNothingAndOffersNeitherPagingNorPrinting) {
+  Abrir();
+
+  EXPECT_EQ(Texto("HASTA"), "0");
+  EXPECT_EQ(TextoDePagina(), "");
+  for (const char* nombre : {"AVANZAR", "RETROCEDER", "IMPRIMIR", "PDF"}) {
+    EXPECT_FALSE(Control<QPushButton>(*visor_, nombre)->isEnabled()) << nombre;
+  }
+  EXPECT_FALSE(Control<QLineEdit>(*visor_, "DESDEH")->isEnabled());
+}
+
+TEST_F(EDITORTest, ShowsThePageInCourierNewWithItsTitlesSetOffWhereverTheyOccur) {
+  testing::EscribirPagina(
+      Prefijo() + QStringLiteral("1.TXT"),
+      {QString(), QStringLiteral("                    INFORME DE VERIFICACION DE DOCUMENTACION (VERSION 1.0)"),
+       QStringLiteral("2) PAGOS"), QStringLiteral("   texto con 2) pagos en medio"),
+       QStringLiteral("2) PAGOS"), QStringLiteral("      «« OK »»")});
+  Abrir();
+  const QTextDocument& pagina = Pagina();
+
+  const QList<int> pagos = Posiciones(pagina, QStringLiteral("2) PAGOS"));
+  ASSERT_EQ(pagos.size(), 3);
+  for (int p : pagos) EXPECT_TRUE(TramoCon(pagina, p, 8, kSeccion)) << "en " << p;
+  EXPECT_TRUE(TramoCon(pagina, pagos[1] - 9, 9, kPagina));
+
+  const int titulo = Posiciones(pagina, QStringLiteral("INFORME DE VERIFICACION")).value(0, -1);
+  ASSERT_GT(titulo, 1);
+  EXPECT_TRUE(TramoCon(pagina, titulo, 54, Aspecto{QStringLiteral("arial"), 11, true, false}));
+  EXPECT_TRUE(TramoCon(pagina, 1, titulo - 1, kPagina));
+
+  const int ok = Posiciones(pagina, QStringLiteral("«« OK »»")).value(0, -1);
+  ASSERT_GE(ok, 0);
+  EXPECT_TRUE(TramoCon(pagina, ok, 8, Aspecto{QStringLiteral("arial"), 11, false, false}));
+  EXPECT_FALSE(Control<QTextEdit>(*visor_, "REPORTE")->textCursor().hasSelection());
+}
+
+struct CasoDeRango {
+  const char* desde;
+  const char* hasta;
+  int paginas;
+  const char* mensaje;  // empty: the range is printable
+};
+
+const char kInicial3[] = "El Nº de Hoja INICIAL debe ser mayor que 0 y menor o igual a 3\r\r";
+const char kFinal3[] =
+    "El Nº de Hoja FINAL debe ser mayor que 0, menor o igual a 3 y \rmayor o igual a la INICIAL\r";
+const char kInicial9[] = "El Nº de Hoja INICIAL debe ser mayor que 0 y menor o igual a 9\r\r";
+const char kFinal9[] =
+    "El Nº de Hoja FINAL debe ser mayor que 0, menor o igual a 9 y \rmayor o igual a la INICIAL\r";
+const char kAmbos11[] =
+    "El Nº de Hoja INICIAL debe ser mayor que 0 y menor o igual a 11\r\r"
+    "El Nº de Hoja FINAL debe ser mayor que 0, menor o igual a 11 y \rmayor o igual a la INICIAL\r";
+
+TEST_F(EDITORTest, ChecksThePrintRangeBeforeAskingForAPrinter) {
+  const std::string ambos3 = std::string(kInicial3) + kFinal3;
+  const CasoDeRango casos[] = {
+      {"2", "2", 3, ""},
+      {"0", "3", 3, kInicial3},
+      {"3", "2", 3, kFinal3},
+      {"4", "1", 3, ambos3.c_str()},
+      {"", "", 3, ambos3.c_str()},
+      {"-1", "3", 3, kInicial3},
+      {"x", "5", 9, kInicial9},
+      {"5", "x", 9, kFinal9},
+      {"2a", "3", 3, ""},
+      {"2", "10", 11, ""},
+      {"10", "11", 11, ""},
+      {"12", "12", 11, kAmbos11},
+  };
+  int hojas_escritas = 0;
+  for (const CasoDeRango& caso : casos) {
+    SCOPED_TRACE(std::string(caso.desde) + " a " + caso.hasta);
+    if (caso.paginas != hojas_escritas) {
+      EscribirHojas(caso.paginas);
+      hojas_escritas = caso.paginas;
+    }
+    delete visor_;
+    Abrir();
+    dialogos_.mensajes.clear();
+    dialogos_.impresoras_pedidas = 0;
+    Escribir("DESDEH", QString::fromLatin1(caso.desde));
+    Escribir("HASTAH", QString::fromLatin1(caso.hasta));
+
+    Pulsar("IMPRIMIR");
+
+    if (*caso.mensaje == '\0') {
+      EXPECT_TRUE(dialogos_.mensajes.empty());
+      EXPECT_EQ(dialogos_.impresoras_pedidas, 1);
+    } else {
+      ASSERT_EQ(dialogos_.mensajes.size(), 1u);
+      EXPECT_EQ(dialogos_.mensajes[0].titulo, "ERRORES");
+      EXPECT_EQ(dialogos_.mensajes[0].icono, QMessageBox::Critical);
+      EXPECT_EQ(dialogos_.mensajes[0].texto.toStdString(), caso.mensaje);
+      EXPECT_EQ(dialogos_.impresoras_pedidas, 0);
+      EXPECT_EQ(Texto("DESDEH"), QString::fromLatin1(caso.desde));
+    }
+  }
+}
+
+TEST_F(EDITORTest, EnterInTheRangeBoxesMovesOnToPrinting) {
+  EscribirHojas(3);
+  Abrir();
+  QApplication::setActiveWindow(visor_);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(visor_));
+  auto* desde = Control<QLineEdit>(*visor_, "DESDEH");
+  auto* hasta = Control<QLineEdit>(*visor_, "HASTAH");
+
+  desde->setFocus();
+  QTest::keyClick(desde, Qt::Key_Return);
+  EXPECT_TRUE(hasta->hasFocus());
+  QTest::qWait(0);
+  EXPECT_EQ(hasta->selectedText(), "3");
+  QTest::keyClick(hasta, Qt::Key_Enter);
+  EXPECT_TRUE(Control<QPushButton>(*visor_, "IMPRIMIR")->hasFocus());
+}
+
+TEST_F(EDITORTest, PrintsTheRangeAsOneJobAndShowsThePageShownBefore) {
+  EscribirHojas(3);
+  Abrir();
+  Pulsar("AVANZAR");
+  dialogos_.impresora_pdf = Pdf("impreso.pdf");
+  Escribir("DESDEH", QStringLiteral("2"));
+  Escribir("HASTAH", QStringLiteral("3"));
+
+  Pulsar("IMPRIMIR");
+
+  EXPECT_TRUE(dialogos_.mensajes.empty());
+  EXPECT_EQ(testing::PaginasDePdf(Pdf("impreso.pdf")), 2);
+  EXPECT_EQ(Texto("HOJA"), "2");
+  EXPECT_TRUE(TextoDePagina().contains(QStringLiteral("Cuerpo de la hoja 2")));
+  const int pagos = Posiciones(Pagina(), QStringLiteral("2) PAGOS")).value(0, -1);
+  ASSERT_GE(pagos, 0);
+  EXPECT_TRUE(TramoCon(Pagina(), pagos, 8, kSeccion));
+}
+
+TEST_F(EDITORTest, PrintsASinglePageWhenTheRangeHoldsOne) {
+  EscribirHojas(3);
+  Abrir();
+  dialogos_.impresora_pdf = Pdf("una.pdf");
+  Escribir("DESDEH", QStringLiteral("2"));
+  Escribir("HASTAH", QStringLiteral("2"));
+
+  Pulsar("IMPRIMIR");
+
+  EXPECT_EQ(testing::PaginasDePdf(Pdf("una.pdf")), 1);
+}
+
+TEST_F(EDITORTest, CancellingThePrinterDialogPrintsNothingAndSaysNothing) {
+  EscribirHojas(3);
+  Abrir();
+
+  Pulsar("IMPRIMIR");
+
+  EXPECT_EQ(dialogos_.impresoras_pedidas, 1);
+  EXPECT_TRUE(dialogos_.mensajes.empty());
+  EXPECT_EQ(Texto("HOJA"), "1");
+}
+
+TEST_F(EDITORTest, SavesTheRangeAsAPdfFile) {
+  EscribirHojas(3);
+  Abrir();
+  dialogos_.archivo_pdf = Pdf("guardado.pdf");
+
+  Pulsar("PDF");
+
+  EXPECT_EQ(dialogos_.impresoras_pedidas, 0);
+  EXPECT_EQ(testing::PaginasDePdf(Pdf("guardado.pdf")), 3);
+}
+
+TEST_F(EDITORTest, SalirClosesTheViewer) {
+  EscribirHojas(1);
+  Abrir();
+
+  Pulsar("SALIR");
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+  EXPECT_TRUE(visor_.isNull());
+}
+
+}  // namespace
+}  // namespace kaldoren

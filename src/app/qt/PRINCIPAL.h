@@ -1,0 +1,90 @@
+// PRINCIPAL: the main window of the desktop program. It lets the user choose
+// the declaration workbook, shows its folder, file name and last-modified
+// time, refuses compressed files, starts the verification run and hosts its
+// progress display, opens the last report and the valid-data listing in the
+// viewer, and asks before the program ends.
+//
+// The window is the run's progress display: the section frame's caption, the
+// bar's width (window units of 1/1440 inch) and the percentage label, each
+// repainted at once because the run never returns to the event loop until it
+// ends; the pauses between records go to the Pausa given at construction.
+// Report and listing files are written into the application folder, which
+// must exist. The Dialogos must outlive the window.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+#include "app/PantallaProgreso.h"
+#include "app/qt/TextosResaltados.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace kaldoren {
+
+class Dialogos;
+class EDITOR;
+
+class PRINCIPAL final : public QWidget, public PantallaProgreso {
+  Q_OBJECT
+
+ public:
+  // Esperar hands its pauses (in seconds) to this function.
+  using Pausa = std::function<void(double)>;
+
+  PRINCIPAL(const QString& carpeta, Dialogos& dialogos, Pausa pausa, QWidget* parent = nullptr);
+  Q_DISABLE_COPY_MOVE(PRINCIPAL)
+
+  // Window units (1/1440 inch) in pixels, at 96 pixels per inch; Qt scales
+  // pixels to the screen itself.
+  static constexpr int Pixeles(int unidades) { return (unidades + 7) / 15; }
+
+  // The viewer open now, or nullptr.
+  EDITOR* Visor() const;
+
+  void TituloSeccion(const std::string& caption) override;
+  void AnchoBarra(int units) override;
+  void Porcentaje(const std::string& label) override;
+  void Esperar(double seconds) override;
+
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
+
+ private:
+  void CrearOrigen();
+  void CrearVerificacion();
+  void CrearProgreso(QWidget* marco);
+  void CrearBotonesLaterales();
+
+  void ElegirPlanilla();
+  void Verificar();
+  void UltimoReporte();
+  void DatosValidos();
+  void AbrirVisor(const QString& titulo, const QString& prefijo, const QList<Resaltado>& textos);
+  void VaciarEtiquetas();
+  QString CarpetaInicial() const;
+
+  const QString carpeta_;
+  Dialogos& dialogos_;
+  const Pausa pausa_;
+  QString ruta_elegida_;
+  QString ultima_carpeta_;
+  QPointer<EDITOR> visor_;
+
+  QLabel* directorio_ = nullptr;
+  QLabel* archxls_ = nullptr;
+  QLabel* fh_ = nullptr;
+  QPushButton* ubica_ = nullptr;
+  QPushButton* verifica_ = nullptr;
+  QPushButton* verinfo_ = nullptr;
+  QGroupBox* seccion_ = nullptr;
+  QLabel* contador_ = nullptr;
+  QWidget* pista_ = nullptr;
+  QWidget* barra_ = nullptr;
+};
+
+}  // namespace kaldoren

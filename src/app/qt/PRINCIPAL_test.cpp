@@ -1,0 +1,284 @@
+#include "app/qt/PRINCIPAL.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QWindow>
+#include <chrono>
+#include <filesystem>
+#include <set>
+
+#include "TestData.h"
+#include "app/qt/DialogosDePrueba.h"
+#include "app/qt/EDITOR.h"
+#include "app/qt/PruebasEscritorio.h"
+
+namespace kaldoren {
+namespace {
+
+using testing::Aspecto;
+using testing::Control;
+using testing::Posiciones;
+using testing::TramoCon;
+
+const char kComprimido[] =
+    "El Archivo seleccionado deberá ser previamente descompactado. Vuelva\r"
+    "a ESTABLECER UBICACION,ubíquese en  el archivo y presionado el botón\r"
+    "derecho del Mouse  fíjese si tiene la opción de descompactado. De lo\r"
+    "contrario deberá hacerlo fuera del programa";
+
+// What the window showed at one pause of a run.
+struct Instante {
+  double segundos;
+  QString seccion;
+  int barra;
+  QString porcentaje;
+};
+
+class PRINCIPALTest : public ::testing::Test {
+ protected:
+  PRINCIPALTest()
+      : ventana_(carpeta_.path(), dialogos_, [this](double segundos) { Anotar(segundos); }) {
+    ventana_.show();
+  }
+
+  void Anotar(double segundos) {
+    pausas_.push_back({segundos, Control<QGroupBox>(ventana_, "Frame3")->title(),
+                       Control<QWidget>(ventana_, "BARRA")->width(), Texto("CONTADOR")});
+  }
+
+  QString Texto(const char* nombre) const { return Control<QLabel>(ventana_, nombre)->text(); }
+  QPushButton* Boton(const char* nombre) const { return Control<QPushButton>(ventana_, nombre); }
+  void Pulsar(const char* nombre) { QTest::mouseClick(Boton(nombre), Qt::LeftButton); }
+
+  // A file in the temporary folder, last modified at 15/03/2004 10:20:30.
+  QString Archivo(const QString& relativo) {
+    const QString ruta = otros_.filePath(relativo);
+    QDir().mkpath(QFileInfo(ruta).absolutePath());
+    QFile(ruta).open(QIODevice::WriteOnly);
+    QFile archivo(ruta);
+    archivo.open(QIODevice::ReadWrite);
+    archivo.setFileTime(QDateTime(QDate(2004, 3, 15), QTime(10, 20, 30, 400)),
+                        QFileDevice::FileModificationTime);
+    return ruta;
+  }
+
+  // Answers the file dialog with ruta (empty: the user cancels it).
+  void Elegir(const QString& ruta) {
+    dialogos_.archivos.push_back(ruta);
+    Pulsar("UBICA");
+  }
+
+  void EsperarCierreDelVisor() {
+    if (ventana_.Visor()) ventana_.Visor()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  QTemporaryDir carpeta_;
+  QTemporaryDir otros_;
+  DialogosDePrueba dialogos_;
+  std::vector<Instante> pausas_;
+  PRINCIPAL ventana_;
+};
+
+TEST_F(PRINCIPALTest, StartsWithoutAWorkbookAndTheProgressDisplayAtRest) {
+  EXPECT_EQ(ventana_.windowTitle(),
+            " Zolvanta - Verificación de Documentación de Colegios Privados  (Versión 1.0)");
+  EXPECT_EQ(ventana_.size(), QSize(674, 302));
+  EXPECT_EQ(Texto("DIRECTORIO"), "");
+  EXPECT_EQ(Texto("ARCHXLS"), "");
+  EXPECT_EQ(Texto("FH"), "");
+  EXPECT_FALSE(Boton("VERIFICA")->isEnabled());
+  EXPECT_EQ(Texto("CONTADOR"), "0%");
+  EXPECT_EQ(Control<QWidget>(ventana_, "BARRA")->width(), PRINCIPAL::Pixeles(15));
+  EXPECT_EQ(Boton("VER_D_V")->toolTip(),
+            "Muestra Distritos, Niveles de Enseñanza y Tipos de Documentos Válidos");
+}
+
+TEST_F(PRINCIPALTest, ChoosingAWorkbookShowsItsFolderNameAndDateAndEnablesVerification) {
+  const QString ruta = Archivo(QStringLiteral("Declaraciones/planilla.xls"));
+
+  Elegir(ruta);
+
+  ASSERT_EQ(dialogos_.aperturas.size(), 1u);
+  EXPECT_EQ(dialogos_.aperturas[0].titulo, "Origen de Datos Declaración Jurada");
+  EXPECT_TRUE(dialogos_.aperturas[0].filtro.startsWith(QStringLiteral("EXCEL(*.XLS) ZIP RAR (")));
+  EXPECT_EQ(dialogos_.aperturas[0].carpeta_inicial,
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  EXPECT_EQ(Texto("DIRECTORIO"), (otros_.path() + QStringLiteral("/Declaraciones")).toUpper());
+  EXPECT_EQ(Texto("ARCHXLS"), "PLANILLA.XLS");
+  EXPECT_EQ(Texto("FH"), "15/03/2004 10:20:30");
+  EXPECT_TRUE(Boton("VERIFICA")->isEnabled());
+  EXPECT_TRUE(dialogos_.mensajes.empty());
+
+  dialogos_.archivos.push_back(QString());
+  Pulsar("UBICA");
+  EXPECT_EQ(dialogos_.aperturas[1].carpeta_inicial, otros_.path() + QStringLiteral("/Declaraciones"));
+}
+
+TEST_F(PRINCIPALTest, RefusesACompressedFileWithTheFourLineMessage) {
+  Elegir(Archivo(QStringLiteral("planilla.xls")));
+  for (const QString& comprimido : {QStringLiteral("DECLARACION.ZIP"), QStringLiteral("envio.rar")}) {
+    dialogos_.mensajes.clear();
+
+    Elegir(Archivo(comprimido));
+
+    ASSERT_EQ(dialogos_.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos_.mensajes[0].titulo, "ERROR");
+    EXPECT_EQ(dialogos_.mensajes[0].icono, QMessageBox::Critical);
+    EXPECT_EQ(dialogos_.mensajes[0].texto, QString::fromUtf8(kComprimido));
+    EXPECT_EQ(Texto("DIRECTORIO"), "");
+    EXPECT_EQ(Texto("ARCHXLS"), "");
+    EXPECT_EQ(Texto("FH"), "");
+    EXPECT_FALSE(Boton("VERIFICA")->isEnabled());
+  }
+}
+
+TEST_F(PRINCIPALTest, CancellingTheDialogDisablesVerificationEvenAfterAWorkbookWasChosen) {
+  Elegir(Archivo(QStringLiteral("planilla.xls")));
+  ASSERT_TRUE(Boton("VERIFICA")->isEnabled());
+
+  Elegir(QString());
+
+  ASSERT_EQ(dialogos_.mensajes.size(), 1u);
+  EXPECT_EQ(dialogos_.mensajes[0].titulo, "Operación cancelada");
+  EXPECT_EQ(dialogos_.mensajes[0].icono, QMessageBox::Warning);
+  EXPECT_EQ(dialogos_.mensajes[0].texto, "Se seleccionó Cancelar.\r\nVerificación deshabilitada");
+  EXPECT_EQ(Texto("DIRECTORIO"), "");
+  EXPECT_EQ(Texto("ARCHXLS"), "");
+  EXPECT_EQ(Texto("FH"), "");
+  EXPECT_FALSE(Boton("VERIFICA")->isEnabled());
+}
+
+TEST_F(PRINCIPALTest, LastReportSaysSoWhenNoReportWasMade) {
+  Pulsar("VERINFO");
+
+  ASSERT_EQ(dialogos_.mensajes.size(), 1u);
+  EXPECT_EQ(dialogos_.mensajes[0].titulo, "ERROR");
+  EXPECT_EQ(dialogos_.mensajes[0].texto, "No se ha generado Reporte");
+  EXPECT_EQ(ventana_.Visor(), nullptr);
+}
+
+TEST_F(PRINCIPALTest, LastReportReopensTheReportPagesInTheViewer) {
+  for (int k = 1; k <= 2; ++k) {
+    testing::EscribirPagina(carpeta_.filePath(QStringLiteral("HOJA_%1.TXT").arg(k)),
+                            {QStringLiteral("b) Uso interno ZOL"), QStringLiteral("hoja %1").arg(k)});
+  }
+
+  Pulsar("VERINFO");
+
+  EDITOR* visor = ventana_.Visor();
+  ASSERT_NE(visor, nullptr);
+  EXPECT_TRUE(visor->isVisible());
+  EXPECT_EQ(visor->windowTitle(), " Resultados de la Verificación");
+  EXPECT_EQ(Control<QLabel>(*visor, "HASTA")->text(), "2");
+  const QTextDocument& pagina = *Control<QTextEdit>(*visor, "REPORTE")->document();
+  EXPECT_TRUE(TramoCon(pagina, 0, 18, Aspecto{QStringLiteral("arial"), 11, true, false}));
+  EsperarCierreDelVisor();
+}
+
+TEST_F(PRINCIPALTest, ValidDataWritesTheListingAndShowsIt) {
+  Pulsar("VER_D_V");
+
+  EDITOR* visor = ventana_.Visor();
+  ASSERT_NE(visor, nullptr);
+  EXPECT_EQ(visor->windowTitle(), " Datos Válidos");
+  EXPECT_TRUE(QFile::exists(carpeta_.filePath(QStringLiteral("DVALIDOS.TXT"))));
+  const QTextDocument& pagina = *Control<QTextEdit>(*visor, "REPORTE")->document();
+  const int titulo = Posiciones(pagina, QStringLiteral("NOMINA DE DATOS VALIDOS")).value(0, -1);
+  ASSERT_GE(titulo, 0);
+  EXPECT_TRUE(TramoCon(pagina, titulo, 43, Aspecto{QStringLiteral("arial"), 12, true, false}));
+  const int distritos = Posiciones(pagina, QStringLiteral("Distritos Escolares")).value(0, -1);
+  ASSERT_GE(distritos, 0);
+  EXPECT_TRUE(TramoCon(pagina, distritos, 19, Aspecto{QStringLiteral("arial"), 13, true, false}));
+  EsperarCierreDelVisor();
+}
+
+TEST_F(PRINCIPALTest, VerifiesARealWorkbookWithTheBarRunningAndOpensTheReport) {
+  Elegir(QString::fromStdString(testing::TestDataPath("workbooks/declaracion_con_errores.xls")));
+  ASSERT_TRUE(Boton("VERIFICA")->isEnabled());
+
+  Pulsar("VERIFICA");
+
+  EXPECT_TRUE(dialogos_.mensajes.empty());
+  std::set<double> duraciones;
+  std::set<QString> secciones;
+  int barra_mayor = 0;
+  bool completo = false;
+  for (const Instante& instante : pausas_) {
+    duraciones.insert(instante.segundos);
+    secciones.insert(instante.seccion);
+    barra_mayor = std::max(barra_mayor, instante.barra);
+    completo = completo || instante.porcentaje == "100%";
+  }
+  EXPECT_EQ(duraciones, (std::set<double>{0.05, 0.08, 0.15}));
+  EXPECT_TRUE(secciones.count(QStringLiteral("1) DATOS DEL EMPLEADOR")));
+  EXPECT_TRUE(secciones.count(QStringLiteral("3) DATOS DE DOCENTES (REVISTA Y SALARIO)")));
+  EXPECT_EQ(barra_mayor, PRINCIPAL::Pixeles(3615));
+  EXPECT_TRUE(completo);
+
+  EXPECT_EQ(Texto("CONTADOR"), "0%");
+  EXPECT_EQ(Control<QWidget>(ventana_, "BARRA")->width(), PRINCIPAL::Pixeles(15));
+  EXPECT_EQ(Control<QGroupBox>(ventana_, "Frame3")->title(), "");
+
+  EDITOR* visor = ventana_.Visor();
+  ASSERT_NE(visor, nullptr);
+  EXPECT_EQ(visor->windowTitle(), " Resultados de la Verificación");
+  EXPECT_EQ(Control<QLabel>(*visor, "HOJA")->text(), "1");
+  EXPECT_GE(Control<QLabel>(*visor, "HASTA")->text().toInt(), 2);
+  const QTextDocument& pagina = *Control<QTextEdit>(*visor, "REPORTE")->document();
+  EXPECT_TRUE(pagina.toPlainText().contains(
+      QStringLiteral("Archivo de origen : DECLARACION_CON_ERRORES.XLS")));
+  const int parte = Posiciones(pagina, QStringLiteral("a) Detalle de Inconsistencias")).value(0, -1);
+  ASSERT_GE(parte, 0);
+  EXPECT_TRUE(TramoCon(pagina, parte, 29, Aspecto{QStringLiteral("arial"), 11, true, false}));
+  EsperarCierreDelVisor();
+}
+
+TEST_F(PRINCIPALTest, AWorkbookWithoutTheThreeSheetsStopsTheRunWithItsMessage) {
+  Elegir(QString::fromStdString(testing::TestDataPath("workbooks/hojas_incompletas.xls")));
+
+  Pulsar("VERIFICA");
+
+  ASSERT_EQ(dialogos_.mensajes.size(), 1u);
+  EXPECT_EQ(dialogos_.mensajes[0].titulo, "Error de Datos");
+  EXPECT_EQ(dialogos_.mensajes[0].texto, "El Archivo Seleccionado no tiene el formato requerido");
+  EXPECT_EQ(ventana_.Visor(), nullptr);
+  EXPECT_TRUE(pausas_.empty());
+  EXPECT_FALSE(QFile::exists(carpeta_.filePath(QStringLiteral("HOJA_1.TXT"))));
+}
+
+TEST_F(PRINCIPALTest, SalirAsksBeforeLeavingAndCancelKeepsTheWindowOpen) {
+  dialogos_.confirmaciones.push_back(false);
+
+  Pulsar("SALIR");
+
+  ASSERT_EQ(dialogos_.mensajes.size(), 1u);
+  EXPECT_EQ(dialogos_.mensajes[0].titulo, "Salida");
+  EXPECT_EQ(dialogos_.mensajes[0].texto, "Desea Salir del Sistema");
+  EXPECT_EQ(dialogos_.mensajes[0].icono, QMessageBox::Question);
+  EXPECT_TRUE(ventana_.isVisible());
+}
+
+TEST_F(PRINCIPALTest, TheCloseBoxAsksTheSameAndOkClosesTheWindow) {
+  dialogos_.confirmaciones = {false, true};
+
+  ventana_.windowHandle()->close();
+  EXPECT_TRUE(ventana_.isVisible());
+
+  ventana_.windowHandle()->close();
+  EXPECT_FALSE(ventana_.isVisible());
+  ASSERT_EQ(dialogos_.mensajes.size(), 2u);
+  EXPECT_EQ(dialogos_.mensajes[1].texto, "Desea Salir del Sistema");
+}
+
+}  // namespace
+}  // namespace kaldoren

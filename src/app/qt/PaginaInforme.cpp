@@ -1,0 +1,63 @@
+#include "app/qt/PaginaInforme.h"
+
+#include <QFile>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextOption>
+
+#include "app/qt/Fuentes.h"
+#include "base/Text.h"
+
+namespace kaldoren {
+
+namespace {
+
+QString TextoDePagina(const QByteArray& bytes) {
+  QString texto = QString::fromStdString(Text::FromWindows1252(bytes.toStdString()));
+  texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  // The last line's own line end does not open another, empty line.
+  if (texto.endsWith(QLatin1Char('\n'))) texto.chop(1);
+  return texto;
+}
+
+QTextCharFormat FormatoDe(const Resaltado& resaltado) {
+  QTextCharFormat formato;
+  if (resaltado.negrita) formato.setFontWeight(*resaltado.negrita ? QFont::Bold : QFont::Normal);
+  if (resaltado.subrayado) formato.setFontUnderline(*resaltado.subrayado);
+  if (resaltado.fuente) formato.setFontFamilies({*resaltado.fuente});
+  if (resaltado.puntos) formato.setFontPointSize(*resaltado.puntos);
+  return formato;
+}
+
+}  // namespace
+
+QFont PaginaInforme::Fuente() { return Fuentes::Crear(QStringLiteral("Courier New"), 8.25); }
+
+bool PaginaInforme::Cargar(const QString& ruta, QTextDocument* documento) {
+  documento->setDefaultFont(Fuente());
+  QTextOption lineas = documento->defaultTextOption();
+  lineas.setWrapMode(QTextOption::NoWrap);
+  documento->setDefaultTextOption(lineas);
+  QFile archivo(ruta);
+  if (!archivo.open(QIODevice::ReadOnly)) {
+    documento->clear();
+    return false;
+  }
+  documento->setPlainText(TextoDePagina(archivo.readAll()));
+  return true;
+}
+
+void PaginaInforme::Resaltar_Textos(const QList<Resaltado>& textos, QTextDocument* documento) {
+  for (const Resaltado& resaltado : textos) {
+    if (resaltado.texto.isEmpty()) continue;
+    const QTextCharFormat formato = FormatoDe(resaltado);
+    QTextCursor hallado = documento->find(resaltado.texto, 0);
+    while (!hallado.isNull()) {
+      hallado.mergeCharFormat(formato);
+      hallado = documento->find(resaltado.texto, hallado.selectionStart() + 1);
+    }
+  }
+}
+
+}  // namespace kaldoren

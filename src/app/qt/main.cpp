@@ -1,0 +1,49 @@
+// control-kaldoren20: the desktop program of Control_Kaldoren20.
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QStandardPaths>
+#include <chrono>
+#include <thread>
+
+#include "app/qt/DialogosQt.h"
+#include "app/qt/Fuentes.h"
+#include "app/qt/InstanciaUnica.h"
+#include "app/qt/PRINCIPAL.h"
+
+namespace {
+
+// The run's pauses block the window's thread on purpose: the run never
+// returns to the event loop until it ends.
+void Dormir(double segundos) {
+  std::this_thread::sleep_for(std::chrono::duration<double>(segundos));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication aplicacion(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("control-kaldoren20"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/control-kaldoren20.png")));
+  kaldoren::Fuentes::InstalarSustitutos();
+  kaldoren::DialogosQt dialogos;
+
+  const QString carpeta =
+      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+      QStringLiteral("/control-kaldoren20");
+  if (!QDir().mkpath(carpeta)) {
+    dialogos.Aviso(nullptr, QMessageBox::Critical, QStringLiteral("ERROR"),
+                   QStringLiteral("No se pudo crear la carpeta de la aplicación ") + carpeta);
+    return 1;
+  }
+  kaldoren::InstanciaUnica instancia(carpeta);
+  if (!instancia.Tomar()) {
+    dialogos.Aviso(nullptr, QMessageBox::Critical, QStringLiteral("ERROR"),
+                   QStringLiteral("EL PROGRAMA YA ESTA EN EJECUCION"));
+    return 1;
+  }
+
+  kaldoren::PRINCIPAL ventana(carpeta, dialogos, Dormir);
+  ventana.show();
+  return QApplication::exec();
+}
