@@ -37,8 +37,15 @@ build: configure
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+DEMO_OUT ?= out/demo
+
 demo: build
-	$(BUILD)/kaldoren20 celdas muestras/declaracion_correcta.xls | head -n 20
+	@mkdir -p $(DEMO_OUT)
+	@$(BUILD)/kaldoren20 verificar muestras/declaracion_correcta.xls --salida $(DEMO_OUT); \
+	  estado=$$?; [ $$estado -le 1 ] || exit $$estado
+	@echo "Informe: $(DEMO_OUT)/ERRORES.TXT, hojas: $$(ls $(DEMO_OUT) | grep -c '^HOJA_')"
+	@echo "--- $(DEMO_OUT)/HOJA_1.TXT ---"
+	@iconv -f WINDOWS-1252 -t UTF-8 $(DEMO_OUT)/HOJA_1.TXT | tr -d '\r'
 
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
