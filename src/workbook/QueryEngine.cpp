@@ -8,51 +8,12 @@
 #include "workbook/SheetRecordset.h"
 #include "workbook/SqlEvaluator.h"
 #include "workbook/SqlParser.h"
+#include "workbook/SqlSortKeys.h"
 #include "workbook/SqlStatement.h"
 #include "workbook/TableRecordset.h"
 
 namespace kaldoren {
 namespace {
-
-using Columns = std::vector<std::unique_ptr<SqlExpression>>;
-
-// The keys of GROUP BY or ORDER BY for a list of records, taken once: a key
-// of a plain column stays valid as long as the sheet.
-class KeyTable {
- public:
-  KeyTable(SqlEvaluator& evaluator, const Columns& columns, const std::vector<size_t>& records)
-      : width_(columns.size()), count_(records.size()) {
-    keys_.reserve(width_ * records.size());
-    for (const size_t record : records) {
-      evaluator.StartRecord(record);
-      for (const auto& column : columns) keys_.push_back(evaluator.Evaluate(*column));
-    }
-  }
-
-  // Positions 0..n-1 of the records in ascending key order; equal keys keep
-  // their order.
-  std::vector<size_t> StableOrder() const {
-    std::vector<size_t> order(count_);
-    std::iota(order.begin(), order.end(), size_t{0});
-    if (width_ == 0) return order;
-    std::stable_sort(order.begin(), order.end(),
-                     [this](size_t a, size_t b) { return Compare(a, b) < 0; });
-    return order;
-  }
-
-  int Compare(size_t a, size_t b) const {
-    for (size_t k = 0; k < width_; ++k) {
-      const int c = SqlEvaluator::Order(keys_[a * width_ + k], keys_[b * width_ + k]);
-      if (c != 0) return c;
-    }
-    return 0;
-  }
-
- private:
-  size_t width_;
-  size_t count_;
-  std::vector<SqlDatum> keys_;
-};
 
 // Calls f on every node of a tree, operands first.
 template <typename F>
@@ -61,41 +22,57 @@ void ForEachNode(SqlExpression& e, const F& f) {
   f(e);
 }
 
+// Reorders items as order says: the new i-th item is the old order[i]-th.
+template <typename T>
+void Permute(const std::vector<size_t>& order, std::vector<T>* items) {
+  std::vector<T> sorted;
+  sorted.reserve(order.size());
+  for (const size_t i : order) sorted.push_back(std::move((*items)[i]));
+  items->swap(sorted);
+}
+
+std::vector<size_t> Positions(size_t count) {
+  std::vector<size_t> positions(count);
+  std::iota(positions.begin(), positions.end(), size_t{0});
+  return positions;
+}
+
+// What the records of a group add to an aggregate.
+struct Total {
+  double value = 0;
+  bool counted = false;  // some record added to it
+};
+
+// A group of a grouped query: its first record and its aggregates' totals.
+struct Group {
+  size_t position = 0;  // the first record's position among the kept records
+  size_t record = 0;    // the first record
+  std::vector<Total> totals;
+};
+
 // One query over one sheet: planning (columns resolved to sheet indexes,
 // grouping checked) and running.
 class Query {
  public:
   Query(const Sheet& sheet, SqlStatement& statement)
-      : sheet_(sheet), statement_(statement), evaluator_(sheet) {}
+      : sheet_(sheet),
+        statement_(statement),
+        evaluator_(sheet),
+        keys_(statement.group_by.empty() ? statement.order_by : statement.group_by) {}
 
   Status Plan() {
     Status status = ResolveColumns();
     if (!status.ok()) return status;
-    grouped_ = !statement_.group_by.empty() ||
-               std::any_of(statement_.items.begin(), statement_.items.end(),
-                           [](const SqlSelectItem& i) { return i.expression->IsAggregate(); });
+    for (const SqlSelectItem& item : statement_.items) {
+      if (item.expression->IsAggregate()) aggregates_.push_back(item.expression.get());
+    }
+    grouped_ = !statement_.group_by.empty() || !aggregates_.empty();
     return grouped_ ? CheckGrouping() : Status::Ok();
   }
 
   std::unique_ptr<Recordset> Run() {
-    std::vector<size_t> records = Filter();
-    if (grouped_) return Groups(records);
-    Permute(KeyTable(evaluator_, statement_.order_by, records).StableOrder(), &records);
-    KeepTop(&records);
-    if (statement_.all_columns) {
-      return std::make_unique<SheetRecordset>(sheet_, std::move(records),
-                                              SheetRecordset::AllColumns(sheet_));
-    }
-    if (OnlyColumns()) {
-      std::vector<SheetRecordset::Column> columns;
-      for (const SqlSelectItem& item : statement_.items) {
-        columns.push_back({item.name, item.expression->column});
-      }
-      return std::make_unique<SheetRecordset>(sheet_, std::move(records), std::move(columns));
-    }
-    std::vector<std::vector<Value>> rows;
-    for (const size_t record : records) rows.push_back(Row(record, {}));
-    return std::make_unique<TableRecordset>(Names(), std::move(rows));
+    Scan();
+    return grouped_ ? GroupResult() : RecordResult();
   }
 
  private:
@@ -137,82 +114,119 @@ class Query {
     return status;
   }
 
-  std::vector<size_t> Filter() {
-    std::vector<size_t> records;
+  // One pass over the sheet: each record the WHERE condition keeps gives,
+  // while its cells are at hand, its sort or group keys and what it adds to
+  // its group's aggregates.
+  void Scan() {
     const size_t count = sheet_.RecordCount();
-    records.reserve(count);
+    kept_.reserve(count);
     for (size_t r = 0; r < count; ++r) {
-      if (statement_.where) {
-        evaluator_.StartRecord(r);
-        if (evaluator_.Test(*statement_.where) != SqlTruth::True) continue;
-      }
-      records.push_back(r);
+      evaluator_.StartRecord(r);
+      if (statement_.where && evaluator_.Test(*statement_.where) != SqlTruth::True) continue;
+      kept_.push_back(r);
+      keys_.Add(evaluator_);
+      if (grouped_) AddToGroup(keys_.GroupOfLast());
     }
-    return records;
   }
 
-  // GROUP BY: the filtered records in ascending key order, cut where the key
-  // changes; one result row per group, in key order (then ORDER BY).
-  std::unique_ptr<Recordset> Groups(const std::vector<size_t>& filtered) {
-    const KeyTable keys(evaluator_, statement_.group_by, filtered);
-    const std::vector<size_t> order = keys.StableOrder();
-    std::vector<std::vector<size_t>> groups;
-    for (size_t i = 0; i < order.size(); ++i) {
-      if (i == 0 || keys.Compare(order[i - 1], order[i]) != 0) groups.emplace_back();
-      groups.back().push_back(filtered[order[i]]);
+  // COUNT counts non-empty values; SUM adds numbers and numeric texts.
+  void AddToGroup(size_t group) {
+    if (group == groups_.size()) {
+      groups_.push_back({kept_.size() - 1, kept_.back(), std::vector<Total>(aggregates_.size())});
     }
-    // Aggregates without GROUP BY make one group, also of no record.
-    if (statement_.group_by.empty() && groups.empty()) groups.emplace_back();
-    std::vector<size_t> firsts;
-    for (const auto& g : groups) firsts.push_back(g.empty() ? 0 : g.front());
-    Permute(KeyTable(evaluator_, statement_.order_by, firsts).StableOrder(), &groups);
-    KeepTop(&groups);
+    std::vector<Total>& totals = groups_[group].totals;
+    for (size_t a = 0; a < aggregates_.size(); ++a) {
+      const SqlExpression& call = *aggregates_[a];
+      const SqlDatum d = evaluator_.Evaluate(*call.operands[0]);
+      double x = 1;
+      if (call.function == SqlFunction::Count ? !d.IsEmpty() : d.AsNumber(&x)) {
+        totals[a].value += x;
+        totals[a].counted = true;
+      }
+    }
+  }
+
+  // An ungrouped query: the kept records in ORDER BY order.
+  std::unique_ptr<Recordset> RecordResult() {
+    std::vector<size_t> order = Positions(kept_.size());
+    keys_.Sort(&order);
+    Permute(order, &kept_);
+    KeepTop(&kept_);
+    if (statement_.all_columns) {
+      return std::make_unique<SheetRecordset>(sheet_, std::move(kept_),
+                                              SheetRecordset::AllColumns(sheet_));
+    }
+    if (OnlyColumns()) {
+      std::vector<SheetRecordset::Column> columns;
+      for (const SqlSelectItem& item : statement_.items) {
+        columns.push_back({item.name, item.expression->column});
+      }
+      return std::make_unique<SheetRecordset>(sheet_, std::move(kept_), std::move(columns));
+    }
     std::vector<std::vector<Value>> rows;
-    for (const auto& g : groups) rows.push_back(Row(g.empty() ? 0 : g.front(), g));
+    for (const size_t record : kept_) rows.push_back(Row(record, nullptr));
     return std::make_unique<TableRecordset>(Names(), std::move(rows));
   }
 
-  // The result row of a record (an ungrouped query) or of a group whose first
-  // record it is.
-  std::vector<Value> Row(size_t record, const std::vector<size_t>& group) {
+  // A grouped query: one row per group in ascending GROUP BY order, then in
+  // ORDER BY order. Aggregates without GROUP BY make one group, also of no
+  // record (whose columns are then empty).
+  std::unique_ptr<Recordset> GroupResult() {
+    if (groups_.empty() && statement_.group_by.empty()) {
+      groups_.push_back({0, sheet_.RecordCount(), std::vector<Total>(aggregates_.size())});
+    }
+    SortGroups();
+    OrderGroups();
+    KeepTop(&groups_);
+    std::vector<std::vector<Value>> rows;
+    for (const Group& g : groups_) rows.push_back(Row(g.record, &g.totals));
+    return std::make_unique<TableRecordset>(Names(), std::move(rows));
+  }
+
+  // Groups were numbered as met, so their first positions ascend.
+  void SortGroups() {
+    std::vector<size_t> firsts;
+    for (const Group& g : groups_) firsts.push_back(g.position);
+    std::vector<size_t> sorted = firsts;
+    keys_.Sort(&sorted);
+    std::vector<size_t> order;
+    for (const size_t p : sorted) {
+      order.push_back(static_cast<size_t>(std::lower_bound(firsts.begin(), firsts.end(), p) -
+                                          firsts.begin()));
+    }
+    Permute(order, &groups_);
+  }
+
+  // ORDER BY of a grouped query, by the keys of each group's first record.
+  void OrderGroups() {
+    if (statement_.order_by.empty()) return;
+    SqlSortKeys keys(statement_.order_by);
+    for (const Group& g : groups_) {
+      evaluator_.StartRecord(g.record);
+      keys.Add(evaluator_);
+    }
+    std::vector<size_t> order = Positions(groups_.size());
+    keys.Sort(&order);
+    Permute(order, &groups_);
+  }
+
+  // The values of the SELECT list on a record; aggregates take the totals of
+  // the group the record stands for (SUM is empty when it added nothing).
+  std::vector<Value> Row(size_t record, const std::vector<Total>* totals) {
+    evaluator_.StartRecord(record);
     std::vector<Value> row;
+    size_t a = 0;
     for (const SqlSelectItem& item : statement_.items) {
-      if (item.expression->IsAggregate()) {
-        row.push_back(Aggregate(*item.expression, group));
-      } else {
-        evaluator_.StartRecord(record);
-        row.push_back(evaluator_.Evaluate(*item.expression).ToValue());
+      const SqlExpression& e = *item.expression;
+      if (!e.IsAggregate()) {
+        row.push_back(evaluator_.Evaluate(e).ToValue());
+        continue;
       }
+      const Total& total = (*totals)[a++];
+      const bool empty = e.function == SqlFunction::Sum && !total.counted;
+      row.push_back(empty ? Value() : Value::Number(total.value));
     }
     return row;
-  }
-
-  // COUNT counts non-empty values; SUM adds numbers and numeric texts and is
-  // empty when it added nothing.
-  Value Aggregate(const SqlExpression& call, const std::vector<size_t>& group) {
-    double total = 0;
-    bool added = false;
-    for (const size_t record : group) {
-      evaluator_.StartRecord(record);
-      const SqlDatum d = evaluator_.Evaluate(*call.operands[0]);
-      double x = 0;
-      if (call.function == SqlFunction::Count) {
-        total += d.IsEmpty() ? 0 : 1;
-      } else if (d.AsNumber(&x)) {
-        total += x;
-        added = true;
-      }
-    }
-    if (call.function == SqlFunction::Sum && !added) return Value();
-    return Value::Number(total);
-  }
-
-  template <typename T>
-  static void Permute(const std::vector<size_t>& order, std::vector<T>* items) {
-    std::vector<T> sorted;
-    sorted.reserve(order.size());
-    for (const size_t i : order) sorted.push_back(std::move((*items)[i]));
-    items->swap(sorted);
   }
 
   template <typename T>
@@ -234,7 +248,12 @@ class Query {
   const Sheet& sheet_;
   SqlStatement& statement_;
   SqlEvaluator evaluator_;
+  // The keys of GROUP BY when grouped, else of ORDER BY, of the kept records.
+  SqlSortKeys keys_;
+  std::vector<const SqlExpression*> aggregates_;  // COUNT and SUM of the SELECT list
   bool grouped_ = false;
+  std::vector<size_t> kept_;  // the records WHERE keeps, in sheet order
+  std::vector<Group> groups_;  // grouped queries, in the order first met
 };
 
 }  // namespace

@@ -131,29 +131,36 @@ SqlTruth SqlEvaluator::Test(const SqlExpression& e) {
       const SqlTruth t = Test(*e.operands[0]);
       return t == SqlTruth::Unknown ? t : Truth(t == SqlTruth::False);
     }
-    case SqlNode::And: {
-      const SqlTruth a = Test(*e.operands[0]);
-      if (a == SqlTruth::False) return a;
-      const SqlTruth b = Test(*e.operands[1]);
-      if (b == SqlTruth::False) return b;
-      return a == SqlTruth::True && b == SqlTruth::True ? SqlTruth::True : SqlTruth::Unknown;
-    }
-    case SqlNode::Or: {
-      const SqlTruth a = Test(*e.operands[0]);
-      if (a == SqlTruth::True) return a;
-      const SqlTruth b = Test(*e.operands[1]);
-      if (b == SqlTruth::True) return b;
-      return a == SqlTruth::False && b == SqlTruth::False ? SqlTruth::False : SqlTruth::Unknown;
-    }
+    case SqlNode::And:
+      return All(e, SqlTruth::False);
+    case SqlNode::Or:
+      return All(e, SqlTruth::True);
     case SqlNode::Compare: {
       const SqlDatum a = Evaluate(*e.operands[0]);
       return Compare(e.comparison, a, Evaluate(*e.operands[1]));
     }
-    case SqlNode::Call:
-      return Truth(Evaluate(*e.operands[0]).IsEmpty());  // ISNULL, the only condition call
+    case SqlNode::Call: {  // ISNULL, the only condition call
+      const SqlExpression& operand = *e.operands[0];
+      if (operand.node == SqlNode::Column) return Truth(IsEmptyCell(operand.column));
+      return Truth(Evaluate(operand).IsEmpty());
+    }
     default:
       return SqlTruth::Unknown;
   }
+}
+
+// AND (decisive False) and OR (decisive True) over any number of operands:
+// the first decisive operand decides; otherwise an unknown one makes the
+// whole unknown.
+SqlTruth SqlEvaluator::All(const SqlExpression& e, SqlTruth decisive) {
+  bool unknown = false;
+  for (const auto& operand : e.operands) {
+    const SqlTruth t = Test(*operand);
+    if (t == decisive) return t;
+    unknown = unknown || t == SqlTruth::Unknown;
+  }
+  if (unknown) return SqlTruth::Unknown;
+  return decisive == SqlTruth::False ? SqlTruth::True : SqlTruth::False;
 }
 
 SqlDatum SqlEvaluator::Evaluate(const SqlExpression& e) {
@@ -192,20 +199,24 @@ int SqlEvaluator::Order(const SqlDatum& a, const SqlDatum& b) {
   return 0;
 }
 
-SqlDatum SqlEvaluator::Column(int column) const {
-  if (column < 0) return SqlDatum();
+const Cell* SqlEvaluator::FindCell(int column) const {
+  if (column < 0 || cells_.empty()) return nullptr;
   const auto wanted = static_cast<std::uint16_t>(sheet_.FirstColumn() + column);
-  const Cell* cell = nullptr;
-  // A record without gaps holds its column at its index.
-  if (static_cast<size_t>(column) < cells_.size() && cells_[column].column == wanted) {
-    cell = &cells_[column];
-  } else {
-    const auto it =
-        std::lower_bound(cells_.begin(), cells_.end(), wanted,
-                         [](const Cell& c, std::uint16_t col) { return c.column < col; });
-    if (it == cells_.end() || it->column != wanted) return SqlDatum();
-    cell = &*it;
-  }
+  // Cells are in column order, one at most per column, so the wanted one is
+  // at its index or, when the record has gaps before it, a little earlier.
+  size_t i = std::min(static_cast<size_t>(column), cells_.size() - 1);
+  while (i > 0 && cells_[i].column > wanted) --i;
+  return cells_[i].column == wanted ? &cells_[i] : nullptr;
+}
+
+bool SqlEvaluator::IsEmptyCell(int column) const {
+  const Cell* cell = FindCell(column);
+  return cell == nullptr || cell->kind == CellKind::Blank || cell->kind == CellKind::Error;
+}
+
+SqlDatum SqlEvaluator::Column(int column) const {
+  const Cell* cell = FindCell(column);
+  if (cell == nullptr) return SqlDatum();
   switch (cell->kind) {
     case CellKind::Number:
     case CellKind::Boolean:

@@ -69,6 +69,9 @@ class SqlEvaluator {
   static int Order(const SqlDatum& a, const SqlDatum& b);
 
  private:
+  SqlTruth All(const SqlExpression& e, SqlTruth decisive);
+  const Cell* FindCell(int column) const;
+  bool IsEmptyCell(int column) const;
   SqlDatum Column(int column) const;
   SqlDatum Add(const SqlDatum& a, const SqlDatum& b);
   SqlDatum Call(const SqlExpression& call);

@@ -1,6 +1,7 @@
 // SqlExpression: one node of a parsed query expression, owning its operands.
 // Conditions (NOT, AND, OR, comparisons, ISNULL) answer true, false or
-// unknown; every other node answers a value. The parser builds the tree; the
+// unknown; every other node answers a value. AND and OR hold two or more
+// operands (a chain a AND b AND c is one node). The parser builds the tree; the
 // query engine then writes the sheet column index into each Column node, so a
 // tree belongs to one query run over one sheet.
 #pragma once

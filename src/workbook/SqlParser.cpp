@@ -246,6 +246,11 @@ class Parser {
     Status status = (this->*operand)(out);
     if (!status.ok() || !Peek().IsWord(keyword)) return status;
     if (!(*out)->IsCondition()) return NotACondition(start);
+    // a AND b AND (c AND d) is one node of four operands: AND and OR are
+    // associative in three-valued logic too, and a flat list is quicker to
+    // test on every record.
+    Node joined = MakeNode(kind, (*out)->word);
+    Join(std::move(*out), &joined);
     while (Peek().IsWord(keyword)) {
       ++pos_;
       const size_t right_start = pos_;
@@ -253,12 +258,18 @@ class Parser {
       status = (this->*operand)(&right);
       if (!status.ok()) return status;
       if (!right->IsCondition()) return NotACondition(right_start);
-      Node joined = MakeNode(kind, (*out)->word);
-      joined->operands.push_back(std::move(*out));
-      joined->operands.push_back(std::move(right));
-      *out = std::move(joined);
+      Join(std::move(right), &joined);
     }
+    *out = std::move(joined);
     return Status::Ok();
+  }
+
+  static void Join(Node operand, Node* joined) {
+    if (operand->node != (*joined)->node) {
+      (*joined)->operands.push_back(std::move(operand));
+      return;
+    }
+    for (Node& inner : operand->operands) (*joined)->operands.push_back(std::move(inner));
   }
 
   Status Not(Node* out) {
