@@ -32,16 +32,30 @@ DOC_COLUMNS = ["PERLIQ", "ORDEN", "KALDOREN", "PROVISORIO", "ORIGINAL", "RECTIFI
                "TIPODOC", "NRODOC", "CUIL", "APENOM", "FECNAC", "SEXO", "FINGEMP", "FECBAJA",
                "LICS/S", "MODREV", "FUN", "CATRE", "ANOS", "MESES", "C_APORTE", "PER_ZOL",
                "PAT_ZOL", "OBSERVACIONES"]
+EMP_COLUMNS = ["PERLIQ", "KALDOREN", "PROVISORIO", "ESTABLECIMIENTO", "DISTRITO", "NIVEL",
+               "EXPEDIENTE", "URBANO", "RURAL", "RESOLUCION", "DOMICILIO", "LOCALIDAD",
+               "PROPIETARIO", "RLEGAL", "TIPODOCP", "NRODOCP", "TIPODOCR", "NRODOCR"]
+EMPLOYER_ROW = ["(periodo)", 2743, "", "Instituto Santa Brígida", "CAÑUELAS", "EGB", "25900-1574838/04",
+                "X", 0, "", "Av. Libertad 1234", "Cañuelas", "Asociación Civil Santa Brígida",
+                "Marta Pérez", "DNI", 20123456, "DNI", 21234567]
 SURNAMES = ["GONZALEZ", "RODRIGUEZ", "GOMEZ", "FERNANDEZ", "LOPEZ", "DIAZ", "MARTINEZ", "PEREZ",
             "GARCIA", "SANCHEZ", "ROMERO", "SOSA", "TORRES", "ALVAREZ", "RUIZ", "NUÑEZ"]
 NAMES = ["MARIA", "JUAN", "ANA", "CARLOS", "LAURA", "JOSE", "SILVIA", "JORGE", "ROSA", "LUIS"]
+
+
+def cuil(prefix, document):
+    """A labour code with its right check digit (one in fifty rows gets a wrong one)."""
+    digits = "%02d%08d" % (prefix, document)
+    total = sum(int(d) * int(w) for d, w in zip(digits, "5432765432"))
+    check = 11 - total % 11
+    return "%02d-%08d-%d" % (prefix, document, 0 if check >= 10 else check)
 
 
 def teacher(rng, number):
     document = rng.randint(10_000_000, 40_000_000)
     return {
         "nrodoc": document,
-        "cuil": "27-%08d-%d" % (document, rng.randint(0, 9)),
+        "cuil": cuil(27, document) if number % 50 else "27-%08d-0" % document,
         "apenom": "%s %s %s (%d)" % (rng.choice(SURNAMES), rng.choice(NAMES), rng.choice(NAMES),
                                      number),
         "fecnac": datetime.datetime(rng.randint(1950, 1985), rng.randint(1, 12), rng.randint(1, 28)),
@@ -86,18 +100,17 @@ def build():
     employer = book.add_sheet("DATOSEMP")
     payments = book.add_sheet("PAGOS")
     doc = book.add_sheet("DATOSDOC")
-    write_header(employer, ["PERLIQ", "KALDOREN", "ESTABLECIMIENTO", "DISTRITO"])
-    write_header(payments, ["PERLIQ", "KALDOREN", "FECVTO", "FECPAGO", "IMPORTE"])
+    write_header(employer, EMP_COLUMNS)
+    write_header(payments, ["PERLIQ", "KALDOREN", "PROVISORIO", "FECVTO", "FECPAGO", "PAGO"])
     for r, period in enumerate(PERIODS, start=1):
-        employer.write(r, 0, period)
-        employer.write(r, 1, 2743)
-        employer.write(r, 2, "Instituto Santa Brígida")
-        employer.write(r, 3, "CAÑUELAS")
+        for c, value in enumerate(EMPLOYER_ROW):
+            if value != "":
+                employer.write(r, c, period if c == 0 else value)
         payments.write(r, 0, period)
         payments.write(r, 1, 2743)
-        payments.write(r, 2, datetime.datetime(2004, min(r, 12), 10), DATE)
-        payments.write(r, 3, datetime.datetime(2004, min(r, 12), 8), DATE)
-        payments.write(r, 4, 123456.78, AMOUNT)
+        payments.write(r, 3, datetime.datetime(2004, min(r, 12), 10), DATE)
+        payments.write(r, 4, datetime.datetime(2004, min(r, 12), 8), DATE)
+        payments.write(r, 5, 123456.78, AMOUNT)
     write_header(doc, DOC_COLUMNS)
     teachers = [teacher(rng, n) for n in range(TEACHERS)]
     row = 1
