@@ -34,8 +34,9 @@ struct Query {
 
 std::vector<Query> ReportQueries() {
   return {
-      {"cabecera", "SELECT * FROM [DATOSEMP$] WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'' "
-                   "ORDER BY PERLIQ;"},
+      {"cabecera",
+       "SELECT * FROM [DATOSEMP$] WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'' "
+       "ORDER BY PERLIQ;"},
       {"datosemp", "SELECT * FROM [DATOSEMP$] WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'';"},
       {"pagos", "SELECT * FROM [PAGOS$] WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'';"},
       {"docentes",
@@ -58,8 +59,7 @@ std::vector<Query> ReportQueries() {
        "(YEAR(FECBAJA)>1900 AND INSTR(UCASE(PERLIQ),'SAC')=0 AND MID(PERLIQ,1,7) > "
        "Format(Year(FECBAJA), \"0000\") + \"/\"+ Format(Month(FECBAJA), \"00\")"
        " AND MID(PERLIQ,6,2)<>'01' AND MID(PERLIQ,6,2)<>'02') ORDER BY PERLIQ, ORDEN;"},
-      {"diferencias",
-       "SELECT TOP 1 '1234567,89' AS APORTES,'1200000' AS PAGOS FROM [DATOSEMP$]"},
+      {"diferencias", "SELECT TOP 1 '1234567,89' AS APORTES,'1200000' AS PAGOS FROM [DATOSEMP$]"},
   };
 }
 
@@ -104,10 +104,10 @@ void BuildDeclaration(Workbook* book) {
   pagos.Finish();
 
   Sheet& doc = book->AddSheet("DATOSDOC");
-  AddHeader(doc, {"PERLIQ", "ORDEN", "KALDOREN", "PROVISORIO", "ORIGINAL", "RECTIFICATIVA",
-                  "TIPODOC", "NRODOC", "CUIL", "FECNAC", "SEXO", "APENOM", "FINGEMP", "FECBAJA",
-                  "LICS/S", "MODREV", "FUN", "CATRE", "ANOS", "MESES", "C_APORTE", "PER_ZOL",
-                  "PAT_ZOL", "OBSERVACIONES"});
+  AddHeader(doc, {"PERLIQ",  "ORDEN",   "KALDOREN", "PROVISORIO", "ORIGINAL", "RECTIFICATIVA",
+                  "TIPODOC", "NRODOC",  "CUIL",     "FECNAC",     "SEXO",     "APENOM",
+                  "FINGEMP", "FECBAJA", "LICS/S",   "MODREV",     "FUN",      "CATRE",
+                  "ANOS",    "MESES",   "C_APORTE", "PER_ZOL",    "PAT_ZOL",  "OBSERVACIONES"});
   // Repeated texts are stored once, as a workbook's shared string table does.
   std::vector<std::uint32_t> periods;
   for (int p = 0; p < 13; ++p) periods.push_back(book->strings().Add(Period(p)));

@@ -84,9 +84,9 @@ class Query {
       if (e.node != SqlNode::Column || !status.ok()) return;
       e.column = sheet_.FindColumn(e.word);
       if (e.column < 0) {
-        status = Status::Error(QueryEngine::kColumnaInexistente,
-                               "La hoja " + Text::Upper(statement_.table) +
-                                   " no tiene la columna " + e.word);
+        status = Status::Error(
+            QueryEngine::kColumnaInexistente,
+            "La hoja " + Text::Upper(statement_.table) + " no tiene la columna " + e.word);
       }
     };
     for (SqlSelectItem& item : statement_.items) ForEachNode(*item.expression, resolve);
@@ -136,10 +136,11 @@ class Query {
     }
     std::vector<Total>& totals = groups_[group].totals;
     for (size_t a = 0; a < aggregates_.size(); ++a) {
-      const SqlExpression& call = *aggregates_[a];
-      const SqlDatum d = evaluator_.Evaluate(*call.operands[0]);
+      const SqlExpression& argument = *aggregates_[a]->operands[0];
       double x = 1;
-      if (call.function == SqlFunction::Count ? !d.IsEmpty() : d.AsNumber(&x)) {
+      if (aggregates_[a]->function == SqlFunction::Count
+              ? !evaluator_.IsEmpty(argument)
+              : evaluator_.Evaluate(argument).AsNumber(&x)) {
         totals[a].value += x;
         totals[a].counted = true;
       }
@@ -191,8 +192,8 @@ class Query {
     keys_.Sort(&sorted);
     std::vector<size_t> order;
     for (const size_t p : sorted) {
-      order.push_back(static_cast<size_t>(std::lower_bound(firsts.begin(), firsts.end(), p) -
-                                          firsts.begin()));
+      order.push_back(
+          static_cast<size_t>(std::lower_bound(firsts.begin(), firsts.end(), p) - firsts.begin()));
     }
     Permute(order, &groups_);
   }
@@ -235,8 +236,9 @@ class Query {
   }
 
   bool OnlyColumns() const {
-    return std::all_of(statement_.items.begin(), statement_.items.end(),
-                       [](const SqlSelectItem& i) { return i.expression->node == SqlNode::Column; });
+    return std::all_of(
+        statement_.items.begin(), statement_.items.end(),
+        [](const SqlSelectItem& i) { return i.expression->node == SqlNode::Column; });
   }
 
   std::vector<std::string> Names() const {
@@ -252,7 +254,7 @@ class Query {
   SqlSortKeys keys_;
   std::vector<const SqlExpression*> aggregates_;  // COUNT and SUM of the SELECT list
   bool grouped_ = false;
-  std::vector<size_t> kept_;  // the records WHERE keeps, in sheet order
+  std::vector<size_t> kept_;   // the records WHERE keeps, in sheet order
   std::vector<Group> groups_;  // grouped queries, in the order first met
 };
 

@@ -19,18 +19,20 @@ using testing::N;
 using testing::T;
 
 // The query texts exactly as the report sends them.
-const std::string kHeaderQuery =
-    std::string("SELECT * ") + "FROM [DATOSEMP$] " + "WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'' " +
-    "ORDER BY PERLIQ;";
+const std::string kHeaderQuery = std::string("SELECT * ") + "FROM [DATOSEMP$] " +
+                                 "WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'' " +
+                                 "ORDER BY PERLIQ;";
 const std::string kEmployerQuery =
     "SELECT * FROM [DATOSEMP$] WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'';";
 const std::string kPaymentQuery =
     "SELECT * FROM [PAGOS$] WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'';";
 const std::string kTeacherQuery =
-    std::string("SELECT * ") + "FROM [DATOSDOC$] " + "WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'' " +
+    std::string("SELECT * ") + "FROM [DATOSDOC$] " +
+    "WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'' " +
     "AND ((NOT ISNULL(APENOM) AND TRIM(APENOM) <> '') OR NRODOC<>0) " + "ORDER BY PERLIQ, ORDEN;";
 const std::string kSalaryQuery =
-    std::string("SELECT PERLIQ, COUNT(APENOM) AS CC, SUM(C_APORTE) AS RCA, SUM(PER_ZOL) AS PEZOL, ") +
+    std::string(
+        "SELECT PERLIQ, COUNT(APENOM) AS CC, SUM(C_APORTE) AS RCA, SUM(PER_ZOL) AS PEZOL, ") +
     "SUM(PAT_ZOL) AS PAZOL, SUM(PAT_ZOL+PER_ZOL) AS TOTAL " + "FROM [DATOSDOC$] " +
     "WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<> '' " +
     "AND ((NOT ISNULL(APENOM) AND TRIM(APENOM) <> '') OR NRODOC > 0) " + "GROUP BY PERLIQ;";
@@ -46,9 +48,8 @@ const std::string kWrongPeriodQuery =
     "(YEAR(FECBAJA)>1900 AND INSTR(UCASE(PERLIQ),'SAC')=0 AND MID(PERLIQ,1,7) > " +
     "Format(Year(FECBAJA), \"0000\") + \"/\"+ Format(Month(FECBAJA), \"00\")" +
     " AND MID(PERLIQ,6,2)<>'01' AND MID(PERLIQ,6,2)<>'02')" + " " + "ORDER BY PERLIQ, ORDEN;";
-const std::string kDifferencesQuery =
-    std::string("SELECT TOP 1 '") + "1500,25" + "' AS APORTES,'" + "1000" + "' AS PAGOS " +
-    "FROM [DATOSEMP$]";
+const std::string kDifferencesQuery = std::string("SELECT TOP 1 '") + "1500,25" + "' AS APORTES,'" +
+                                      "1000" + "' AS PAGOS " + "FROM [DATOSEMP$]";
 
 Value Day(int year, int month, int day) { return D(Calendar::DayCount(year, month, day)); }
 
@@ -102,10 +103,12 @@ class QueryEngineTest : public ::testing::Test {
 
 TEST_F(QueryEngineTest, SheetQueriesSkipEmptyAndBlankPeriodsAndKeepSheetOrder) {
   AddEmployer();
-  AddTable(&book_, "PAGOS",
-           {{T("PERLIQ"), T("PAGO")}, {T("2005/02"), N(10)}, {T(""), N(20)}, {T("2005/01"), N(30)}});
+  AddTable(
+      &book_, "PAGOS",
+      {{T("PERLIQ"), T("PAGO")}, {T("2005/02"), N(10)}, {T(""), N(20)}, {T("2005/01"), N(30)}});
   auto employer = Run(kEmployerQuery);
-  EXPECT_EQ(Rows(*employer, {"PERLIQ"}), (std::vector<std::string>{"2005/03", "2005/01", "2005/02"}));
+  EXPECT_EQ(Rows(*employer, {"PERLIQ"}),
+            (std::vector<std::string>{"2005/03", "2005/01", "2005/02"}));
   auto payments = Run(kPaymentQuery);
   EXPECT_EQ(Rows(*payments, {"PERLIQ", "PAGO"}),
             (std::vector<std::string>{"2005/02|10", "2005/01|30"}));
@@ -151,7 +154,7 @@ class TeacherQueryTest : public QueryEngineTest {
              {{T("PERLIQ"), T("ORDEN"), T("APENOM"), T("NRODOC")},
               {T("2005/02"), N(10), T("Gómez"), N(1)},
               {T("2005/01"), N(2), T("Pérez"), N(2)},
-              {T("2005/01"), E(), E(), N(5)},         // no name, a document number
+              {T("2005/01"), E(), E(), N(5)},          // no name, a document number
               {T("2005/01"), T("3"), T("Ríos"), E()},  // order number typed as text
               {T("2005/01"), N(1), T("  "), N(0)},     // neither name nor document
               {T("2005/01"), N(1), E(), T("abc")},     // document that is not a number
@@ -165,17 +168,16 @@ class TeacherQueryTest : public QueryEngineTest {
 TEST_F(TeacherQueryTest, TeacherQueryNeedsANameOrADocumentAndSortsStablyByPeriodAndOrder) {
   auto r = Run(kTeacherQuery);
   // Empty order numbers first, then numbers by value, then texts.
-  EXPECT_EQ(Rows(*r, {"PERLIQ", "ORDEN", "APENOM"}),
-            (std::vector<std::string>{"2005/01||", "2005/01|1|", "2005/01|2|Pérez",
-                                      "2005/01|2|Luna", "2005/01|10|Alba", "2005/01|3|Ríos",
-                                      "2005/02|10|Gómez"}));
+  EXPECT_EQ(
+      Rows(*r, {"PERLIQ", "ORDEN", "APENOM"}),
+      (std::vector<std::string>{"2005/01||", "2005/01|1|", "2005/01|2|Pérez", "2005/01|2|Luna",
+                                "2005/01|10|Alba", "2005/01|3|Ríos", "2005/02|10|Gómez"}));
 }
 
 TEST_F(TeacherQueryTest, NonNumericTextComparedWithANumberIsUnknownEitherWay) {
   auto different = Run("SELECT * FROM [DATOSDOC$] WHERE NRODOC<>0");
   auto not_different = Run("SELECT * FROM [DATOSDOC$] WHERE NOT NRODOC<>0");
-  EXPECT_EQ(Rows(*different, {"NRODOC"}),
-            (std::vector<std::string>{"1", "2", "5", "123", "9"}));
+  EXPECT_EQ(Rows(*different, {"NRODOC"}), (std::vector<std::string>{"1", "2", "5", "123", "9"}));
   EXPECT_EQ(Rows(*not_different, {"NRODOC"}), (std::vector<std::string>{"0"}));
 }
 
@@ -190,8 +192,8 @@ TEST_F(QueryEngineTest, SalarySummaryGroupsByPeriodInOrderAndSumsOnlyNumbers) {
             {T("2005/03"), T("Luna"), N(4), E(), E(), E()}});
   auto r = Run(kSalaryQuery);
   EXPECT_EQ(Rows(*r, {"PERLIQ", "CC", "RCA", "PEZOL", "PAZOL", "TOTAL"}),
-            (std::vector<std::string>{"2005/01|2|700|170,5|132|270,5",
-                                      "2005/02|1|1000|140|160|300", "2005/03|1||||"}));
+            (std::vector<std::string>{"2005/01|2|700|170,5|132|270,5", "2005/02|1|1000|140|160|300",
+                                      "2005/03|1||||"}));
 }
 
 TEST_F(QueryEngineTest, PaymentsSummaryGroupsByPeriodAndDatesEmptyDatesFirst) {
@@ -206,8 +208,7 @@ TEST_F(QueryEngineTest, PaymentsSummaryGroupsByPeriodAndDatesEmptyDatesFirst) {
             {T("2005/01"), Day(2005, 2, 10), Day(2005, 2, 10), T("7,5")}});
   auto r = Run(kPaymentsSummaryQuery);
   EXPECT_EQ(Rows(*r, {"PERLIQ", "FECVTO", "FECPAGO", "TOTAL"}),
-            (std::vector<std::string>{"2005/01|10/02/2005|10/02/2005|7,5",
-                                      "2005/03|10/04/2005||5",
+            (std::vector<std::string>{"2005/01|10/02/2005|10/02/2005|7,5", "2005/03|10/04/2005||5",
                                       "2005/03|10/04/2005|09/04/2005|150",
                                       "2005/03|10/04/2005|12/04/2005|25"}));
 }
@@ -267,6 +268,51 @@ TEST_F(QueryEngineTest, AggregatesWithoutGroupByGiveOneRowEvenOfNoRecord) {
   EXPECT_EQ(Rows(*r, {"N", "S"}), (std::vector<std::string>{"0|"}));
 }
 
+TEST_F(QueryEngineTest, OrderAndGroupPutEmptyFirstThenNumbersAndDatesByValueThenTexts) {
+  AddTable(&book_, "HOJA",
+           {{T("I"), T("V")},
+            {N(1), N(5)},
+            {N(2), N(-2.5)},
+            {N(3), D(3)},
+            {N(4), T("b")},
+            {N(5), E()},
+            {N(6), N(-10)},
+            {N(7), N(0)},
+            {N(8), T("A")},
+            {N(9), N(1e10)},
+            {N(10), N(-0.0)},
+            {N(11), N(4)}});
+  auto sorted = Run("SELECT * FROM [HOJA$] ORDER BY V");
+  EXPECT_EQ(Rows(*sorted, {"I"}),
+            (std::vector<std::string>{"5", "6", "2", "7", "10", "3", "11", "1", "9", "8", "4"}));
+  auto grouped = Run("SELECT V, COUNT(I) AS N FROM [HOJA$] GROUP BY V ORDER BY V");
+  EXPECT_EQ(Rows(*grouped, {"V", "N"}),
+            (std::vector<std::string>{"|1", "-10|1", "-2,5|1", "0|2", "02/01/1900|1", "4|1", "5|1",
+                                      "10000000000|1", "A|1", "b|1"}));
+}
+
+TEST_F(QueryEngineTest, OrderByKeepsSheetOrderAmongEqualKeysOverManyRecords) {
+  std::vector<std::vector<Value>> rows = {{T("I"), T("V")}};
+  std::uint32_t seed = 12345;
+  for (int i = 0; i < 3000; ++i) {
+    seed = seed * 1103515245 + 12345;
+    const double v = static_cast<double>(static_cast<int>(seed >> 8) % 2001 - 1000) / 8;
+    rows.push_back({N(i), N(v)});
+  }
+  AddTable(&book_, "HOJA", rows);
+  auto r = Run("SELECT * FROM [HOJA$] ORDER BY V");
+  ASSERT_EQ(r->RecordCount(), 3000);
+  double last_v = -1e300;
+  double last_i = -1;
+  for (r->MoveFirst(); !r->Eof(); r->MoveNext()) {
+    const double v = r->Field("V").number();
+    const double i = r->Field("I").number();
+    ASSERT_TRUE(v > last_v || (v == last_v && i > last_i)) << v << " after " << last_v;
+    last_v = v;
+    last_i = i;
+  }
+}
+
 TEST_F(QueryEngineTest, TextsCompareWithoutRegardToCaseTiesBrokenByTheExactText) {
   AddTable(&book_, "HOJA",
            {{T("NOMBRE")}, {T("zeta")}, {T("árbol")}, {T("Arbol")}, {T("ARBOL")}, {T("Ñandú")}});
@@ -289,8 +335,8 @@ TEST_F(QueryEngineTest, FunctionsCountCharactersAndPassEmptyValuesThrough) {
       "SELECT TRIM(A) AS T, MID(TRIM(A),3,4) AS M, INSTR(A,'2005') AS I, Format(B, \"00\") AS F, "
       "Year(A) AS Y, MONTH(B) AS MB, A + B AS S, 'x' + TRIM(A) AS J FROM [HOJA$]");
   EXPECT_EQ(Rows(*r, {"T", "M", "I", "F", "Y", "MB", "S", "J"}),
-            (std::vector<std::string>{"Año 2005/03|o 20|7|-04||12||xAño 2005/03",
-                                      "|||07||1||", "31/09/2004|/09/|0|38352||12||x31/09/2004"}));
+            (std::vector<std::string>{"Año 2005/03|o 20|7|-04||12||xAño 2005/03", "|||07||1||",
+                                      "31/09/2004|/09/|0|38352||12||x31/09/2004"}));
 }
 
 TEST_F(QueryEngineTest, QueriesOutsideTheDialectAreRefusedNamingTheWord) {
@@ -305,11 +351,13 @@ TEST_F(QueryEngineTest, QueriesOutsideTheDialectAreRefusedNamingTheWord) {
        "se esperaba una comparación y se encontró 'IS'"},
       {"SELECT * FROM [DATOSEMP$] ORDER BY PERLIQ DESC",
        "se esperaba el final de la consulta y se encontró 'DESC'"},
-      {"SELECT * FROM [DATOSEMP$]; DROP", "se esperaba el final de la consulta y se encontró 'DROP'"},
+      {"SELECT * FROM [DATOSEMP$]; DROP",
+       "se esperaba el final de la consulta y se encontró 'DROP'"},
       {"SELECT LEFT(PERLIQ, 4) FROM [DATOSEMP$]", "no se admite la función 'LEFT'"},
       {"SELECT * FROM DATOSEMP",
        "se esperaba el nombre de una hoja entre corchetes y se encontró 'DATOSEMP'"},
-      {"SELECT * FROM [DATOSEMP$] WHERE PERLIQ", "se esperaba una condición y se encontró 'PERLIQ'"},
+      {"SELECT * FROM [DATOSEMP$] WHERE PERLIQ",
+       "se esperaba una condición y se encontró 'PERLIQ'"},
       {"SELECT * FROM [DATOSEMP$] WHERE TRIM(ISNULL(PERLIQ)) = ''",
        "se esperaba un valor y se encontró 'ISNULL'"},
       {"SELECT * FROM [DATOSEMP$] WHERE KALDOREN - 1 > 0", "no se admite '-'"},

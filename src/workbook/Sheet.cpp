@@ -175,6 +175,16 @@ int Sheet::FindColumn(std::string_view name) const {
   return -1;
 }
 
+const Cell* Sheet::FindCell(std::span<const Cell> record_cells, int column) const {
+  if (column < 0 || record_cells.empty()) return nullptr;
+  const auto wanted = static_cast<std::uint16_t>(first_column_ + column);
+  // Cells are in column order, one at most per column, so the wanted one is
+  // at its index or, when the record has gaps before it, a little earlier.
+  size_t i = std::min(static_cast<size_t>(column), record_cells.size() - 1);
+  while (i > 0 && record_cells[i].column > wanted) --i;
+  return record_cells[i].column == wanted ? &record_cells[i] : nullptr;
+}
+
 Value Sheet::RecordValue(size_t record, int column) const {
   if (column < 0) return Value();
   const std::uint16_t wanted = static_cast<std::uint16_t>(first_column_ + column);

@@ -24,12 +24,20 @@ std::vector<SheetRecordset::Column> SheetRecordset::AllColumns(const Sheet& shee
 
 Value SheetRecordset::Field(std::string_view name) const {
   if (Eof()) return Value();
-  return sheet_.RecordValue(records_[position_], SheetColumn(name));
+  const Cell* cell = sheet_.FindCell(sheet_.RecordCells(records_[position_]), SheetColumn(name));
+  return cell != nullptr ? sheet_.ValueOf(*cell) : Value();
 }
 
 int SheetRecordset::SheetColumn(std::string_view name) const {
-  for (const Remembered& r : remembered_) {
-    if (r.name == name) return r.sheet_column;
+  // Readers ask for the same names in the same order on every record, so the
+  // search starts after the name found last.
+  size_t i = last_found_;
+  for (size_t k = 0; k < remembered_.size(); ++k) {
+    if (++i >= remembered_.size()) i = 0;
+    if (remembered_[i].name == name) {
+      last_found_ = i;
+      return remembered_[i].sheet_column;
+    }
   }
   Remembered found{std::string(name), -1};
   const std::string upper = Text::Upper(name);
@@ -37,8 +45,10 @@ int SheetRecordset::SheetColumn(std::string_view name) const {
     if (upper_names_[i] == upper) found.sheet_column = sheet_columns_[i];
   }
   if (remembered_.size() < kRemembered) {
+    last_found_ = remembered_.size();
     remembered_.push_back(found);
   } else {
+    last_found_ = next_slot_;
     remembered_[next_slot_] = found;
     next_slot_ = (next_slot_ + 1) % kRemembered;
   }

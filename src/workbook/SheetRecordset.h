@@ -5,7 +5,8 @@
 //
 // Field finds a column by name without regard to case (the first of equal
 // names wins) and remembers the last names it was asked for, because the
-// report sections read the same few names on every record. The sheet must
+// report sections read the same few names, in the same order, on every
+// record. The sheet must
 // outlive the recordset.
 #pragma once
 
@@ -58,6 +59,7 @@ class SheetRecordset final : public Recordset {
   size_t position_ = 0;
   mutable std::vector<Remembered> remembered_;
   mutable size_t next_slot_ = 0;
+  mutable size_t last_found_ = 0;
 };
 
 }  // namespace kaldoren

@@ -15,9 +15,7 @@ int Sign(int x) { return (x > 0) - (x < 0); }
 
 int CompareNumbers(double x, double y) { return (x > y) - (x < y); }
 
-char FoldAscii(unsigned char c) {
-  return static_cast<char>(c >= 'a' && c <= 'z' ? c - 0x20 : c);
-}
+char FoldAscii(unsigned char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - 0x20 : c); }
 
 // Compares two texts upper-cased, by code point. ASCII is folded in place;
 // only a text with other letters pays for upper-casing its rest.
@@ -139,11 +137,8 @@ SqlTruth SqlEvaluator::Test(const SqlExpression& e) {
       const SqlDatum a = Evaluate(*e.operands[0]);
       return Compare(e.comparison, a, Evaluate(*e.operands[1]));
     }
-    case SqlNode::Call: {  // ISNULL, the only condition call
-      const SqlExpression& operand = *e.operands[0];
-      if (operand.node == SqlNode::Column) return Truth(IsEmptyCell(operand.column));
-      return Truth(Evaluate(operand).IsEmpty());
-    }
+    case SqlNode::Call:  // ISNULL, the only condition call
+      return Truth(IsEmpty(*e.operands[0]));
     default:
       return SqlTruth::Unknown;
   }
@@ -199,18 +194,11 @@ int SqlEvaluator::Order(const SqlDatum& a, const SqlDatum& b) {
   return 0;
 }
 
-const Cell* SqlEvaluator::FindCell(int column) const {
-  if (column < 0 || cells_.empty()) return nullptr;
-  const auto wanted = static_cast<std::uint16_t>(sheet_.FirstColumn() + column);
-  // Cells are in column order, one at most per column, so the wanted one is
-  // at its index or, when the record has gaps before it, a little earlier.
-  size_t i = std::min(static_cast<size_t>(column), cells_.size() - 1);
-  while (i > 0 && cells_[i].column > wanted) --i;
-  return cells_[i].column == wanted ? &cells_[i] : nullptr;
-}
+const Cell* SqlEvaluator::FindCell(int column) const { return sheet_.FindCell(cells_, column); }
 
-bool SqlEvaluator::IsEmptyCell(int column) const {
-  const Cell* cell = FindCell(column);
+bool SqlEvaluator::IsEmpty(const SqlExpression& value) {
+  if (value.node != SqlNode::Column) return Evaluate(value).IsEmpty();
+  const Cell* cell = FindCell(value.column);
   return cell == nullptr || cell->kind == CellKind::Blank || cell->kind == CellKind::Error;
 }
 

@@ -62,6 +62,8 @@ class SqlEvaluator {
 
   SqlTruth Test(const SqlExpression& condition);
   SqlDatum Evaluate(const SqlExpression& value);
+  // Whether a value is empty; a plain column is not read for that.
+  bool IsEmpty(const SqlExpression& value);
 
   static SqlTruth Compare(SqlComparison comparison, const SqlDatum& a, const SqlDatum& b);
   // The order of GROUP BY and ORDER BY, negative, 0 or positive: empty values
@@ -71,7 +73,6 @@ class SqlEvaluator {
  private:
   SqlTruth All(const SqlExpression& e, SqlTruth decisive);
   const Cell* FindCell(int column) const;
-  bool IsEmptyCell(int column) const;
   SqlDatum Column(int column) const;
   SqlDatum Add(const SqlDatum& a, const SqlDatum& b);
   SqlDatum Call(const SqlExpression& call);

@@ -25,7 +25,7 @@ struct SqlExpression {
   // The first word of the expression as the query writes it, for messages;
   // for a Column, its name.
   std::string word;
-  Value literal;  // Literal
+  Value literal;                                    // Literal
   SqlComparison comparison = SqlComparison::Equal;  // Compare
   SqlFunction function = SqlFunction::Trim;         // Call
   std::vector<std::unique_ptr<SqlExpression>> operands;

@@ -23,7 +23,7 @@ struct SqlToken {
   // Word: as written; Bracketed: the name inside the brackets; Number: the
   // digits; Text: the text without its quotes; Symbol: the symbol.
   std::string text;
-  double number = 0;          // Number only
+  double number = 0;           // Number only
   bool double_quoted = false;  // Text only: written in double quotes
 
   // The token as the messages quote it: 'XYZ', '[LICS/S]', "0000".

@@ -18,12 +18,12 @@ using Node = std::unique_ptr<SqlExpression>;
 // dialect and the SQL words it does not accept, so that a query using them is
 // refused by naming them.
 constexpr std::string_view kReserved[] = {
-    "SELECT", "TOP",    "FROM",   "WHERE",    "GROUP",       "ORDER",   "BY",        "AS",
-    "AND",    "OR",     "NOT",    "DISTINCT", "DISTINCTROW", "LIKE",    "BETWEEN",   "IN",
-    "IS",     "NULL",   "JOIN",   "INNER",    "OUTER",       "UNION",   "HAVING",    "ASC",
-    "DESC",   "INTO",   "INSERT", "UPDATE",   "DELETE",      "ALL",     "EXISTS",    "ON",
-    "PERCENT", "WITH",  "XOR",    "MOD",      "EQV",         "IMP",     "LIMIT",     "CASE",
-    "WHEN",   "THEN",   "ELSE",   "END",      "VALUES",      "SET",     "TRANSFORM", "PIVOT"};
+    "SELECT",  "TOP",  "FROM",   "WHERE",    "GROUP",       "ORDER", "BY",        "AS",
+    "AND",     "OR",   "NOT",    "DISTINCT", "DISTINCTROW", "LIKE",  "BETWEEN",   "IN",
+    "IS",      "NULL", "JOIN",   "INNER",    "OUTER",       "UNION", "HAVING",    "ASC",
+    "DESC",    "INTO", "INSERT", "UPDATE",   "DELETE",      "ALL",   "EXISTS",    "ON",
+    "PERCENT", "WITH", "XOR",    "MOD",      "EQV",         "IMP",   "LIMIT",     "CASE",
+    "WHEN",    "THEN", "ELSE",   "END",      "VALUES",      "SET",   "TRANSFORM", "PIVOT"};
 
 struct FunctionName {
   std::string_view name;
@@ -32,16 +32,11 @@ struct FunctionName {
 };
 
 constexpr FunctionName kFunctions[] = {
-    {"ISNULL", SqlFunction::IsNull, 1},
-    {"TRIM", SqlFunction::Trim, 1},
-    {"UCASE", SqlFunction::UCase, 1},
-    {"MID", SqlFunction::Mid, 3},
-    {"INSTR", SqlFunction::InStr, 2},
-    {"YEAR", SqlFunction::Year, 1},
-    {"MONTH", SqlFunction::Month, 1},
-    {"FORMAT", SqlFunction::Format, 2},
-    {"COUNT", SqlFunction::Count, 1},
-    {"SUM", SqlFunction::Sum, 1},
+    {"ISNULL", SqlFunction::IsNull, 1}, {"TRIM", SqlFunction::Trim, 1},
+    {"UCASE", SqlFunction::UCase, 1},   {"MID", SqlFunction::Mid, 3},
+    {"INSTR", SqlFunction::InStr, 2},   {"YEAR", SqlFunction::Year, 1},
+    {"MONTH", SqlFunction::Month, 1},   {"FORMAT", SqlFunction::Format, 2},
+    {"COUNT", SqlFunction::Count, 1},   {"SUM", SqlFunction::Sum, 1},
 };
 
 struct ComparisonSymbol {
@@ -50,12 +45,9 @@ struct ComparisonSymbol {
 };
 
 constexpr ComparisonSymbol kComparisons[] = {
-    {"=", SqlComparison::Equal},
-    {"<>", SqlComparison::NotEqual},
-    {"<", SqlComparison::Less},
-    {"<=", SqlComparison::LessOrEqual},
-    {">", SqlComparison::Greater},
-    {">=", SqlComparison::GreaterOrEqual},
+    {"=", SqlComparison::Equal},   {"<>", SqlComparison::NotEqual},
+    {"<", SqlComparison::Less},    {"<=", SqlComparison::LessOrEqual},
+    {">", SqlComparison::Greater}, {">=", SqlComparison::GreaterOrEqual},
 };
 
 bool IsReserved(const SqlToken& token) {
@@ -343,7 +335,7 @@ class Parser {
     if (token.kind == SqlToken::Kind::Number || token.kind == SqlToken::Kind::Text) {
       *out = MakeNode(SqlNode::Literal, token.text);
       (*out)->literal = token.kind == SqlToken::Kind::Number ? Value::Number(token.number)
-                                                              : Value::Text(token.text);
+                                                             : Value::Text(token.text);
       ++pos_;
       return Status::Ok();
     }

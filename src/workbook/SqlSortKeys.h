@@ -31,7 +31,8 @@ class SqlSortKeys {
   SqlSortKeys(const SqlSortKeys&) = delete;
   SqlSortKeys& operator=(const SqlSortKeys&) = delete;
 
-  // Appends the keys of the evaluator's current record.
+  // Appends the keys of the evaluator's current record; every Add comes
+  // before the first Sort.
   void Add(SqlEvaluator& evaluator);
 
   // The group of the record added last: records with equal keys share one;

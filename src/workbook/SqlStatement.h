@@ -19,11 +19,11 @@ struct SqlSelectItem {
 };
 
 struct SqlStatement {
-  size_t top = 0;            // TOP n; 0 when there is no TOP
-  bool all_columns = false;  // SELECT *
-  std::vector<SqlSelectItem> items;  // empty for SELECT *
-  std::string table;                 // the name inside the brackets: DATOSDOC$
-  std::unique_ptr<SqlExpression> where;  // a condition, or null
+  size_t top = 0;                                        // TOP n; 0 when there is no TOP
+  bool all_columns = false;                              // SELECT *
+  std::vector<SqlSelectItem> items;                      // empty for SELECT *
+  std::string table;                                     // the name inside the brackets: DATOSDOC$
+  std::unique_ptr<SqlExpression> where;                  // a condition, or null
   std::vector<std::unique_ptr<SqlExpression>> group_by;  // Column nodes
   std::vector<std::unique_ptr<SqlExpression>> order_by;  // Column nodes
 };
