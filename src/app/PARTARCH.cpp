@@ -37,8 +37,8 @@ std::optional<double> PARTARCH::UltimaMod() const {
   const auto escrito = std::filesystem::last_write_time(ruta_, error);
   if (error) return std::nullopt;
   const auto sistema = std::chrono::file_clock::to_sys(escrito);
-  const std::time_t segundos = std::chrono::system_clock::to_time_t(
-      std::chrono::floor<std::chrono::seconds>(sistema));
+  const std::time_t segundos =
+      std::chrono::system_clock::to_time_t(std::chrono::floor<std::chrono::seconds>(sistema));
   std::tm local{};
   if (localtime_r(&segundos, &local) == nullptr) return std::nullopt;
   return Calendar::DayCount(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +

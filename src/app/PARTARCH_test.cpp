@@ -8,63 +8,44 @@
 #include <filesystem>
 #include <fstream>
 
-#include "base/Calendar.h"
 #include "base/Format.h"
 
 namespace kaldoren {
 namespace {
 
-struct Partido {
-  std::string sendero;
-  std::string archivo;
+struct Particion {
+  const char* ruta;
+  const char* sendero;
+  const char* archivo;
 };
 
-Partido Partir(const std::string& ruta) {
-  PARTARCH partes;
-  partes.Sendero_Archivo(ruta);
-  return {partes.Sendero(), partes.Archivo()};
-}
-
-TEST(PARTARCH, SplitsAWindowsPathAtTheLastBackslash) {
-  const Partido p = Partir("D:\\DATOS\\PLANILLA.XLS");
-  EXPECT_EQ(p.sendero, "D:\\DATOS");
-  EXPECT_EQ(p.archivo, "PLANILLA.XLS");
-}
-
-TEST(PARTARCH, KeepsOnlyTheDriveForAFileAtTheRootOfADrive) {
-  const Partido p = Partir("D:\\PLANILLA.XLS");
-  EXPECT_EQ(p.sendero, "D:");
-  EXPECT_EQ(p.archivo, "PLANILLA.XLS");
-}
-
-TEST(PARTARCH, TakesABareFileNameWholeWithAnEmptyFolder) {
-  const Partido p = Partir("PLANILLA.XLS");
-  EXPECT_EQ(p.sendero, "");
-  EXPECT_EQ(p.archivo, "PLANILLA.XLS");
-}
-
-TEST(PARTARCH, SplitsALinuxPathAtTheLastSlash) {
-  const Partido p = Partir("/home/ana/Declaraciones 2004/declaración.xls");
-  EXPECT_EQ(p.sendero, "/home/ana/Declaraciones 2004");
-  EXPECT_EQ(p.archivo, "declaración.xls");
-}
-
-TEST(PARTARCH, KeepsTheRootAsFolderOfAFileRightUnderIt) {
-  const Partido p = Partir("/planilla.xls");
-  EXPECT_EQ(p.sendero, "/");
-  EXPECT_EQ(p.archivo, "planilla.xls");
-}
-
-TEST(PARTARCH, SplitsAtWhicheverSeparatorComesLast) {
-  EXPECT_EQ(Partir("/mnt/d/DATOS\\PLANILLA.XLS").archivo, "PLANILLA.XLS");
-  EXPECT_EQ(Partir("D:\\DATOS/PLANILLA.XLS").sendero, "D:\\DATOS");
+TEST(PARTARCH, SplitsThePathAtItsLastSeparator) {
+  const Particion casos[] = {
+      {"D:\\DATOS\\PLANILLA.XLS", "D:\\DATOS", "PLANILLA.XLS"},
+      // A file at the root of a drive keeps only the drive.
+      {"D:\\PLANILLA.XLS", "D:", "PLANILLA.XLS"},
+      // A bare file name is taken whole, with no folder.
+      {"PLANILLA.XLS", "", "PLANILLA.XLS"},
+      {"/home/ana/Declaraciones 2004/declaración.xls", "/home/ana/Declaraciones 2004",
+       "declaración.xls"},
+      // A file right under the root keeps the root as its folder.
+      {"/planilla.xls", "/", "planilla.xls"},
+      // Whichever separator comes last splits.
+      {"/mnt/d/DATOS\\PLANILLA.XLS", "/mnt/d/DATOS", "PLANILLA.XLS"},
+      {"D:\\DATOS/PLANILLA.XLS", "D:\\DATOS", "PLANILLA.XLS"},
+  };
+  for (const Particion& caso : casos) {
+    PARTARCH partes;
+    partes.Sendero_Archivo(caso.ruta);
+    EXPECT_EQ(partes.Sendero(), caso.sendero) << caso.ruta;
+    EXPECT_EQ(partes.Archivo(), caso.archivo) << caso.ruta;
+  }
 }
 
 class PARTARCHUltimaMod : public ::testing::Test {
  protected:
   void SetUp() override {
-    carpeta_ = std::filesystem::temp_directory_path() /
-               ("partarch_" + std::to_string(::getpid()));
+    carpeta_ = std::filesystem::temp_directory_path() / ("partarch_" + std::to_string(::getpid()));
     std::filesystem::create_directories(carpeta_);
   }
   void TearDown() override { std::filesystem::remove_all(carpeta_); }
@@ -83,8 +64,8 @@ TEST_F(PARTARCHUltimaMod, AnswersTheLocalModificationTimeTruncatedToTheSecond) {
   local.tm_min = 20;
   local.tm_sec = 30;
   local.tm_isdst = -1;
-  const auto instante = std::chrono::system_clock::from_time_t(std::mktime(&local)) +
-                        std::chrono::milliseconds(900);
+  const auto instante =
+      std::chrono::system_clock::from_time_t(std::mktime(&local)) + std::chrono::milliseconds(900);
   std::filesystem::last_write_time(ruta, std::chrono::file_clock::from_sys(instante));
 
   PARTARCH partes;

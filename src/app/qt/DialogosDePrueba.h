@@ -25,8 +25,7 @@ class DialogosDePrueba final : public Dialogos {
     QString carpeta_inicial;
   };
 
-  std::optional<QString> AbrirArchivo(QWidget* padre, const QString& titulo,
-                                      const QString& filtro,
+  std::optional<QString> AbrirArchivo(QWidget* padre, const QString& titulo, const QString& filtro,
                                       const QString& carpeta_inicial) override;
   void Aviso(QWidget* padre, QMessageBox::Icon icono, const QString& titulo,
              const QString& texto) override;

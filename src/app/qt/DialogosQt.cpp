@@ -28,9 +28,8 @@ std::optional<QString> DialogosQt::AbrirArchivo(QWidget* padre, const QString& t
                                                 const QString& carpeta_inicial) {
   // The description keeps its own "(*.XLS)"; the patterns that follow it are
   // hidden from view and carry both cases, for dialogs that match by case.
-  const QString ruta =
-      QFileDialog::getOpenFileName(padre, titulo, carpeta_inicial, filtro, nullptr,
-                                   QFileDialog::HideNameFilterDetails);
+  const QString ruta = QFileDialog::getOpenFileName(padre, titulo, carpeta_inicial, filtro, nullptr,
+                                                    QFileDialog::HideNameFilterDetails);
   if (ruta.isEmpty()) return std::nullopt;
   return ruta;
 }

@@ -8,8 +8,7 @@ namespace kaldoren {
 
 class DialogosQt final : public Dialogos {
  public:
-  std::optional<QString> AbrirArchivo(QWidget* padre, const QString& titulo,
-                                      const QString& filtro,
+  std::optional<QString> AbrirArchivo(QWidget* padre, const QString& titulo, const QString& filtro,
                                       const QString& carpeta_inicial) override;
   void Aviso(QWidget* padre, QMessageBox::Icon icono, const QString& titulo,
              const QString& texto) override;

@@ -19,6 +19,7 @@
 #include <initializer_list>
 #include <limits>
 
+#include "app/qt/Controles.h"
 #include "app/qt/Dialogos.h"
 #include "app/qt/Fuentes.h"
 #include "app/qt/PaginaInforme.h"
@@ -49,22 +50,6 @@ qint64 NumeroInicial(const QString& texto) {
   return negativo ? -numero : numero;
 }
 
-QPushButton* Boton(const QString& nombre, const QString& texto, const QFont& fuente,
-                   QWidget* padre) {
-  auto* boton = new QPushButton(texto, padre);
-  boton->setObjectName(nombre);
-  boton->setFont(fuente);
-  return boton;
-}
-
-QLabel* Etiqueta(const QString& nombre, const QString& texto, const QFont& fuente,
-                 QWidget* padre) {
-  auto* etiqueta = new QLabel(texto, padre);
-  etiqueta->setObjectName(nombre);
-  etiqueta->setFont(fuente);
-  return etiqueta;
-}
-
 QLineEdit* CajaDeHoja(const QString& nombre, const QFont& fuente, QWidget* padre) {
   auto* caja = new QLineEdit(padre);
   caja->setObjectName(nombre);
@@ -83,8 +68,8 @@ void PrepararImpresora(QPrinter* impresora) {
 void DibujarHoja(QTextDocument* hoja, QPainter* pintor, QPrinter* impresora) {
   const QRectF area = impresora->pageLayout().paintRectPixels(impresora->resolution());
   const QSizeF tamano = hoja->size();
-  const qreal escala = std::min({1.0, area.width() / tamano.width(),
-                                 area.height() / tamano.height()});
+  const qreal escala =
+      std::min({1.0, area.width() / tamano.width(), area.height() / tamano.height()});
   pintor->save();
   pintor->scale(escala, escala);
   hoja->drawContents(pintor);
@@ -93,11 +78,15 @@ void DibujarHoja(QTextDocument* hoja, QPainter* pintor, QPrinter* impresora) {
 
 }  // namespace
 
-EDITOR::EDITOR(Dialogos& dialogos, QWidget* parent) : QWidget(parent, Qt::Window),
-                                                      dialogos_(dialogos) {
+EDITOR::EDITOR(Dialogos& dialogos, QWidget* parent)
+    : QWidget(parent, Qt::Window), dialogos_(dialogos) {
   setObjectName(QStringLiteral("EDITOR"));
   setAttribute(Qt::WA_DeleteOnClose);
   CrearControles();
+}
+
+QPushButton* EDITOR::Boton(const QString& nombre, const QString& texto, const QFont& fuente) {
+  return CrearControl<QPushButton>(this, nombre, texto, fuente);
 }
 
 void EDITOR::CrearControles() {
@@ -110,21 +99,20 @@ void EDITOR::CrearControles() {
   const QFont paginado = Fuentes::Crear(QStringLiteral("Verdana"), 8.25, false, true);
   const QFont accion = Fuentes::Crear(QStringLiteral("Verdana"), 9, true);
   const QFont numero = Fuentes::Crear(QStringLiteral("MS Sans Serif"), 9.75, true);
-  avanzar_ = Boton(QStringLiteral("AVANZAR"), QStringLiteral("Avanzar Página"), paginado, this);
-  retroceder_ =
-      Boton(QStringLiteral("RETROCEDER"), QStringLiteral("Retroceder Página"), paginado, this);
-  hoja_ = Etiqueta(QStringLiteral("HOJA"), QString(), numero, this);
-  auto* de = Etiqueta(QStringLiteral("DE"), QStringLiteral("de"),
-                      Fuentes::Crear(QStringLiteral("MS Sans Serif"), 9.75), this);
-  hasta_ = Etiqueta(QStringLiteral("HASTA"), QString(), numero, this);
-  imprimir_ = Boton(QStringLiteral("IMPRIMIR"), QStringLiteral("&Imprimir"), accion, this);
+  avanzar_ = Boton(QStringLiteral("AVANZAR"), QStringLiteral("Avanzar Página"), paginado);
+  retroceder_ = Boton(QStringLiteral("RETROCEDER"), QStringLiteral("Retroceder Página"), paginado);
+  hoja_ = CrearControl<QLabel>(this, QStringLiteral("HOJA"), QString(), numero);
+  auto* de = CrearControl<QLabel>(this, QStringLiteral("DE"), QStringLiteral("de"),
+                                  Fuentes::Crear(QStringLiteral("MS Sans Serif"), 9.75));
+  hasta_ = CrearControl<QLabel>(this, QStringLiteral("HASTA"), QString(), numero);
+  imprimir_ = Boton(QStringLiteral("IMPRIMIR"), QStringLiteral("&Imprimir"), accion);
   auto* desde_texto = new QLabel(QStringLiteral("Desde Hoja :"), this);
   desdeh_ = CajaDeHoja(QStringLiteral("DESDEH"), numero, this);
   auto* hasta_texto = new QLabel(QStringLiteral("Hasta"), this);
   hastah_ = CajaDeHoja(QStringLiteral("HASTAH"), numero, this);
-  pdf_ = Boton(QStringLiteral("PDF"), QStringLiteral("Guardar P&DF"), accion, this);
+  pdf_ = Boton(QStringLiteral("PDF"), QStringLiteral("Guardar P&DF"), accion);
   pdf_->setToolTip(QStringLiteral("Guarda las hojas indicadas como un archivo PDF"));
-  salir_ = Boton(QStringLiteral("SALIR"), QStringLiteral("&Salir"), accion, this);
+  salir_ = Boton(QStringLiteral("SALIR"), QStringLiteral("&Salir"), accion);
 
   auto* fila = new QHBoxLayout;
   for (QWidget* control : Controles{avanzar_, retroceder_, hoja_, de, hasta_}) {
@@ -249,10 +237,10 @@ void EDITOR::Imprimir() {
 void EDITOR::GuardarPdf() {
   if (Errores_Rango()) return;
   const Rango rango = RangoPedido();
-  const QString sugerido =
-      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') +
-      QFileInfo(xarch_).fileName() + QString::number(rango.desde) + QLatin1Char('-') +
-      QString::number(rango.hasta) + QStringLiteral(".pdf");
+  const QString sugerido = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                           QLatin1Char('/') + QFileInfo(xarch_).fileName() +
+                           QString::number(rango.desde) + QLatin1Char('-') +
+                           QString::number(rango.hasta) + QStringLiteral(".pdf");
   const std::optional<QString> ruta = dialogos_.GuardarPdf(this, sugerido);
   if (!ruta) return;
   QPrinter impresora(QPrinter::HighResolution);

@@ -13,6 +13,7 @@
 
 #include "app/qt/TextosResaltados.h"
 
+class QFont;
 class QLabel;
 class QLineEdit;
 class QPrinter;
@@ -47,6 +48,7 @@ class EDITOR final : public QWidget {
   };
 
   void CrearControles();
+  QPushButton* Boton(const QString& nombre, const QString& texto, const QFont& fuente);
   QString ArchivoDeHoja(qint64 hoja) const;
   void Mostrar_Hoja();
   void Avanzar();

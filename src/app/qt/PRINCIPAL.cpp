@@ -14,6 +14,7 @@
 #include "app/Reloj.h"
 #include "app/Verificacion.h"
 #include "app/qt/AvisadorQt.h"
+#include "app/qt/Controles.h"
 #include "app/qt/Dialogos.h"
 #include "app/qt/EDITOR.h"
 #include "app/qt/Fuentes.h"
@@ -46,19 +47,13 @@ void Ubicar(QWidget* control, int izquierda, int arriba, int ancho, int alto) {
                        PRINCIPAL::Pixeles(ancho), PRINCIPAL::Pixeles(alto));
 }
 
-QLabel* Etiqueta(QWidget* padre, const char* nombre, const QString& texto, const QFont& fuente) {
-  auto* etiqueta = new QLabel(texto, padre);
-  etiqueta->setObjectName(QString::fromLatin1(nombre));
-  etiqueta->setFont(fuente);
-  return etiqueta;
-}
-
 // A caption label: never narrower than its text, whatever font replaced the
 // one it was designed with.
 void EtiquetaDeTitulo(QWidget* padre, const char* nombre, const QString& texto, int izquierda,
                       int arriba, int ancho, int alto) {
-  QLabel* etiqueta = Etiqueta(
-      padre, nombre, texto, Fuentes::Crear(QStringLiteral("MS Sans Serif"), 8.25, true));
+  auto* etiqueta =
+      CrearControl<QLabel>(padre, QString::fromLatin1(nombre), texto,
+                           Fuentes::Crear(QStringLiteral("MS Sans Serif"), 8.25, true));
   Ubicar(etiqueta, izquierda, arriba, ancho, alto);
   etiqueta->resize(std::max(etiqueta->width(), etiqueta->sizeHint().width()),
                    std::max(etiqueta->height(), etiqueta->sizeHint().height()));
@@ -75,19 +70,17 @@ void Sombra(QWidget* padre, const char* nombre, int izquierda, int arriba, int a
 // A value label of the workbook frame, white on its grey shadow.
 QLabel* EtiquetaDeValor(QWidget* padre, const char* nombre, int izquierda, int arriba, int ancho,
                         int alto) {
-  QLabel* etiqueta =
-      Etiqueta(padre, nombre, QString(), Fuentes::Crear(QStringLiteral("Arial"), 9.75));
-  etiqueta->setStyleSheet(QStringLiteral(
-      "background-color: white; border: 1px solid #404040; padding-left: 2px;"));
+  auto* etiqueta = CrearControl<QLabel>(padre, QString::fromLatin1(nombre), QString(),
+                                        Fuentes::Crear(QStringLiteral("Arial"), 9.75));
+  etiqueta->setStyleSheet(
+      QStringLiteral("background-color: white; border: 1px solid #404040; padding-left: 2px;"));
   Ubicar(etiqueta, izquierda, arriba, ancho, alto);
   return etiqueta;
 }
 
 QPushButton* Boton(QWidget* padre, const char* nombre, const QString& texto, const QFont& fuente,
                    int izquierda, int arriba, int ancho, int alto) {
-  auto* boton = new QPushButton(texto, padre);
-  boton->setObjectName(QString::fromLatin1(nombre));
-  boton->setFont(fuente);
+  auto* boton = CrearControl<QPushButton>(padre, QString::fromLatin1(nombre), texto, fuente);
   Ubicar(boton, izquierda, arriba, ancho, alto);
   return boton;
 }
@@ -126,8 +119,7 @@ PRINCIPAL::PRINCIPAL(const QString& carpeta, Dialogos& dialogos, Pausa pausa, QW
 }
 
 void PRINCIPAL::CrearOrigen() {
-  QGroupBox* marco =
-      Marco(this, "Frame1", QStringLiteral("Origen de Datos a validar"), 9.75);
+  QGroupBox* marco = Marco(this, "Frame1", QStringLiteral("Origen de Datos a validar"), 9.75);
   Ubicar(marco, 120, 120, 9855, 2535);
   EtiquetaDeTitulo(marco, "Label1", QStringLiteral("Directorio :"), 120, 360, 960, 195);
   Sombra(marco, "Label4", 165, 645, 9535, 255);
@@ -147,18 +139,17 @@ void PRINCIPAL::CrearOrigen() {
 }
 
 void PRINCIPAL::CrearVerificacion() {
-  QGroupBox* marco =
-      Marco(this, "Frame2", QStringLiteral("Verificación de Información"), 9.75);
+  QGroupBox* marco = Marco(this, "Frame2", QStringLiteral("Verificación de Información"), 9.75);
   Ubicar(marco, 120, 2760, 8055, 1575);
   Sombra(marco, "Shape2", 200, 540, 1215, 855);
-  verifica_ = Boton(marco, "VERIFICA", QStringLiteral("&Verificar"), FuenteDeBoton(), 120, 465,
-                    1215, 855);
+  verifica_ =
+      Boton(marco, "VERIFICA", QStringLiteral("&Verificar"), FuenteDeBoton(), 120, 465, 1215, 855);
   CrearProgreso(marco);
   Sombra(marco, "Shape3", 6230, 540, 1695, 855);
   // The caption's run of spaces broke it in two lines at the button's width;
   // here the break is explicit.
-  verinfo_ = Boton(marco, "VERINFO", QStringLiteral("&Ultimo Reporte\nGenerado"),
-                   FuenteDeBoton(), 6150, 465, 1695, 855);
+  verinfo_ = Boton(marco, "VERINFO", QStringLiteral("&Ultimo Reporte\nGenerado"), FuenteDeBoton(),
+                   6150, 465, 1695, 855);
   connect(verifica_, &QPushButton::clicked, this, &PRINCIPAL::Verificar);
   connect(verinfo_, &QPushButton::clicked, this, &PRINCIPAL::UltimoReporte);
 }
@@ -166,14 +157,14 @@ void PRINCIPAL::CrearVerificacion() {
 void PRINCIPAL::CrearProgreso(QWidget* marco) {
   seccion_ = Marco(marco, "Frame3", QString(), 9);
   Ubicar(seccion_, 1560, 360, 4455, 975);
-  contador_ = Etiqueta(seccion_, "CONTADOR", QStringLiteral("0%"),
-                       Fuentes::Crear(QStringLiteral("MS Sans Serif"), 9.75, true));
+  contador_ = CrearControl<QLabel>(seccion_, QStringLiteral("CONTADOR"), QStringLiteral("0%"),
+                                   Fuentes::Crear(QStringLiteral("MS Sans Serif"), 9.75, true));
   contador_->setAlignment(Qt::AlignCenter);
-  contador_->setStyleSheet(QStringLiteral("color: white; background-color: #000080;"));
+  contador_->setStyleSheet(QStringLiteral("color: white; background-color: #505050;"));
   Ubicar(contador_, 185, 480, 345, 240);
   // Wide enough for "100%" in the font that stands in, about the same centre.
-  const int ancho = std::max(contador_->width(),
-                             contador_->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 6);
+  const int ancho = std::max(
+      contador_->width(), contador_->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 6);
   contador_->setGeometry(contador_->geometry().center().x() - ancho / 2, contador_->y(), ancho,
                          contador_->height());
   auto* sombra = new QLabel(seccion_);
@@ -193,14 +184,14 @@ void PRINCIPAL::CrearProgreso(QWidget* marco) {
 }
 
 void PRINCIPAL::CrearBotonesLaterales() {
-  QPushButton* datos = Boton(this, "VER_D_V", QStringLiteral("&Datos Válidos"),
-                             Fuentes::Crear(QStringLiteral("MS Sans Serif"), 9.75), 8400, 2880,
-                             1575, 495);
+  QPushButton* datos =
+      Boton(this, "VER_D_V", QStringLiteral("&Datos Válidos"),
+            Fuentes::Crear(QStringLiteral("MS Sans Serif"), 9.75), 8400, 2880, 1575, 495);
   datos->setToolTip(
       QStringLiteral("Muestra Distritos, Niveles de Enseñanza y Tipos de Documentos Válidos"));
-  QPushButton* salir = Boton(this, "SALIR", QStringLiteral("&SALIR"),
-                             Fuentes::Crear(QStringLiteral("MS Sans Serif"), 8.25), 8400, 3480,
-                             1575, 855);
+  QPushButton* salir =
+      Boton(this, "SALIR", QStringLiteral("&SALIR"),
+            Fuentes::Crear(QStringLiteral("MS Sans Serif"), 8.25), 8400, 3480, 1575, 855);
   salir->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
   salir->setIconSize(QSize(24, 24));
   connect(datos, &QPushButton::clicked, this, &PRINCIPAL::DatosValidos);
@@ -221,9 +212,8 @@ QString PRINCIPAL::CarpetaInicial() const {
 }
 
 void PRINCIPAL::ElegirPlanilla() {
-  const std::optional<QString> ruta =
-      dialogos_.AbrirArchivo(this, QString::fromUtf8(kTituloDialogo),
-                             QString::fromLatin1(kFiltro), CarpetaInicial());
+  const std::optional<QString> ruta = dialogos_.AbrirArchivo(
+      this, QString::fromUtf8(kTituloDialogo), QString::fromLatin1(kFiltro), CarpetaInicial());
   if (!ruta) {
     dialogos_.Aviso(this, QMessageBox::Warning, QStringLiteral("Operación cancelada"),
                     QString::fromUtf8(kCancelado));

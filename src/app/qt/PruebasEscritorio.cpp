@@ -49,6 +49,12 @@ QList<int> Posiciones(const QTextDocument& documento, const QString& texto) {
   return posiciones;
 }
 
+bool PrimeroCon(const QTextDocument& documento, const QString& texto, const Aspecto& esperado) {
+  const QList<int> posiciones = Posiciones(documento, texto);
+  return !posiciones.isEmpty() &&
+         TramoCon(documento, posiciones.first(), static_cast<int>(texto.size()), esperado);
+}
+
 int PaginasDePdf(const QString& ruta) {
   QFile archivo(ruta);
   if (!archivo.open(QIODevice::ReadOnly)) return 0;

@@ -30,6 +30,10 @@ bool TramoCon(const QTextDocument& documento, int desde, int largo, const Aspect
 // Every position where texto starts in the document, without regard to case.
 QList<int> Posiciones(const QTextDocument& documento, const QString& texto);
 
+// True when texto occurs in the document and every character of its first
+// occurrence has the attributes.
+bool PrimeroCon(const QTextDocument& documento, const QString& texto, const Aspecto& esperado);
+
 // Pages of a PDF file written by Qt (0 when it cannot be read).
 int PaginasDePdf(const QString& ruta);
 

@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QStandardPaths>
+#include <QTranslator>
 #include <chrono>
 #include <thread>
 
@@ -25,12 +27,18 @@ int main(int argc, char** argv) {
   QApplication aplicacion(argc, argv);
   QApplication::setApplicationName(QStringLiteral("control-kaldoren20"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/control-kaldoren20.png")));
+  // The program speaks Spanish whatever the desktop's language: the standard
+  // dialogs and buttons too, when Qt's translations are installed.
+  QTranslator traduccion;
+  if (traduccion.load(QStringLiteral("qtbase_es"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&traduccion);
+  }
   kaldoren::Fuentes::InstalarSustitutos();
   kaldoren::DialogosQt dialogos;
 
-  const QString carpeta =
-      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-      QStringLiteral("/control-kaldoren20");
+  const QString carpeta = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                          QStringLiteral("/control-kaldoren20");
   if (!QDir().mkpath(carpeta)) {
     dialogos.Aviso(nullptr, QMessageBox::Critical, QStringLiteral("ERROR"),
                    QStringLiteral("No se pudo crear la carpeta de la aplicación ") + carpeta);
