@@ -98,12 +98,6 @@ TEST(DatosIniciales, EmployerSheetWithoutPeriodsGivesEmptyValuesAndNoPeriods) {
                       "Periodos Informados : "));
 }
 
-TEST(DatosIniciales, QuerySelectsTheRowsWithAPeriodInPeriodOrder) {
-  EXPECT_EQ(Datos_Iniciales().Sql(),
-            "SELECT * FROM [DATOSEMP$] WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'' ORDER BY "
-            "PERLIQ;");
-}
-
 TEST(DatosIniciales, QueryOrdersTheEmployerRowsByPeriodAndSkipsBlankPeriods) {
   Workbook libro;
   AddTable(&libro, "DATOSEMP",

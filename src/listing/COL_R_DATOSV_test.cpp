@@ -40,14 +40,5 @@ TEST(ColRDatosv, NoEntriesGiveNoLines) {
   EXPECT_EQ(COL_R_DATOSV::Muestra({}, 26, 90, 1), (Lineas{""}));
 }
 
-TEST(ColRDatosv, SectionsComeInListingOrder) {
-  const COL_R_DATOSV coleccion;
-  ASSERT_EQ(coleccion.Cl().Count(), 4);
-  EXPECT_EQ(coleccion.Cl().Item(1).Titulo(), "Distritos Escolares");
-  EXPECT_EQ(coleccion.Cl().Item(2).Titulo().substr(0, 18), "Tipos de Documento");
-  EXPECT_EQ(coleccion.Cl().Item(3).Titulo(), "Formato del Expediente");
-  EXPECT_EQ(coleccion.Cl().Item(4).Titulo(), "Posibles Errores");
-}
-
 }  // namespace
 }  // namespace kaldoren

@@ -51,18 +51,6 @@ TEST(ResumenErrores, HeadingIsFollowedByAnEmptyLine) {
   EXPECT_EQ(s.Agregado_al_titulo(), "REM. ERRONEAS");
 }
 
-TEST(ResumenErrores, QueryComparesThePeriodWithTheLeavingYearAndMonth) {
-  RESUMEN_ERRORES s;
-  Coleccion<SeccionResumen> cl;
-  EXPECT_EQ(s.Sql(cl),
-            "SELECT PERLIQ, ORDEN, FECBAJA FROM [DATOSDOC$] WHERE NOT ISNULL(PERLIQ) AND "
-            "TRIM(PERLIQ)<> '' AND ((NOT ISNULL(APENOM) AND TRIM(APENOM) <> '') OR NRODOC > 0) "
-            "AND (C_APORTE<>0 OR PER_ZOL<>0 OR PAT_ZOL<>0) AND (YEAR(FECBAJA)>1900 AND "
-            "INSTR(UCASE(PERLIQ),'SAC')=0 AND MID(PERLIQ,1,7) > Format(Year(FECBAJA), \"0000\") "
-            "+ \"/\"+ Format(Month(FECBAJA), \"00\") AND MID(PERLIQ,6,2)<>'01' AND "
-            "MID(PERLIQ,6,2)<>'02') ORDER BY PERLIQ, ORDEN;");
-}
-
 TEST(ResumenErrores, ListsOnlyRowsPaidAfterTheLeavingMonthOutsideSacJanuaryAndFebruary) {
   const Value baja = D(Calendar::DayCount(2005, 3, 15));
   const Value en_1900 = D(Calendar::DayCount(1900, 6, 1));

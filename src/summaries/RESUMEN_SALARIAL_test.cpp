@@ -77,16 +77,6 @@ TEST(ResumenSalarial, TextsOfTheSectionAreTheFixedOnes) {
   EXPECT_EQ(encabezado.substr(salto + 2), std::string(27, ' ') + "REGISTROS");
 }
 
-TEST(ResumenSalarial, QueryGroupsTheNamedTeachersByPeriod) {
-  RESUMEN_SALARIAL s;
-  Coleccion<SeccionResumen> cl;
-  EXPECT_EQ(s.Sql(cl),
-            "SELECT PERLIQ, COUNT(APENOM) AS CC, SUM(C_APORTE) AS RCA, SUM(PER_ZOL) AS PEZOL, "
-            "SUM(PAT_ZOL) AS PAZOL, SUM(PAT_ZOL+PER_ZOL) AS TOTAL FROM [DATOSDOC$] WHERE NOT "
-            "ISNULL(PERLIQ) AND TRIM(PERLIQ)<> '' AND ((NOT ISNULL(APENOM) AND TRIM(APENOM) <> "
-            "'') OR NRODOC > 0) GROUP BY PERLIQ;");
-}
-
 TEST(ResumenSalarial, SumsThePeriodsOfTheSheetAndCountsOnlyNamedTeachers) {
   Workbook libro;
   AddTable(&libro, "DATOSDOC",
