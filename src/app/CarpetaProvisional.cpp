@@ -6,25 +6,14 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
-#include <vector>
+
+#include "report/Partir_TXT.h"
 
 namespace kaldoren {
 namespace fs = std::filesystem;
 namespace {
 
 constexpr int kErrorCarpeta = 75;
-
-// Whether name is prefijo followed by one or more digits and ".TXT".
-bool EsPagina(const std::string& name, const std::string& prefijo) {
-  const std::string sufijo = ".TXT";
-  if (name.size() <= prefijo.size() + sufijo.size()) return false;
-  if (name.compare(0, prefijo.size(), prefijo) != 0) return false;
-  if (name.compare(name.size() - sufijo.size(), sufijo.size(), sufijo) != 0) return false;
-  for (size_t i = prefijo.size(); i < name.size() - sufijo.size(); ++i) {
-    if (name[i] < '0' || name[i] > '9') return false;
-  }
-  return true;
-}
 
 Status ErrorDeCarpeta(const std::string& que, const std::string& ruta, const std::error_code& e) {
   return Status::Error(kErrorCarpeta, "No se pudo " + que + " " + ruta + ": " + e.message());
@@ -54,17 +43,9 @@ Status CarpetaProvisional::Crear() {
 }
 
 Status CarpetaProvisional::Instalar(const std::string& prefijo_paginas) {
+  const Status borrado = Partir_TXT::BorrarHojas((fs::path(destino_) / prefijo_paginas).string());
+  if (!borrado.ok()) return borrado;
   std::error_code e;
-  std::vector<fs::path> viejas;
-  for (const auto& entrada : fs::directory_iterator(destino_, e)) {
-    if (EsPagina(entrada.path().filename().string(), prefijo_paginas)) {
-      viejas.push_back(entrada.path());
-    }
-  }
-  if (e) return ErrorDeCarpeta("leer la carpeta", destino_, e);
-  for (const fs::path& vieja : viejas) {
-    if (!fs::remove(vieja, e) && e) return ErrorDeCarpeta("borrar", vieja.string(), e);
-  }
   for (const auto& entrada : fs::directory_iterator(ruta_, e)) {
     const fs::path final = fs::path(destino_) / entrada.path().filename();
     fs::rename(entrada.path(), final, e);

@@ -6,7 +6,7 @@ namespace kaldoren {
 namespace {
 
 // Days from 01/01/1970 of a civil date (Howard Hinnant's days_from_civil).
-long long DaysFromCivil(long long y, int m, int d) {
+constexpr long long DaysFromCivil(long long y, int m, int d) {
   y -= m <= 2;
   const long long era = (y >= 0 ? y : y - 399) / 400;
   const long long yoe = y - era * 400;
@@ -30,7 +30,7 @@ CivilDate CivilFromDays(long long z) {
 }
 
 // 30/12/1899 counted from 01/01/1970.
-const long long kEpochOffset = DaysFromCivil(1899, 12, 30);
+constexpr long long kEpochOffset = DaysFromCivil(1899, 12, 30);
 
 // Whole seconds of a day count. Counts far beyond any calendar (and NaN, as
 // 0) are held within a billion days, so the conversions below stay defined.
