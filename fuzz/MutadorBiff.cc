@@ -1,0 +1,178 @@
+#include "MutadorBiff.h"
+
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include "workbook/CompoundFile.h"
+
+extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size,
+                                        std::size_t max_size);
+
+namespace kaldoren::fuzz {
+namespace {
+
+using kaldoren::testing::Le16;
+using kaldoren::testing::Le32;
+using kaldoren::testing::LeDouble;
+
+// The largest record data BIFF8 writers produce.
+constexpr std::size_t kMaxRecordData = 8224;
+
+constexpr std::array<std::uint16_t, 24> kTipos = {
+    biff::kBof,     biff::kEof,     biff::kBoundSheet, biff::kSst,       biff::kContinue,
+    biff::kLabelSst, biff::kLabel,  biff::kRString,    biff::kNumber,    biff::kRk,
+    biff::kMulRk,   biff::kMulBlank, biff::kBlank,     biff::kBoolErr,   biff::kFormula,
+    biff::kString,  biff::kSharedFormula, biff::kArray, biff::kXf,       biff::kFormat,
+    biff::kCodePage, biff::kDateMode, biff::kFilePass, 0x0200 /* DIMENSIONS */};
+
+bool EsCelda(std::uint16_t tipo) {
+  switch (tipo) {
+    case biff::kNumber:
+    case biff::kRk:
+    case biff::kLabelSst:
+    case biff::kLabel:
+    case biff::kRString:
+    case biff::kBoolErr:
+    case biff::kBlank:
+    case biff::kFormula:
+    case biff::kMulRk:
+    case biff::kMulBlank:
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::size_t Uno(std::size_t n, std::mt19937& azar) { return n == 0 ? 0 : azar() % n; }
+
+// A cell record chosen at random; -1 when the stream has none (after a few tries).
+int UnaCelda(const MutadorBiff::Flujo& flujo, std::mt19937& azar) {
+  for (int intento = 0; intento < 64; ++intento) {
+    const std::size_t i = Uno(flujo.registros.size(), azar);
+    if (EsCelda(flujo.registros[i].tipo)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+std::uint16_t NumeroDeFilaOColumna(std::uint16_t actual, std::mt19937& azar) {
+  const std::array<std::uint16_t, 8> raros = {
+      0, 1, 2, 255, 256, 0xFFFF, static_cast<std::uint16_t>(actual + 1),
+      static_cast<std::uint16_t>(actual - 1)};
+  return azar() % 4 == 0 ? static_cast<std::uint16_t>(azar() % 400) : raros[Uno(raros.size(), azar)];
+}
+
+}  // namespace
+
+void MutadorBiff::CambiarDatos(Flujo& flujo, std::mt19937& azar) {
+  std::string& datos = flujo.registros[Uno(flujo.registros.size(), azar)].datos;
+  if (datos.empty()) datos.assign(1, static_cast<char>(azar()));
+  const std::size_t capacidad = std::min(kMaxRecordData, std::max<std::size_t>(64, datos.size() * 2));
+  std::string buffer = datos;
+  buffer.resize(capacidad);
+  const std::size_t n = LLVMFuzzerMutate(reinterpret_cast<std::uint8_t*>(buffer.data()),
+                                         datos.size(), capacidad);
+  buffer.resize(n);
+  datos = std::move(buffer);
+}
+
+void MutadorBiff::Borrar(Flujo& flujo, std::mt19937& azar) {
+  if (flujo.registros.size() < 2) return;
+  flujo.registros.erase(flujo.registros.begin() +
+                        static_cast<long>(Uno(flujo.registros.size(), azar)));
+}
+
+void MutadorBiff::Duplicar(Flujo& flujo, std::mt19937& azar) {
+  Flujo::Registro copia = flujo.registros[Uno(flujo.registros.size(), azar)];
+  copia.id = -1;
+  flujo.registros.insert(
+      flujo.registros.begin() + static_cast<long>(Uno(flujo.registros.size() + 1, azar)), copia);
+}
+
+void MutadorBiff::Intercambiar(Flujo& flujo, std::mt19937& azar) {
+  std::swap(flujo.registros[Uno(flujo.registros.size(), azar)],
+            flujo.registros[Uno(flujo.registros.size(), azar)]);
+}
+
+void MutadorBiff::CambiarTipo(Flujo& flujo, std::mt19937& azar) {
+  flujo.registros[Uno(flujo.registros.size(), azar)].tipo = kTipos[Uno(kTipos.size(), azar)];
+}
+
+void MutadorBiff::MoverCelda(Flujo& flujo, std::mt19937& azar) {
+  const int i = UnaCelda(flujo, azar);
+  if (i < 0) return;
+  std::string& datos = flujo.registros[static_cast<std::size_t>(i)].datos;
+  if (datos.size() < 4) return;
+  const std::size_t campo = azar() % 2 == 0 ? 0 : 2;  // row or column
+  const std::uint16_t actual = little_endian::U16(datos.data() + campo);
+  datos.replace(campo, 2, Le16(NumeroDeFilaOColumna(actual, azar)));
+}
+
+void MutadorBiff::NumeroRaro(Flujo& flujo, std::mt19937& azar) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const std::array<double, 18> raros = {
+      0, -0.0, 1, -1, 0.5, 0.005, 1e15, 1e-5, 2958465, 2958466, -693594, 60, 38000.5,
+      1e308, inf, -inf, std::numeric_limits<double>::quiet_NaN(),
+      std::numeric_limits<double>::denorm_min()};
+  const int i = UnaCelda(flujo, azar);
+  if (i < 0) return;
+  Flujo::Registro& r = flujo.registros[static_cast<std::size_t>(i)];
+  if ((r.tipo == biff::kNumber || r.tipo == biff::kFormula) && r.datos.size() >= 14) {
+    r.datos.replace(6, 8, LeDouble(raros[Uno(raros.size(), azar)]));
+  } else if (r.tipo == biff::kRk && r.datos.size() >= 10) {
+    r.datos.replace(6, 4, Le32(static_cast<std::uint32_t>(azar())));
+  } else if (r.tipo == biff::kLabelSst && r.datos.size() >= 10) {
+    r.datos.replace(6, 4, Le32(azar() % 2 == 0 ? static_cast<std::uint32_t>(azar() % 64)
+                                                : 0xFFFFFFFFu));
+  }
+}
+
+void MutadorBiff::PartirEnContinue(Flujo& flujo, std::mt19937& azar) {
+  const std::size_t i = Uno(flujo.registros.size(), azar);
+  std::string& datos = flujo.registros[i].datos;
+  if (datos.size() < 2) return;
+  const std::size_t corte = 1 + Uno(datos.size() - 1, azar);
+  Flujo::Registro resto{biff::kContinue, datos.substr(corte), -1, -1};
+  datos.resize(corte);
+  flujo.registros.insert(flujo.registros.begin() + static_cast<long>(i) + 1, std::move(resto));
+}
+
+void MutadorBiff::Recortar(Flujo& flujo, std::mt19937& azar) {
+  flujo.cola.clear();
+  flujo.registros.resize(1 + Uno(flujo.registros.size(), azar));
+}
+
+std::size_t MutadorBiff::Mutar(std::uint8_t* data, std::size_t size, std::size_t max_size,
+                               unsigned int semilla) {
+  std::mt19937 azar(semilla);
+  if (azar() % 8 == 0) return LLVMFuzzerMutate(data, size, max_size);
+  std::string entrada(reinterpret_cast<const char*>(data), size);
+  WorkbookStream contenido;
+  if (entrada.rfind("\xD0\xCF\x11\xE0", 0) == 0 && CompoundFile::ReadBytes(entrada, &contenido).ok()) {
+    entrada = std::move(contenido.bytes);
+  }
+  Flujo flujo(entrada);
+  if (flujo.registros.empty()) return LLVMFuzzerMutate(data, size, max_size);
+  for (std::size_t veces = 1 + azar() % 3; veces > 0; --veces) {
+    switch (azar() % 9) {
+      case 0: CambiarDatos(flujo, azar); break;
+      case 1: Borrar(flujo, azar); break;
+      case 2: Duplicar(flujo, azar); break;
+      case 3: Intercambiar(flujo, azar); break;
+      case 4: CambiarTipo(flujo, azar); break;
+      case 5: MoverCelda(flujo, azar); break;
+      case 6: NumeroRaro(flujo, azar); break;
+      case 7: PartirEnContinue(flujo, azar); break;
+      default: Recortar(flujo, azar); break;
+    }
+  }
+  const std::string salida = flujo.Escribir(azar() % 16 != 0);
+  if (salida.size() > max_size) return LLVMFuzzerMutate(data, size, max_size);
+  std::memcpy(data, salida.data(), salida.size());
+  return salida.size();
+}
+
+}  // namespace kaldoren::fuzz

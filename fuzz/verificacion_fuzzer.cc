@@ -1,0 +1,129 @@
+// Fuzz target of the whole verification run: the input is a workbook (a
+// compound file or a bare workbook stream), written to a file in memory and
+// verified as the command line verifies it, into a report folder that holds
+// the previous input's report. Mutations are structure-aware (MutadorBiff),
+// so from the seed declarations most mutants still open and reach the checks,
+// the summaries, the header and the page splitter.
+//
+// Beyond the sanitizers, every run must keep these promises: the workbook is
+// never written; a run that is refused says why, once, and leaves the earlier
+// report and pages exactly as they were; a run that succeeds leaves the report
+// and the pages 1 to N it announces, and no provisional folder behind.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "ArchivoEnMemoria.h"
+#include "MutadorBiff.h"
+#include "app/Verificacion.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Carpeta = std::map<std::string, std::string>;
+
+class SinProgreso : public kaldoren::PantallaProgreso {
+ public:
+  void TituloSeccion(const std::string&) override {}
+  void AnchoBarra(int) override {}
+  void Porcentaje(const std::string&) override {}
+  void Esperar(double) override {}
+};
+
+class AvisosContados : public kaldoren::Avisador {
+ public:
+  void Mensaje(const std::string& texto, const std::string&, kaldoren::Icono) override {
+    if (texto.empty()) std::abort();
+    ++avisos;
+  }
+  int avisos = 0;
+};
+
+class RelojQuieto : public kaldoren::Reloj {
+ public:
+  double Ahora() override { return 38000.5; }
+};
+
+const fs::path& CarpetaDelInforme() {
+  static const fs::path carpeta = [] {
+    const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+    fs::path c = base / ("kaldoren-fuzz-" + std::to_string(getpid()));
+    fs::remove_all(c);
+    fs::create_directories(c);
+    return c;
+  }();
+  return carpeta;
+}
+
+// Every entry of the folder with the content of its files ("<carpeta>" for a folder).
+Carpeta Foto(const fs::path& carpeta) {
+  Carpeta foto;
+  for (const auto& entrada : fs::directory_iterator(carpeta)) {
+    std::string contenido = "<carpeta>";
+    if (entrada.is_regular_file()) {
+      std::ifstream archivo(entrada.path(), std::ios::binary);
+      std::ostringstream texto;
+      texto << archivo.rdbuf();
+      contenido = texto.str();
+    }
+    foto[entrada.path().filename().string()] = std::move(contenido);
+  }
+  return foto;
+}
+
+// A finished report: ERRORES.TXT and the pages HOJA_1 to HOJA_N, where N is
+// the total page 1 announces, and nothing else.
+bool InformeCompleto(const Carpeta& foto) {
+  const auto hoja1 = foto.find("HOJA_1.TXT");
+  if (!foto.contains("ERRORES.TXT") || hoja1 == foto.end()) return false;
+  const std::string marca = "Hoja N\xBA 1 de ";
+  const std::size_t en = hoja1->second.find(marca);
+  if (en == std::string::npos) return false;
+  const std::size_t paginas = std::strtoul(hoja1->second.c_str() + en + marca.size(), nullptr, 10);
+  if (foto.size() != paginas + 1) return false;
+  for (std::size_t k = 1; k <= paginas; ++k) {
+    if (!foto.contains("HOJA_" + std::to_string(k) + ".TXT")) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size,
+                                               std::size_t max_size, unsigned int seed) {
+  return kaldoren::fuzz::MutadorBiff::Mutar(data, size, max_size, seed);
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static kaldoren::fuzz::ArchivoEnMemoria archivo;
+  archivo.Escribir(data, size);
+  const fs::path& carpeta = CarpetaDelInforme();
+  const Carpeta antes = Foto(carpeta);
+
+  SinProgreso progreso;
+  AvisosContados avisador;
+  RelojQuieto reloj;
+  const kaldoren::PlanillaElegida planilla{archivo.ruta(), "PLANILLA.XLS", "15/03/2004 10:20:30"};
+  const kaldoren::ResultadoVerificacion resultado =
+      kaldoren::Verificacion(progreso, avisador, reloj).Correr(planilla, carpeta.string());
+
+  const Carpeta despues = Foto(carpeta);
+  if (resultado.estado.ok()) {
+    if (avisador.avisos != 0 || !InformeCompleto(despues)) std::abort();
+  } else {
+    if (avisador.avisos != 1 || resultado.estado.description().empty()) std::abort();
+    if (despues != antes) std::abort();
+  }
+  const std::string ahora = archivo.Leer();
+  if (ahora.size() != size || (size > 0 && ahora.compare(0, size, reinterpret_cast<const char*>(data), size) != 0)) {
+    std::abort();
+  }
+  return 0;
+}
