@@ -140,7 +140,9 @@ bool ReglasDocente::PrimeraLetraEn(const Value& celda, std::string_view letras) 
 // the test; bytes of accented letters (Ñ) fail.
 bool ReglasDocente::CodigoValido(const Value& celda) {
   if (celda.IsBlank()) return false;
-  for (const char c : Text::Trim(celda.TextForm())) {
+  // The text must outlive the loop: Trim answers a view into it.
+  const std::string texto = celda.TextForm();
+  for (const char c : Text::Trim(texto)) {
     if (!EsDigito(c) && !(c >= 'A' && c <= 'Z') && !(c >= 'a' && c <= 'z')) return false;
   }
   return true;

@@ -252,5 +252,15 @@ TEST(ReglasDocente, AmountRuleSkipsJanuaryFebruaryAndPostsThatEnded) {
   });
 }
 
+// Regression: the code check walked a trimmed view of a text that had
+// already been destroyed (found by the verification fuzzer).
+TEST(ReglasDocente, CodeCheckReadsTheWholeTextOfALongCode) {
+  Verificar({
+      {12, {{"FUN", T("  ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789  ")}}, false},
+      {12, {{"FUN", T("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-")}}, true},
+      {13, {{"CATRE", N(123456789012345)}}, false},
+  });
+}
+
 }  // namespace
 }  // namespace kaldoren
