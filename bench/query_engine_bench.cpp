@@ -1,7 +1,9 @@
 // Times every query text the report sends, on a declaration of 65,000 teacher
 // rows built in memory, or on a workbook file named on the command line (whose
-// reading is timed as well). Each query runs several times; the median is
-// shown, with the time to walk its result reading PERLIQ on every row.
+// reading is timed as well; bench/generar_planilla_grande.py writes one to
+// bench/data/planilla_grande.xls). Each query runs several times; the median
+// is shown, as wall-clock and processor time, with the time to walk its
+// result reading PERLIQ on every row.
 //
 //   query_engine_bench [PLANILLA.XLS]
 #include <algorithm>

@@ -339,6 +339,12 @@ TEST_F(QueryEngineTest, FunctionsCountCharactersAndPassEmptyValuesThrough) {
                                       "31/09/2004|/09/|0|38352||12||x31/09/2004"}));
 }
 
+TEST_F(QueryEngineTest, BracketedColumnNamesMayHoldASlashAndNumbersUseAPoint) {
+  AddTable(&book_, "DATOSDOC", {{T("ORDEN"), T("LICS/S")}, {N(1), N(2.5)}, {N(2), N(30)}});
+  auto r = Run("SELECT ORDEN, [LICS/S] FROM [DATOSDOC$] WHERE [LICS/S] > 2.25 AND [lics/s] < 29.5");
+  EXPECT_EQ(Rows(*r, {"ORDEN", "lics/s"}), (std::vector<std::string>{"1|2,5"}));
+}
+
 TEST_F(QueryEngineTest, QueriesOutsideTheDialectAreRefusedNamingTheWord) {
   AddEmployer();
   const std::vector<std::pair<std::string, std::string>> cases = {

@@ -1,6 +1,6 @@
 #include "workbook/SqlLexer.h"
 
-#include <cstdlib>
+#include <charconv>
 
 #include "base/Text.h"
 #include "workbook/QueryEngine.h"
@@ -65,7 +65,8 @@ class Cutter {
     }
     token->kind = SqlToken::Kind::Number;
     token->text = std::string(sql_.substr(start, pos_ - start));
-    token->number = std::strtod(token->text.c_str(), nullptr);
+    // from_chars reads "." as the decimal point whatever the locale.
+    std::from_chars(token->text.data(), token->text.data() + token->text.size(), token->number);
     return Status::Ok();
   }
 
