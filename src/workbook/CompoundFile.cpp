@@ -15,6 +15,7 @@
 #include <memory>
 #include <mutex>
 
+#include "base/SystemError.h"
 #include "workbook/OpeningError.h"
 
 namespace kaldoren {
@@ -163,28 +164,6 @@ Status ReadInput(GsfInput* input, size_t max_bytes, WorkbookStream* out) {
   return ReadBounded(stream.get(), max_bytes, out);
 }
 
-// A reason in Spanish for an errno of fopen or stat.
-std::string Reason(int error_number) {
-  switch (error_number) {
-    case EACCES:
-    case EPERM:
-      return "no tiene permiso para leerlo";
-    case EISDIR:
-      return "es una carpeta";
-    case EBUSY:
-    case ETXTBSY:
-      return "otro programa lo tiene bloqueado";
-    case EMFILE:
-    case ENFILE:
-    case ENOMEM:
-      return "no hay recursos suficientes";
-    case EIO:
-      return "error de lectura del disco";
-    default:
-      return "error del sistema " + std::to_string(error_number);
-  }
-}
-
 }  // namespace
 
 Status CompoundFile::ReadFile(const std::string& path, WorkbookStream* out,
@@ -192,12 +171,12 @@ Status CompoundFile::ReadFile(const std::string& path, WorkbookStream* out,
   struct stat info;
   if (stat(path.c_str(), &info) != 0) {
     if (errno == ENOENT || errno == ENOTDIR) return OpeningError::FileNotFound(path);
-    return OpeningError::CannotOpen(path, Reason(errno));
+    return OpeningError::CannotOpen(path, SystemError::Reason(errno));
   }
-  if (S_ISDIR(info.st_mode)) return OpeningError::CannotOpen(path, Reason(EISDIR));
+  if (S_ISDIR(info.st_mode)) return OpeningError::CannotOpen(path, SystemError::Reason(EISDIR));
   if (!S_ISREG(info.st_mode)) return OpeningError::CannotOpen(path, "no es un archivo común");
   FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return OpeningError::CannotOpen(path, Reason(errno));
+  if (file == nullptr) return OpeningError::CannotOpen(path, SystemError::Reason(errno));
   InitGsf();
   InputPtr input(gsf_input_stdio_new_FILE(path.c_str(), file, FALSE));
   if (!input) {

@@ -35,6 +35,17 @@ Status Truncated() {
   return OpeningError::Damaged("la secuencia Workbook termina dentro de un registro");
 }
 
+// True for a day count within the years 100 to 9999. Those well inside are
+// answered at once; near the ends the calendar decides, rounding to the second
+// as dates are written.
+bool InDateRange(double day_count) {
+  static const double kSurelyAfter = Calendar::DayCount(100, 1, 1) + 1;
+  static const double kSurelyBefore = Calendar::DayCount(9999, 12, 31) - 1;
+  if (day_count >= kSurelyAfter && day_count <= kSurelyBefore) return true;
+  const int year = Calendar::DateOf(day_count).year;
+  return year >= 100 && year <= 9999;
+}
+
 // Cell records a record holds, for reserving memory; 0 for other records.
 size_t CellsIn(const BiffRecord& record) {
   const size_t size = record.data.size();
@@ -125,8 +136,7 @@ void SheetReader::AddNumber(Sheet* sheet, std::uint32_t row, std::uint16_t colum
   }
   if (globals_->formats().IsDateXf(xf)) {
     const double day_count = globals_->date1904() ? x + k1904Offset : x;
-    const int year = Calendar::DateOf(day_count).year;
-    if (year >= 100 && year <= 9999) {
+    if (InDateRange(day_count)) {
       sheet->AddDate(row, column, day_count);
       return;
     }

@@ -186,6 +186,34 @@ TEST(WorkbookReader, LongAndUnicodeTextsComeBackWhole) {
   EXPECT_EQ(At(texts, 9, 0), Value::Text("negrita y normal"));
 }
 
+TEST(WorkbookReader, TableViewComesFromTheUsedRangeOfTheCellRecords) {
+  BiffBuilder builder;
+  builder.Global(0x00FC, Le32(4) + Le32(4) + testing::Compressed(" PERLIQ ") +
+                             testing::Compressed("perliq") + testing::Compressed("2004/01") +
+                             testing::Compressed("NOTA"));
+  // The sheet starts at row 2, column 1. Its header row: " PERLIQ ", nothing,
+  // the number 7, "perliq" again. A formatted blank at row 6, column 6
+  // stretches the range; DIMENSIONS says otherwise and is not believed.
+  const auto text = [](std::uint16_t row, std::uint16_t column, std::uint32_t index) {
+    return Record(0x00FD, CellHead(row, column) + Le32(index));
+  };
+  const std::string records =
+      Record(0x0200, Le32(0) + Le32(1) + Le16(0) + Le16(1) + Le16(0)) + text(2, 1, 0) +
+      Record(0x0203, CellHead(2, 3) + LeDouble(7)) + text(2, 4, 1) + text(3, 1, 2) +
+      text(3, 2, 3) + Record(0x0201, CellHead(6, 6));
+  builder.Sheet("DATOS", records);
+  Workbook book;
+  ASSERT_TRUE(WorkbookReader::ReadBytes(builder.File(), &book).ok());
+  const Sheet& sheet = *book.FindTable("datos$");
+  EXPECT_EQ(sheet.ColumnNames(),
+            (std::vector<std::string>{"PERLIQ", "F2", "7", "perliq", "F5", "F6"}));
+  EXPECT_EQ(sheet.FindColumn("Perliq"), 0) << "the first of two equal names wins";
+  EXPECT_EQ(sheet.RecordCount(), 4u) << "rows 3 to 6";
+  EXPECT_EQ(Field(sheet, 0, "PERLIQ"), Value::Text("2004/01"));
+  EXPECT_EQ(Field(sheet, 0, "F2"), Value::Text("NOTA"));
+  EXPECT_EQ(Field(sheet, 3, "F6"), Value());
+}
+
 TEST(WorkbookReader, DamagedGlobalsAreDescribed) {
   BiffBuilder fine;
   fine.Sheet("DATOS", Record(0x0203, CellHead(0, 0) + LeDouble(1)));
