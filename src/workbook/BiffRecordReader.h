@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "workbook/LittleEndian.h"
+
 namespace kaldoren {
 
 struct BiffRecord {
@@ -60,7 +62,20 @@ class BiffRecordReader {
       : stream_(stream), offset_(offset) {}
 
   // The next record; false at the end of the stream or when it is truncated.
-  bool Next(BiffRecord* record);
+  // Inline: it runs once for each of the million records of a large sheet.
+  bool Next(BiffRecord* record) {
+    if (offset_ >= stream_.size()) return false;
+    const size_t left = stream_.size() - offset_;
+    if (left < 4) return Truncated();
+    const char* header = stream_.data() + offset_;
+    const size_t length = little_endian::U16(header + 2);
+    if (left - 4 < length) return Truncated();
+    record->type = little_endian::U16(header);
+    record->data = std::string_view(header + 4, length);
+    record->offset = offset_;
+    offset_ += 4 + length;
+    return true;
+  }
   // The type of the record Next would answer; false when there is none.
   bool PeekType(std::uint16_t* type) const;
   // Takes the CONTINUE records that follow and appends their data to
@@ -73,6 +88,11 @@ class BiffRecordReader {
   size_t stream_size() const { return stream_.size(); }
 
  private:
+  bool Truncated() {
+    truncated_ = true;
+    return false;
+  }
+
   std::string_view stream_;
   size_t offset_ = 0;
   bool truncated_ = false;

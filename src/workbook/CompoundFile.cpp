@@ -85,13 +85,8 @@ Status ClassifyOther(std::string_view head, std::string_view tail) {
   return OpeningError::NotExcel97();
 }
 
-Status ReadAll(GsfInput* input, size_t size, std::string* out, std::string_view what) {
-  out->resize(size);
-  if (size > 0 && gsf_input_read(input, size, reinterpret_cast<guint8*>(out->data())) == nullptr) {
-    out->clear();
-    return OpeningError::Damaged(std::string("no se pudo leer ") + std::string(what));
-  }
-  return Status::Ok();
+bool ReadAll(GsfInput* input, size_t size, char* out) {
+  return size == 0 || gsf_input_read(input, size, reinterpret_cast<guint8*>(out)) != nullptr;
 }
 
 // Reads up to count bytes at offset, for the signature checks.
@@ -100,7 +95,8 @@ std::string Peek(GsfInput* input, gsf_off_t offset, size_t count) {
   const gsf_off_t size = gsf_input_size(input);
   if (offset >= size || gsf_input_seek(input, offset, G_SEEK_SET)) return bytes;
   count = static_cast<size_t>(std::min<gsf_off_t>(size - offset, static_cast<gsf_off_t>(count)));
-  if (!ReadAll(input, count, &bytes, "el archivo").ok()) bytes.clear();
+  bytes.resize(count);
+  if (!ReadAll(input, count, bytes.data())) bytes.clear();
   gsf_input_seek(input, 0, G_SEEK_SET);
   return bytes;
 }
@@ -137,7 +133,14 @@ Status ReadBounded(GsfInput* input, size_t max_bytes, WorkbookStream* out) {
   const gsf_off_t size = gsf_input_size(input);
   if (size < 0) return OpeningError::Damaged("no se pudo leer la secuencia Workbook");
   if (static_cast<unsigned long long>(size) > max_bytes) return OpeningError::TooLarge();
-  return ReadAll(input, static_cast<size_t>(size), &out->bytes, "la secuencia Workbook");
+  out->size = static_cast<size_t>(size);
+  out->data.reset(new char[out->size]);
+  if (!ReadAll(input, out->size, out->data.get())) {
+    out->data.reset();
+    out->size = 0;
+    return OpeningError::Damaged("no se pudo leer la secuencia Workbook");
+  }
+  return Status::Ok();
 }
 
 Status ReadInput(GsfInput* input, size_t max_bytes, WorkbookStream* out) {

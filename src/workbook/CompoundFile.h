@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -23,9 +24,14 @@ namespace kaldoren {
 // BIFF version when the stream itself does not.
 enum class StreamOrigin { kWorkbook, kBook, kBare };
 
+// The stream's bytes, in a buffer that is not zero-filled first (the stream
+// of a large declaration is tens of megabytes).
 struct WorkbookStream {
-  std::string bytes;
+  std::unique_ptr<char[]> data;
+  size_t size = 0;
   StreamOrigin origin = StreamOrigin::kWorkbook;
+
+  std::string_view bytes() const { return std::string_view(data.get(), size); }
 };
 
 class CompoundFile {

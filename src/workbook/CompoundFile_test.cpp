@@ -58,7 +58,7 @@ TEST(CompoundFile, ReadsTheWorkbookStreamOfAFile) {
       CompoundFile::ReadFile(TestDataPath("workbooks/declaracion_correcta.xls"), &stream);
   ASSERT_TRUE(status.ok()) << status.description();
   EXPECT_EQ(stream.origin, StreamOrigin::kWorkbook);
-  EXPECT_EQ(stream.bytes.substr(0, 4), Record(0x0809, std::string(16, ' ')).substr(0, 4));
+  EXPECT_EQ(stream.bytes().substr(0, 4), Record(0x0809, std::string(16, ' ')).substr(0, 4));
 }
 
 TEST(CompoundFile, MissingFileOrFolderIsNamed) {
@@ -109,7 +109,7 @@ TEST(CompoundFile, BareExcel97StreamIsAccepted) {
   WorkbookStream stream;
   ASSERT_TRUE(ReadBytes(bare, &stream).ok());
   EXPECT_EQ(stream.origin, StreamOrigin::kBare);
-  EXPECT_EQ(stream.bytes, bare);
+  EXPECT_EQ(stream.bytes(), bare);
 }
 
 TEST(CompoundFile, CompoundFileWithoutWorkbookStreamIsNotAWorkbook) {
@@ -131,10 +131,10 @@ TEST(CompoundFile, WorkbookStreamIsPreferredToBookAndFoundInAnyCase) {
                 &stream)
           .ok());
   EXPECT_EQ(stream.origin, StreamOrigin::kWorkbook);
-  EXPECT_EQ(stream.bytes, "excel 97");
+  EXPECT_EQ(stream.bytes(), "excel 97");
   ASSERT_TRUE(ReadBytes(BiffBuilder::CompoundFileWith({{"BOOK", "excel 5"}}), &stream).ok());
   EXPECT_EQ(stream.origin, StreamOrigin::kBook);
-  EXPECT_EQ(stream.bytes, "excel 5");
+  EXPECT_EQ(stream.bytes(), "excel 5");
 }
 
 TEST(CompoundFile, StreamOverTheLimitIsRefusedBeforeReadingIt) {
@@ -142,7 +142,7 @@ TEST(CompoundFile, StreamOverTheLimitIsRefusedBeforeReadingIt) {
   WorkbookStream stream;
   ExpectError(CompoundFile::ReadBytes(file, &stream, 4999), 110,
               "El libro es demasiado grande: su secuencia Workbook pasa de 512 MB");
-  EXPECT_TRUE(stream.bytes.empty());
+  EXPECT_TRUE(stream.bytes().empty());
   EXPECT_TRUE(CompoundFile::ReadBytes(file, &stream, 5000).ok());
 }
 
@@ -158,12 +158,12 @@ TEST(CompoundFile, TruncatedFileIsDamageUnlessOnlyUnusedSectorsAreLost) {
   ASSERT_GT(whole.size(), 100000u);
   WorkbookStream stream;
   ASSERT_TRUE(ReadBytes(whole, &stream).ok());
-  const std::string complete = stream.bytes;
+  const std::string complete(stream.bytes());
   int damaged = 0;
   for (size_t length = 8; length < whole.size(); length += 997) {
     const Status status = ReadBytes(whole.substr(0, length), &stream);
     if (status.ok()) {
-      EXPECT_EQ(stream.bytes, complete) << length;
+      EXPECT_EQ(stream.bytes(), complete) << length;
       continue;
     }
     ++damaged;

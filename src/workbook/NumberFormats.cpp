@@ -45,12 +45,9 @@ bool NumberFormats::IsDateFormat(std::uint16_t id) const {
   return it != defined_.end() ? it->second : IsBuiltInDate(id);
 }
 
-bool NumberFormats::IsDateXf(std::uint16_t xf) const {
-  if (xf_is_date_.size() != xf_formats_.size()) {
-    xf_is_date_.assign(xf_formats_.size(), false);
-    for (size_t i = 0; i < xf_formats_.size(); ++i) xf_is_date_[i] = IsDateFormat(xf_formats_[i]);
-  }
-  return xf < xf_is_date_.size() && xf_is_date_[xf];
+void NumberFormats::Classify() const {
+  xf_is_date_.resize(xf_formats_.size());
+  for (size_t i = 0; i < xf_formats_.size(); ++i) xf_is_date_[i] = IsDateFormat(xf_formats_[i]);
 }
 
 }  // namespace kaldoren

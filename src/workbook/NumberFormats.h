@@ -23,19 +23,23 @@ class NumberFormats {
   void AddFormat(std::uint16_t id, std::string_view format_string);
   void AddXf(std::uint16_t format_id);
   // True when XF xf formats numbers as dates; false for an XF the workbook
-  // does not define.
-  bool IsDateXf(std::uint16_t xf) const;
+  // does not define. Inline: it is asked for every number of a sheet.
+  bool IsDateXf(std::uint16_t xf) const {
+    if (xf_is_date_.size() != xf_formats_.size()) Classify();
+    return xf < xf_is_date_.size() && xf_is_date_[xf] != 0;
+  }
 
   static bool IsBuiltInDate(std::uint16_t format_id);
   static bool IsDateFormatString(std::string_view format_string);
 
  private:
   bool IsDateFormat(std::uint16_t format_id) const;
+  // Fills xf_is_date_ once every FORMAT and XF has been seen.
+  void Classify() const;
 
   std::unordered_map<std::uint16_t, bool> defined_;  // format id -> is a date
   std::vector<std::uint16_t> xf_formats_;
-  // Filled on the first question, when every FORMAT and XF has been seen.
-  mutable std::vector<bool> xf_is_date_;
+  mutable std::vector<std::uint8_t> xf_is_date_;
 };
 
 }  // namespace kaldoren

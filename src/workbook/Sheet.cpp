@@ -78,13 +78,19 @@ void Sheet::AddBlank(std::uint32_t row, std::uint16_t column) {
 void Sheet::Finish() {
   if (finished_) return;
   finished_ = true;
-  // Writers put cells in row order, so the sort is usually skipped.
-  if (!std::is_sorted(cells_.begin(), cells_.end(), CellBefore)) {
+  // Writers put cells in row order, one record a cell, so one look at the
+  // order usually spares both the sort and the removal of duplicates.
+  const bool strictly_ordered =
+      std::adjacent_find(cells_.begin(), cells_.end(), [](const Cell& a, const Cell& b) {
+        return !CellBefore(a, b);
+      }) == cells_.end();
+  if (!strictly_ordered && !std::is_sorted(cells_.begin(), cells_.end(), CellBefore)) {
     std::stable_sort(cells_.begin(), cells_.end(), CellBefore);
   }
   // Of two records for one cell the later one stands.
   std::vector<Cell> unique;
-  if (std::adjacent_find(cells_.begin(), cells_.end(), [](const Cell& a, const Cell& b) {
+  if (!strictly_ordered &&
+      std::adjacent_find(cells_.begin(), cells_.end(), [](const Cell& a, const Cell& b) {
         return a.row == b.row && a.column == b.column;
       }) != cells_.end()) {
     unique.reserve(cells_.size());
@@ -104,17 +110,17 @@ void Sheet::Finish() {
   const std::uint32_t last_row = cells_.back().row;
   first_column_ = cells_.front().column;
   last_column_ = cells_.front().column;
-  for (const Cell& c : cells_) {
-    first_column_ = std::min(first_column_, c.column);
-    last_column_ = std::max(last_column_, c.column);
-  }
   // Rows are indexed only from the first to the last used row, and only rows
   // that exist cost memory: the index has one entry per row of that span.
+  // The same pass finds the first and last used columns.
   row_start_.assign(static_cast<size_t>(last_row - first_row_) + 2, 0);
   size_t i = 0;
   for (std::uint32_t r = first_row_; r <= last_row; ++r) {
     row_start_[r - first_row_] = static_cast<std::uint32_t>(i);
-    while (i < cells_.size() && cells_[i].row == r) ++i;
+    for (; i < cells_.size() && cells_[i].row == r; ++i) {
+      first_column_ = std::min(first_column_, cells_[i].column);
+      last_column_ = std::max(last_column_, cells_[i].column);
+    }
   }
   row_start_.back() = static_cast<std::uint32_t>(cells_.size());
   record_count_ = last_row - first_row_;

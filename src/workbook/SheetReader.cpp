@@ -46,6 +46,12 @@ bool InDateRange(double day_count) {
   return year >= 100 && year <= 9999;
 }
 
+// Records that may stand between a formula and the STRING record of its text.
+bool MayPrecedeString(std::uint16_t type) {
+  return type == biff::kSharedFormula || type == biff::kArray || type == biff::kTable ||
+         type == biff::kContinue;
+}
+
 // Cell records a record holds, for reserving memory; 0 for other records.
 size_t CellsIn(const BiffRecord& record) {
   const size_t size = record.data.size();
@@ -153,18 +159,8 @@ void SheetReader::DropPendingText(Sheet* sheet) {
 Status SheetReader::ReadRecord(const BiffRecord& record, BiffRecordReader* reader, Sheet* sheet) {
   const std::string_view d = record.data;
   const char* p = d.data();
-  switch (record.type) {
-    case biff::kString:
-      return ReadFormulaText(record, reader, sheet);
-    case biff::kSharedFormula:
-    case biff::kArray:
-    case biff::kTable:
-    case biff::kContinue:
-      return Status::Ok();  // may stand between a formula and its STRING record
-    default:
-      DropPendingText(sheet);
-      break;
-  }
+  if (record.type == biff::kString) return ReadFormulaText(record, reader, sheet);
+  if (text_pending_ && !MayPrecedeString(record.type)) DropPendingText(sheet);
   switch (record.type) {
     case biff::kNumber:
       if (d.size() < 14) return Incomplete("NUMBER");

@@ -21,7 +21,7 @@ constexpr std::uint16_t kWorkspace = 0x0100;
 }  // namespace
 
 Status WorkbookGlobals::Read(const WorkbookStream& stream, StringPool* pool) {
-  BiffRecordReader reader(stream.bytes);
+  BiffRecordReader reader(stream.bytes());
   BiffRecord record;
   if (!reader.Next(&record)) {
     return OpeningError::Damaged(reader.truncated() ? "la secuencia Workbook termina dentro de un registro"

@@ -16,7 +16,7 @@ Status ReadStream(WorkbookStream stream, Workbook* out) {
   WorkbookGlobals globals;
   Status status = globals.Read(stream, &book.strings());
   if (!status.ok()) return status;
-  SheetReader reader(stream.bytes, &globals);
+  SheetReader reader(stream.bytes(), &globals);
   for (const SheetEntry& entry : globals.sheets()) {
     if (entry.type != 0) continue;  // macro sheet, chart or module
     const SheetReader::Substream kind = reader.Kind(entry.offset);
@@ -27,7 +27,7 @@ Status ReadStream(WorkbookStream stream, Workbook* out) {
     status = reader.Read(entry.offset, &book.AddSheet(entry.name));
     if (!status.ok()) return status;
   }
-  std::string().swap(stream.bytes);
+  stream.data.reset();
   for (const auto& sheet : book.sheets()) sheet->Finish();
   *out = std::move(book);
   return Status::Ok();
