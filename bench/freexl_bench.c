@@ -11,8 +11,8 @@ static double now(void) {
   return (double)t.tv_sec + (double)t.tv_nsec / 1e9;
 }
 
-int main(int argc, char **argv) {
-  const void *handle = NULL;
+int main(int argc, char** argv) {
+  const void* handle = NULL;
   unsigned int sheets = 0;
   unsigned long cells = 0;
   double sum = 0;
@@ -32,14 +32,24 @@ int main(int argc, char **argv) {
         FreeXL_CellValue value;
         if (freexl_get_cell_value(handle, r, c, &value) != FREEXL_OK) continue;
         switch (value.type) {
-          case FREEXL_CELL_INT: sum += value.value.int_value; ++cells; break;
-          case FREEXL_CELL_DOUBLE: sum += value.value.double_value; ++cells; break;
+          case FREEXL_CELL_INT:
+            sum += value.value.int_value;
+            ++cells;
+            break;
+          case FREEXL_CELL_DOUBLE:
+            sum += value.value.double_value;
+            ++cells;
+            break;
           case FREEXL_CELL_TEXT:
           case FREEXL_CELL_SST_TEXT:
           case FREEXL_CELL_DATE:
           case FREEXL_CELL_DATETIME:
-          case FREEXL_CELL_TIME: sum += value.value.text_value[0]; ++cells; break;
-          default: break;
+          case FREEXL_CELL_TIME:
+            sum += value.value.text_value[0];
+            ++cells;
+            break;
+          default:
+            break;
         }
       }
     }

@@ -56,9 +56,8 @@ TEST(BiffRecordReader, StartsAtTheOffsetGivenAndPeeksWithoutMoving) {
 }
 
 TEST(BiffRecordReader, TakesOnlyTheContinueRecordsThatFollowDirectly) {
-  const std::string stream = Record(0x00FC, "sst") + Record(0x003C, "one") +
-                             Record(0x003C, "two") + Record(0x00FF, "extsst") +
-                             Record(0x003C, "other");
+  const std::string stream = Record(0x00FC, "sst") + Record(0x003C, "one") + Record(0x003C, "two") +
+                             Record(0x00FF, "extsst") + Record(0x003C, "other");
   BiffRecordReader reader(stream);
   BiffRecord record;
   ASSERT_TRUE(reader.Next(&record));

@@ -12,7 +12,7 @@ namespace {
 std::string IconvName(int number) {
   switch (number) {
     case 0:
-    case 367:    // US-ASCII, which Windows-1252 contains
+    case 367:  // US-ASCII, which Windows-1252 contains
     case 1252:
     case 20127:  // US-ASCII again
     case 32769:  // Excel 5's own number for Windows-1252

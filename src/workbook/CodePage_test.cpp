@@ -28,7 +28,10 @@ TEST(CodePage, OtherCodePagesGoThroughIconv) {
 }
 
 TEST(CodePage, InvalidBytesBecomeReplacementCharactersAndTheRestIsKept) {
-  EXPECT_EQ(Decode(932, "a\x81\x20" "b"), "a\xEF\xBF\xBD b");
+  EXPECT_EQ(Decode(932,
+                   "a\x81\x20"
+                   "b"),
+            "a\xEF\xBF\xBD b");
   EXPECT_EQ(Decode(932, "end\x93"), "end\xEF\xBF\xBD") << "a sequence cut at the end";
 }
 

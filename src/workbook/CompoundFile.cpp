@@ -37,9 +37,9 @@ void InitGsf() {
   static std::once_flag once;
   std::call_once(once, [] {
     gsf_init();
-    const auto levels = static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING |
-                                                    G_LOG_LEVEL_MESSAGE | G_LOG_LEVEL_INFO |
-                                                    G_LOG_LEVEL_DEBUG);
+    const auto levels =
+        static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING |
+                                    G_LOG_LEVEL_MESSAGE | G_LOG_LEVEL_INFO | G_LOG_LEVEL_DEBUG);
     // Some of libgsf's warnings carry no domain.
     for (const char* domain : {"libgsf", "libgsf:msole", static_cast<const char*>(nullptr)}) {
       g_log_set_handler(domain, levels, IgnoreLog, nullptr);

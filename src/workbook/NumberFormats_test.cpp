@@ -6,7 +6,8 @@ namespace kaldoren {
 namespace {
 
 TEST(NumberFormats, BuiltInDateAndTimeFormatsAreDates) {
-  for (std::uint16_t id : {14, 15, 16, 17, 18, 19, 20, 21, 22, 27, 36, 45, 46, 47, 50, 58, 71, 81}) {
+  for (std::uint16_t id :
+       {14, 15, 16, 17, 18, 19, 20, 21, 22, 27, 36, 45, 46, 47, 50, 58, 71, 81}) {
     EXPECT_TRUE(NumberFormats::IsBuiltInDate(id)) << id;
   }
   for (std::uint16_t id : {0, 1, 2, 4, 9, 13, 23, 26, 37, 44, 48, 49, 59, 70, 82, 164}) {
@@ -15,9 +16,9 @@ TEST(NumberFormats, BuiltInDateAndTimeFormatsAreDates) {
 }
 
 TEST(NumberFormats, FormatStringWithADateOrTimeTokenIsADate) {
-  for (const char* format : {"dd/mm/yyyy", "DD/MM/YYYY", "d-mmm", "mmmm yyyy", "yy", "hh:mm",
-                             "h:mm:ss AM/PM", "[h]:mm:ss", "mm:ss.0", "[$-2C0A]dddd, d \"de\" mmmm",
-                             "[Red]dd/mm/yyyy", "Standard"}) {
+  for (const char* format :
+       {"dd/mm/yyyy", "DD/MM/YYYY", "d-mmm", "mmmm yyyy", "yy", "hh:mm", "h:mm:ss AM/PM",
+        "[h]:mm:ss", "mm:ss.0", "[$-2C0A]dddd, d \"de\" mmmm", "[Red]dd/mm/yyyy", "Standard"}) {
     EXPECT_TRUE(NumberFormats::IsDateFormatString(format)) << format;
   }
 }

@@ -7,8 +7,8 @@ Status OpeningError::FileNotFound(std::string_view path) {
 }
 
 Status OpeningError::CannotOpen(std::string_view path, std::string_view reason) {
-  return Status::Error(kCannotOpen, "No se pudo abrir el archivo " + std::string(path) + ": " +
-                                        std::string(reason));
+  return Status::Error(
+      kCannotOpen, "No se pudo abrir el archivo " + std::string(path) + ": " + std::string(reason));
 }
 
 Status OpeningError::EmptyFile() { return Status::Error(kEmptyFile, "El archivo está vacío"); }

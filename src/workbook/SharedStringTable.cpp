@@ -21,7 +21,8 @@ Status SharedStringTable::Decode(std::span<const std::string_view> fragments, St
   // Every entry takes at least 3 bytes, so a lying count runs out of data
   // long before it runs out of memory.
   for (std::uint32_t i = 0; i < unique; ++i) {
-    if (!BiffString::ReadUnicode(&in, 2, &text)) return OpeningError::Damaged("registro SST truncado");
+    if (!BiffString::ReadUnicode(&in, 2, &text))
+      return OpeningError::Damaged("registro SST truncado");
     pool->Add(text);
     ++count_;
   }

@@ -96,7 +96,8 @@ TEST(SharedStringTable, SurrogatePairCutByContinueIsOneCharacter) {
 
 TEST(SharedStringTable, LoneSurrogateBecomesReplacementCharacter) {
   const std::string text = Le16(3) + '\x01' + Le16(u'a') + Le16(0xD800) + Le16(u'b');
-  EXPECT_EQ(Texts({Header(1) + text}), (std::vector<std::string>{"a\xEF\xBF\xBD" "b"}));
+  EXPECT_EQ(Texts({Header(1) + text}), (std::vector<std::string>{"a\xEF\xBF\xBD"
+                                                                 "b"}));
 }
 
 TEST(SharedStringTable, DamagedTablesFailWithTheSameDescription) {

@@ -84,7 +84,7 @@ SheetReader::Substream SheetReader::Kind(size_t offset) const {
     return Substream::kMissing;
   }
   return U16(bof.data.data() + 2) == kWorksheetSubstream ? Substream::kWorksheet
-                                                          : Substream::kOther;
+                                                         : Substream::kOther;
 }
 
 template <typename Handler>
@@ -134,8 +134,8 @@ Status SheetReader::Read(size_t offset, Sheet* sheet) {
   return status;
 }
 
-void SheetReader::AddNumber(Sheet* sheet, std::uint32_t row, std::uint16_t column,
-                            std::uint16_t xf, double x) const {
+void SheetReader::AddNumber(Sheet* sheet, std::uint32_t row, std::uint16_t column, std::uint16_t xf,
+                            double x) const {
   if (!std::isfinite(x)) {
     sheet->AddError(row, column, kNumError);
     return;

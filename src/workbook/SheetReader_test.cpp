@@ -114,19 +114,18 @@ TEST(SheetReader, ReadsEveryKindOfCellRecord) {
       Record(0x0205, CellHead(3, 0) + Le16(0x0001)) + Record(0x0205, CellHead(3, 1) + Le16(0)) +
       Record(0x0205, CellHead(3, 2) + Le16(0x0107)) + Record(0x0201, CellHead(4, 5)) +
       Record(0x00BE, Le16(5) + Le16(1) + Le16(0) + Le16(0) + Le16(2));
-  EXPECT_EQ(Cells(records), (std::vector<std::string>{
-                                "0,0 number 0.10000000000000001", "0,1 number 7",
-                                "1,2 number 1", "1,3 number 2", "1,4 number 1.5",
-                                "2,0 text label", "2,1 text rich", "3,0 boolean -1",
-                                "3,1 boolean 0", "3,2 error 7", "4,5 blank", "5,1 blank",
-                                "5,2 blank"}));
+  EXPECT_EQ(Cells(records),
+            (std::vector<std::string>{
+                "0,0 number 0.10000000000000001", "0,1 number 7", "1,2 number 1", "1,3 number 2",
+                "1,4 number 1.5", "2,0 text label", "2,1 text rich", "3,0 boolean -1",
+                "3,1 boolean 0", "3,2 error 7", "4,5 blank", "5,1 blank", "5,2 blank"}));
 }
 
 TEST(SheetReader, LabelsOfSharedStringsComeFromTheTable) {
   BiffBuilder builder = WithFormats();
   builder.Global(0x00FC, Le32(2) + Le32(2) + Compressed("uno") + Compressed("dos"));
-  const std::string records = Record(0x00FD, CellHead(0, 0) + Le32(1)) +
-                              Record(0x00FD, CellHead(0, 1) + Le32(0));
+  const std::string records =
+      Record(0x00FD, CellHead(0, 0) + Le32(1)) + Record(0x00FD, CellHead(0, 1) + Le32(0));
   EXPECT_EQ(Cells(records, builder), (std::vector<std::string>{"0,0 text dos", "0,1 text uno"}));
 }
 
@@ -138,11 +137,11 @@ TEST(SheetReader, NumberThatIsNotFiniteIsTheErrorNum) {
 
 TEST(SheetReader, NumbersUnderADateFormatAreDayCounts) {
   const std::string records = Number(0, 0, 1, 38061) + Number(0, 1, 2, 38061.75) +
-                              Number(0, 2, 0, 38061) + Number(0, 3, 1, 0) +
-                              Number(0, 4, 1, 1) + Number(0, 5, 1, -1);
-  EXPECT_EQ(Cells(records), (std::vector<std::string>{
-                                "0,0 date 38061", "0,1 date 38061.75", "0,2 number 38061",
-                                "0,3 date 0", "0,4 date 1", "0,5 date -1"}));
+                              Number(0, 2, 0, 38061) + Number(0, 3, 1, 0) + Number(0, 4, 1, 1) +
+                              Number(0, 5, 1, -1);
+  EXPECT_EQ(Cells(records),
+            (std::vector<std::string>{"0,0 date 38061", "0,1 date 38061.75", "0,2 number 38061",
+                                      "0,3 date 0", "0,4 date 1", "0,5 date -1"}));
 }
 
 TEST(SheetReader, DatesOfA1904WorkbookAreShiftedTo1900Numbering) {
@@ -158,9 +157,8 @@ TEST(SheetReader, DateOutsideTheYears100To9999ReadsAsANumber) {
   const std::string records =
       Number(0, 0, 1, first_of_year_100) + Number(0, 1, 1, first_of_year_100 - 1) +
       Number(0, 2, 1, first_of_year_10000 - 1) + Number(0, 3, 1, first_of_year_10000);
-  EXPECT_EQ(Cells(records), (std::vector<std::string>{
-                                "0,0 date -657434", "0,1 number -657435", "0,2 date 2958465",
-                                "0,3 number 2958466"}));
+  EXPECT_EQ(Cells(records), (std::vector<std::string>{"0,0 date -657434", "0,1 number -657435",
+                                                      "0,2 date 2958465", "0,3 number 2958466"}));
 }
 
 TEST(SheetReader, FormulaKeepsItsCachedResult) {
@@ -170,10 +168,10 @@ TEST(SheetReader, FormulaKeepsItsCachedResult) {
       Formula(0, 4, 0, SpecialResult(2, 0x0F)) + Formula(0, 5, 0, SpecialResult(3)) +
       Formula(1, 0, 0, SpecialResult(0)) + Record(0x04BC, "shared formula") +
       Record(0x0207, Compressed("text result")) + Formula(1, 1, 0, SpecialResult(9));
-  EXPECT_EQ(Cells(records), (std::vector<std::string>{
-                                "0,0 number 42.5", "0,1 date 38061", "0,2 boolean -1",
-                                "0,3 boolean 0", "0,4 error 15", "0,5 text ", "1,0 text text result",
-                                "1,1 blank"}));
+  EXPECT_EQ(Cells(records),
+            (std::vector<std::string>{"0,0 number 42.5", "0,1 date 38061", "0,2 boolean -1",
+                                      "0,3 boolean 0", "0,4 error 15", "0,5 text ",
+                                      "1,0 text text result", "1,1 blank"}));
 }
 
 TEST(SheetReader, FormulaTextResultGoesOnInContinueRecords) {
@@ -185,9 +183,9 @@ TEST(SheetReader, FormulaTextResultGoesOnInContinueRecords) {
 
 TEST(SheetReader, FormulaTextResultWithoutStringRecordLeavesABlankCell) {
   const std::string records = Formula(0, 0, 0, SpecialResult(0)) + Number(0, 1, 0, 3) +
-                              Record(0x0207, Compressed("stray")) + Formula(0, 2, 0, SpecialResult(0));
-  EXPECT_EQ(Cells(records),
-            (std::vector<std::string>{"0,0 blank", "0,1 number 3", "0,2 blank"}));
+                              Record(0x0207, Compressed("stray")) +
+                              Formula(0, 2, 0, SpecialResult(0));
+  EXPECT_EQ(Cells(records), (std::vector<std::string>{"0,0 blank", "0,1 number 3", "0,2 blank"}));
 }
 
 TEST(SheetReader, ChartInsideAWorksheetIsSkipped) {

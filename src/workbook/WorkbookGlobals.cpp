@@ -24,8 +24,9 @@ Status WorkbookGlobals::Read(const WorkbookStream& stream, StringPool* pool) {
   BiffRecordReader reader(stream.bytes());
   BiffRecord record;
   if (!reader.Next(&record)) {
-    return OpeningError::Damaged(reader.truncated() ? "la secuencia Workbook termina dentro de un registro"
-                                                    : "la secuencia Workbook está vacía");
+    return OpeningError::Damaged(reader.truncated()
+                                     ? "la secuencia Workbook termina dentro de un registro"
+                                     : "la secuencia Workbook está vacía");
   }
   Status status = ReadBof(record, stream.origin);
   if (!status.ok()) return status;

@@ -141,10 +141,9 @@ TEST(WorkbookReader, CellKindsOfTheTypesWorkbook) {
   const Workbook book = ReadOk("generados/tipos.xls");
   const Sheet& types = *book.FindTable("TIPOS$");
   const std::pair<std::uint32_t, CellKind> kinds[] = {
-      {1, CellKind::Number},   {2, CellKind::Number},  {3, CellKind::Number},
-      {4, CellKind::Number},   {5, CellKind::Boolean}, {6, CellKind::Boolean},
-      {7, CellKind::Error},    {8, CellKind::Error},   {9, CellKind::Text},
-      {10, CellKind::Number},  {11, CellKind::Number},
+      {1, CellKind::Number},  {2, CellKind::Number},  {3, CellKind::Number},  {4, CellKind::Number},
+      {5, CellKind::Boolean}, {6, CellKind::Boolean}, {7, CellKind::Error},   {8, CellKind::Error},
+      {9, CellKind::Text},    {10, CellKind::Number}, {11, CellKind::Number},
   };
   for (const auto& [row, kind] : kinds) {
     const Cell* cell = CellAt(types, row, 1);
@@ -197,10 +196,10 @@ TEST(WorkbookReader, TableViewComesFromTheUsedRangeOfTheCellRecords) {
   const auto text = [](std::uint16_t row, std::uint16_t column, std::uint32_t index) {
     return Record(0x00FD, CellHead(row, column) + Le32(index));
   };
-  const std::string records =
-      Record(0x0200, Le32(0) + Le32(1) + Le16(0) + Le16(1) + Le16(0)) + text(2, 1, 0) +
-      Record(0x0203, CellHead(2, 3) + LeDouble(7)) + text(2, 4, 1) + text(3, 1, 2) +
-      text(3, 2, 3) + Record(0x0201, CellHead(6, 6));
+  const std::string records = Record(0x0200, Le32(0) + Le32(1) + Le16(0) + Le16(1) + Le16(0)) +
+                              text(2, 1, 0) + Record(0x0203, CellHead(2, 3) + LeDouble(7)) +
+                              text(2, 4, 1) + text(3, 1, 2) + text(3, 2, 3) +
+                              Record(0x0201, CellHead(6, 6));
   builder.Sheet("DATOS", records);
   Workbook book;
   ASSERT_TRUE(WorkbookReader::ReadBytes(builder.File(), &book).ok());
@@ -220,7 +219,8 @@ TEST(WorkbookReader, DamagedGlobalsAreDescribed) {
   const std::string stream = fine.Stream();
   const std::string cut = stream.substr(0, fine.Bof(5).size() + 2);
   BiffBuilder lost_sheet;
-  lost_sheet.GlobalBytes(Record(0x0085, Le32(999999) + Le16(0) + std::string("\x07\x00PERDIDA", 9)));
+  lost_sheet.GlobalBytes(
+      Record(0x0085, Le32(999999) + Le16(0) + std::string("\x07\x00PERDIDA", 9)));
   const struct {
     const char* what;
     std::string stream;
@@ -230,7 +230,8 @@ TEST(WorkbookReader, DamagedGlobalsAreDescribed) {
       {"encrypted", BiffBuilder().Global(0x002F, Le16(1) + std::string(52, '\0')).Stream(), 108,
        "El archivo está protegido con contraseña"},
       {"Excel 4 in a compound file", Record(0x0409, Le16(0) + Le16(0x0100)), 107,
-       "El archivo es un libro de Excel 2.x-4.x, que no se puede leer; guárdelo como Excel 97-2003"},
+       "El archivo es un libro de Excel 2.x-4.x, que no se puede leer; guárdelo como Excel "
+       "97-2003"},
       {"workspace", Record(0x0809, Le16(0x0600) + Le16(0x0100)), 104,
        "El archivo no es un libro de Excel 97-2003"},
       {"empty stream", "", 111, "El archivo está dañado: la secuencia Workbook está vacía"},
@@ -286,7 +287,8 @@ TEST(WorkbookReader, EveryCorpusFileReadsOrIsRefusedWithADescription) {
     const std::string name = entry.path().filename().string();
     Workbook book;
     const Status status = WorkbookReader::Read(entry.path().string(), &book);
-    if (name.find("encrypted") != std::string::npos || name.find("protected") != std::string::npos) {
+    if (name.find("encrypted") != std::string::npos ||
+        name.find("protected") != std::string::npos) {
       EXPECT_EQ(status.description(), "El archivo está protegido con contraseña") << name;
     } else if (name.find("biff4") != std::string::npos) {
       EXPECT_EQ(status.number(), 107) << name;

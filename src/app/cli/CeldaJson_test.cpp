@@ -20,28 +20,35 @@ std::string Linea(void (*agregar)(Sheet*)) {
 }
 
 TEST(CeldaJson, CadaTipoDeCeldaEnSuForma) {
-  EXPECT_EQ(Linea([](Sheet* h) { h->AddNumber(0, 3, 25900); }),
-            "{\"hoja\":\"DATOSEMP\",\"fila\":0,\"columna\":3,\"tipo\":\"numero\",\"valor\":25900}\n");
+  EXPECT_EQ(
+      Linea([](Sheet* h) { h->AddNumber(0, 3, 25900); }),
+      "{\"hoja\":\"DATOSEMP\",\"fila\":0,\"columna\":3,\"tipo\":\"numero\",\"valor\":25900}\n");
   EXPECT_EQ(Linea([](Sheet* h) { h->AddText(12, 0, "Cañuelas"); }),
-            "{\"hoja\":\"DATOSEMP\",\"fila\":12,\"columna\":0,\"tipo\":\"texto\",\"valor\":\"Cañuelas\"}\n");
+            "{\"hoja\":\"DATOSEMP\",\"fila\":12,\"columna\":0,\"tipo\":\"texto\",\"valor\":"
+            "\"Cañuelas\"}\n");
   EXPECT_EQ(Linea([](Sheet* h) { h->AddText(0, 0, ""); }),
             "{\"hoja\":\"DATOSEMP\",\"fila\":0,\"columna\":0,\"tipo\":\"texto\",\"valor\":\"\"}\n");
   EXPECT_EQ(Linea([](Sheet* h) { h->AddDate(1, 1, 38061.75); }),
-            "{\"hoja\":\"DATOSEMP\",\"fila\":1,\"columna\":1,\"tipo\":\"fecha\",\"valor\":\"2004-03-15T18:00:00\"}\n");
-  EXPECT_EQ(Linea([](Sheet* h) { h->AddBoolean(2, 2, true); }),
-            "{\"hoja\":\"DATOSEMP\",\"fila\":2,\"columna\":2,\"tipo\":\"logico\",\"valor\":true}\n");
-  EXPECT_EQ(Linea([](Sheet* h) { h->AddBoolean(2, 2, false); }),
-            "{\"hoja\":\"DATOSEMP\",\"fila\":2,\"columna\":2,\"tipo\":\"logico\",\"valor\":false}\n");
+            "{\"hoja\":\"DATOSEMP\",\"fila\":1,\"columna\":1,\"tipo\":\"fecha\",\"valor\":\"2004-"
+            "03-15T18:00:00\"}\n");
+  EXPECT_EQ(
+      Linea([](Sheet* h) { h->AddBoolean(2, 2, true); }),
+      "{\"hoja\":\"DATOSEMP\",\"fila\":2,\"columna\":2,\"tipo\":\"logico\",\"valor\":true}\n");
+  EXPECT_EQ(
+      Linea([](Sheet* h) { h->AddBoolean(2, 2, false); }),
+      "{\"hoja\":\"DATOSEMP\",\"fila\":2,\"columna\":2,\"tipo\":\"logico\",\"valor\":false}\n");
   EXPECT_EQ(Linea([](Sheet* h) { h->AddError(3, 4, 0x07); }),
-            "{\"hoja\":\"DATOSEMP\",\"fila\":3,\"columna\":4,\"tipo\":\"error\",\"valor\":\"#DIV/0!\"}\n");
+            "{\"hoja\":\"DATOSEMP\",\"fila\":3,\"columna\":4,\"tipo\":\"error\",\"valor\":\"#DIV/"
+            "0!\"}\n");
   EXPECT_EQ(Linea([](Sheet* h) { h->AddBlank(3, 4); }), "") << "blank cells have no line";
 }
 
 TEST(CeldaJson, NumerosEnSuFormaExactaMasCorta) {
   const std::pair<double, const char*> casos[] = {
-      {25900, "25900"},     {0.1, "0.1"},         {-2.5, "-2.5"},     {1e20, "1e+20"},
-      {136.64, "136.64"},   {123456789012, "123456789012"},           {1.5e-7, "1.5e-07"},
-      {1.0 / 3, "0.3333333333333333"},
+      {25900, "25900"},    {0.1, "0.1"},
+      {-2.5, "-2.5"},      {1e20, "1e+20"},
+      {136.64, "136.64"},  {123456789012, "123456789012"},
+      {1.5e-7, "1.5e-07"}, {1.0 / 3, "0.3333333333333333"},
   };
   for (const auto& [x, texto] : casos) {
     std::string salida;
@@ -70,7 +77,10 @@ TEST(CeldaJson, FechasConLosSegundosRedondeados) {
 
 TEST(CeldaJson, CadenasConComillasBarrasYCaracteresDeControl) {
   std::string salida;
-  CeldaJson::AgregarCadena("a\"b\\c\nd\re\tf\x01g\x1f" "ñ€", &salida);
+  CeldaJson::AgregarCadena(
+      "a\"b\\c\nd\re\tf\x01g\x1f"
+      "ñ€",
+      &salida);
   EXPECT_EQ(salida, "\"a\\\"b\\\\c\\nd\\re\\tf\\u0001g\\u001fñ€\"");
 }
 

@@ -37,12 +37,19 @@ TEST(ComandoCeldas, ListaCadaCeldaConValorHojaPorHojaYFilaPorFila) {
   EXPECT_EQ(r.errores, "");
   const std::vector<std::string> lineas = Lineas(r.salida);
   ASSERT_EQ(lineas.size(), 24u) << "the formatted blank of row 12 is not listed";
-  EXPECT_EQ(lineas[0], "{\"hoja\":\"TIPOS\",\"fila\":0,\"columna\":0,\"tipo\":\"texto\",\"valor\":\"TIPO\"}");
-  EXPECT_EQ(lineas[3], "{\"hoja\":\"TIPOS\",\"fila\":1,\"columna\":1,\"tipo\":\"numero\",\"valor\":25900}");
-  EXPECT_EQ(lineas[7], "{\"hoja\":\"TIPOS\",\"fila\":3,\"columna\":1,\"tipo\":\"numero\",\"valor\":1e+20}");
-  EXPECT_EQ(lineas[11], "{\"hoja\":\"TIPOS\",\"fila\":5,\"columna\":1,\"tipo\":\"logico\",\"valor\":true}");
-  EXPECT_EQ(lineas[15], "{\"hoja\":\"TIPOS\",\"fila\":7,\"columna\":1,\"tipo\":\"error\",\"valor\":\"#DIV/0!\"}");
-  EXPECT_EQ(lineas[19], "{\"hoja\":\"TIPOS\",\"fila\":9,\"columna\":1,\"tipo\":\"texto\",\"valor\":\"\"}");
+  EXPECT_EQ(lineas[0],
+            "{\"hoja\":\"TIPOS\",\"fila\":0,\"columna\":0,\"tipo\":\"texto\",\"valor\":\"TIPO\"}");
+  EXPECT_EQ(lineas[3],
+            "{\"hoja\":\"TIPOS\",\"fila\":1,\"columna\":1,\"tipo\":\"numero\",\"valor\":25900}");
+  EXPECT_EQ(lineas[7],
+            "{\"hoja\":\"TIPOS\",\"fila\":3,\"columna\":1,\"tipo\":\"numero\",\"valor\":1e+20}");
+  EXPECT_EQ(lineas[11],
+            "{\"hoja\":\"TIPOS\",\"fila\":5,\"columna\":1,\"tipo\":\"logico\",\"valor\":true}");
+  EXPECT_EQ(
+      lineas[15],
+      "{\"hoja\":\"TIPOS\",\"fila\":7,\"columna\":1,\"tipo\":\"error\",\"valor\":\"#DIV/0!\"}");
+  EXPECT_EQ(lineas[19],
+            "{\"hoja\":\"TIPOS\",\"fila\":9,\"columna\":1,\"tipo\":\"texto\",\"valor\":\"\"}");
 }
 
 TEST(ComandoCeldas, FechasDeLaDeclaracion) {

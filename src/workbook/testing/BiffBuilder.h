@@ -101,9 +101,9 @@ class BiffBuilder {
     std::vector<std::string> names;
     size_t globals_size = Bof(0x0005).size() + globals_.size() + 4;
     for (const SheetPart& sheet : sheets_) {
-      names.push_back(biff_ == 8 ? Compressed(sheet.name, 1)
-                                 : std::string(1, static_cast<char>(sheet.name.size())) +
-                                       sheet.name);
+      names.push_back(biff_ == 8
+                          ? Compressed(sheet.name, 1)
+                          : std::string(1, static_cast<char>(sheet.name.size())) + sheet.name);
       globals_size += 4 + 6 + names.back().size();
     }
     std::string stream = Bof(0x0005) + globals_;
@@ -125,7 +125,8 @@ class BiffBuilder {
   }
 
   // A compound file holding the given streams (name, bytes).
-  static std::string CompoundFileWith(const std::vector<std::pair<std::string, std::string>>& streams) {
+  static std::string CompoundFileWith(
+      const std::vector<std::pair<std::string, std::string>>& streams) {
     gsf_init();
     GsfOutput* memory = gsf_output_memory_new();
     return Archive(memory, gsf_outfile_msole_new(memory), streams);
