@@ -271,7 +271,9 @@ TEST(WorkbookReader, CorruptedBytesNeverCrashTheReader) {
       bytes[random() % bytes.size()] = static_cast<char>(random() % 256);
     }
     const Status status = ReadBytes(bytes);
-    if (!status.ok()) EXPECT_FALSE(status.description().empty());
+    if (!status.ok()) {
+      EXPECT_FALSE(status.description().empty());
+    }
   }
 }
 
