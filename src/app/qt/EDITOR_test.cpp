@@ -248,29 +248,6 @@ TEST_F(EDITORTest, PrintsTheRangeAsOneJobAndShowsThePageShownBefore) {
   EXPECT_TRUE(PrimeroCon(Pagina(), QStringLiteral("2) PAGOS"), kSeccion));
 }
 
-TEST_F(EDITORTest, PrintsASinglePageWhenTheRangeHoldsOne) {
-  EscribirHojas(3);
-  Abrir();
-  dialogos_.impresora_pdf = Pdf("una.pdf");
-  Escribir("DESDEH", QStringLiteral("2"));
-  Escribir("HASTAH", QStringLiteral("2"));
-
-  Pulsar("IMPRIMIR");
-
-  EXPECT_EQ(testing::PaginasDePdf(Pdf("una.pdf")), 1);
-}
-
-TEST_F(EDITORTest, CancellingThePrinterDialogPrintsNothingAndSaysNothing) {
-  EscribirHojas(3);
-  Abrir();
-
-  Pulsar("IMPRIMIR");
-
-  EXPECT_EQ(dialogos_.impresoras_pedidas, 1);
-  EXPECT_TRUE(dialogos_.mensajes.empty());
-  EXPECT_EQ(Texto("HOJA"), "1");
-}
-
 TEST_F(EDITORTest, SavesTheRangeAsAPdfFile) {
   EscribirHojas(3);
   Abrir();

@@ -12,8 +12,6 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QWindow>
-#include <chrono>
-#include <filesystem>
 #include <set>
 
 #include "TestData.h"
@@ -62,9 +60,8 @@ class PRINCIPALTest : public ::testing::Test {
   QString Archivo(const QString& relativo) {
     const QString ruta = otros_.filePath(relativo);
     QDir().mkpath(QFileInfo(ruta).absolutePath());
-    QFile(ruta).open(QIODevice::WriteOnly);
     QFile archivo(ruta);
-    archivo.open(QIODevice::ReadWrite);
+    archivo.open(QIODevice::WriteOnly);
     archivo.setFileTime(QDateTime(QDate(2004, 3, 15), QTime(10, 20, 30, 400)),
                         QFileDevice::FileModificationTime);
     return ruta;
@@ -76,7 +73,7 @@ class PRINCIPALTest : public ::testing::Test {
     Pulsar("UBICA");
   }
 
-  void EsperarCierreDelVisor() {
+  void CerrarVisor() {
     if (ventana_.Visor()) ventana_.Visor()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
@@ -185,7 +182,7 @@ TEST_F(PRINCIPALTest, LastReportReopensTheReportPagesInTheViewer) {
   const QTextDocument& pagina = *Control<QTextEdit>(*visor, "REPORTE")->document();
   EXPECT_TRUE(PrimeroCon(pagina, QStringLiteral("b) Uso interno ZOL"),
                          Aspecto{QStringLiteral("arial"), 11, true, false}));
-  EsperarCierreDelVisor();
+  CerrarVisor();
 }
 
 TEST_F(PRINCIPALTest, ValidDataWritesTheListingAndShowsIt) {
@@ -200,7 +197,7 @@ TEST_F(PRINCIPALTest, ValidDataWritesTheListingAndShowsIt) {
                          Aspecto{QStringLiteral("arial"), 12, true, false}));
   EXPECT_TRUE(PrimeroCon(pagina, QStringLiteral("Distritos Escolares"),
                          Aspecto{QStringLiteral("arial"), 13, true, false}));
-  EsperarCierreDelVisor();
+  CerrarVisor();
 }
 
 TEST_F(PRINCIPALTest, VerifiesARealWorkbookWithTheBarRunningAndOpensTheReport) {
@@ -240,7 +237,7 @@ TEST_F(PRINCIPALTest, VerifiesARealWorkbookWithTheBarRunningAndOpensTheReport) {
       QStringLiteral("Archivo de origen : DECLARACION_CON_ERRORES.XLS")));
   EXPECT_TRUE(PrimeroCon(pagina, QStringLiteral("a) Detalle de Inconsistencias"),
                          Aspecto{QStringLiteral("arial"), 11, true, false}));
-  EsperarCierreDelVisor();
+  CerrarVisor();
 }
 
 TEST_F(PRINCIPALTest, AWorkbookWithoutTheThreeSheetsStopsTheRunWithItsMessage) {
