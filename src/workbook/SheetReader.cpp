@@ -88,8 +88,8 @@ SheetReader::Substream SheetReader::Kind(size_t offset) const {
 }
 
 template <typename Handler>
-Status SheetReader::ForEachRecord(size_t offset, Handler handle) {
-  BiffRecordReader reader(stream_, offset);
+Status SheetReader::ForEachRecord(size_t offset, size_t end, Handler handle) {
+  BiffRecordReader reader(stream_.substr(0, end), offset);
   BiffRecord record;
   reader.Next(&record);  // the sheet's BOF, which Kind has looked at
   int depth = 0;
@@ -114,9 +114,9 @@ Status SheetReader::ForEachRecord(size_t offset, Handler handle) {
   return reader.truncated() ? Truncated() : Status::Ok();
 }
 
-Status SheetReader::Read(size_t offset, Sheet* sheet) {
+Status SheetReader::Read(size_t offset, size_t end, Sheet* sheet) {
   size_t cells = 0;
-  Status status = ForEachRecord(offset, [&cells](const BiffRecord& record, BiffRecordReader*) {
+  Status status = ForEachRecord(offset, end, [&cells](const BiffRecord& record, BiffRecordReader*) {
     cells += CellsIn(record);
     return Status::Ok();
   });
@@ -127,9 +127,10 @@ Status SheetReader::Read(size_t offset, Sheet* sheet) {
   }
   sheet->Reserve(cells);
   text_pending_ = false;
-  status = ForEachRecord(offset, [this, sheet](const BiffRecord& record, BiffRecordReader* reader) {
-    return ReadRecord(record, reader, sheet);
-  });
+  status =
+      ForEachRecord(offset, end, [this, sheet](const BiffRecord& record, BiffRecordReader* reader) {
+        return ReadRecord(record, reader, sheet);
+      });
   DropPendingText(sheet);
   return status;
 }

@@ -37,16 +37,20 @@ class SheetReader {
 
   Substream Kind(size_t offset) const;
   // Reads the worksheet whose BOF record is at offset into sheet (without
-  // finishing it).
-  Status Read(size_t offset, Sheet* sheet);
+  // finishing it). The sheet's records end at its EOF record, and at the
+  // latest at end, where the next sheet of the workbook begins: a sheet whose
+  // EOF is missing (or hidden in a nested substream) is never read into the
+  // next one, so each byte of the stream is walked once whatever the sheet
+  // list says.
+  Status Read(size_t offset, size_t end, Sheet* sheet);
 
   static constexpr size_t kMaxCells = size_t{65536} * 256;
 
  private:
   // Calls handle for each record of the substream at offset, nested
-  // substreams left out, up to its EOF.
+  // substreams left out, up to its EOF or end.
   template <typename Handler>
-  Status ForEachRecord(size_t offset, Handler handle);
+  Status ForEachRecord(size_t offset, size_t end, Handler handle);
   Status ReadRecord(const BiffRecord& record, BiffRecordReader* reader, Sheet* sheet);
   void AddNumber(Sheet* sheet, std::uint32_t row, std::uint16_t column, std::uint16_t xf,
                  double x) const;

@@ -254,6 +254,49 @@ TEST(WorkbookReader, DamagedGlobalsAreDescribed) {
   }
 }
 
+// A workbook whose globals list, before the builder's own sheet A, a sheet B
+// that begins at offset_in_a bytes into A's part of the stream.
+std::string WithSheetInside(const std::string& records_of_a, size_t offset_in_a) {
+  BiffBuilder builder;
+  const std::string placeholder = Record(0x0085, Le32(0) + Le16(0) + testing::Compressed("B", 1));
+  builder.GlobalBytes(placeholder).Sheet("A", records_of_a);
+  std::string stream = builder.Stream();
+  const size_t b_record = builder.Bof(0x0005).size();
+  const size_t a_record = b_record + placeholder.size();
+  const std::string a_offset = stream.substr(a_record + 4, 4);
+  const std::uint32_t a = static_cast<unsigned char>(a_offset[0]) |
+                          static_cast<unsigned char>(a_offset[1]) << 8 |
+                          static_cast<unsigned char>(a_offset[2]) << 16;
+  stream.replace(b_record + 4, 4, Le32(a + static_cast<std::uint32_t>(offset_in_a)));
+  return BiffBuilder::CompoundFileWith({{"Workbook", stream}});
+}
+
+TEST(WorkbookReader, TwoSheetsListedAtOnePlaceAreDamage) {
+  Workbook book;
+  EXPECT_EQ(WorkbookReader::ReadBytes(WithSheetInside(Record(0x0201, CellHead(0, 0)), 0), &book)
+                .description(),
+            "El archivo está dañado: dos hojas comienzan en el mismo lugar del libro");
+}
+
+TEST(WorkbookReader, SheetEndsWhereTheNextListedSheetBegins) {
+  // A: a chart substream that never ends, inside it B's own part, then a
+  // number. Without the limit A would walk B's records again (once per
+  // sheet listed that way, a quadratic walk) and take the number as its own.
+  BiffBuilder parts;
+  const std::string chart = parts.Bof(0x0020);
+  const std::string b_part =
+      parts.Bof(0x0010) + Record(0x0203, CellHead(1, 1) + LeDouble(2)) + Record(0x000A, "");
+  const std::string records_of_a =
+      chart + b_part + Record(0x000A, "") + Record(0x0203, CellHead(0, 0) + LeDouble(1));
+  Workbook book;
+  const Status status = WorkbookReader::ReadBytes(
+      WithSheetInside(records_of_a, parts.Bof(0x0010).size() + chart.size()), &book);
+  ASSERT_TRUE(status.ok()) << status.description();
+  EXPECT_EQ(book.TableNames(), (std::vector<std::string>{"B$", "A$"}));
+  EXPECT_TRUE(book.FindTable("A$")->cells().empty());
+  EXPECT_EQ(At(*book.FindTable("B$"), 1, 1), Value::Number(2));
+}
+
 TEST(WorkbookReader, FailedReadLeavesTheWorkbookUntouched) {
   Workbook book;
   testing::AddTable(&book, "PREVIA", {{testing::T("A")}});
