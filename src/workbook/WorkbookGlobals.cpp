@@ -17,6 +17,7 @@ constexpr std::uint16_t kBiff8Version = 0x0600;
 constexpr std::uint16_t kBiff5Version = 0x0500;
 constexpr std::uint16_t kGlobalsSubstream = 0x0005;
 constexpr std::uint16_t kWorkspace = 0x0100;
+constexpr size_t kMaxSheets = 65535;
 
 }  // namespace
 
@@ -125,6 +126,10 @@ Status WorkbookGlobals::DecodeNamedRecords() {
     if (data.size() >= 2 && ReadStringAt(data, 2, biff_ == 8 ? 2 : 1, &text)) {
       formats_.AddFormat(U16(data.data()), text);
     }
+  }
+  // Formulas number sheets with 16 bits; a longer list is not a workbook's.
+  if (sheet_records_.size() > kMaxSheets) {
+    return OpeningError::Damaged("el libro dice tener más de 65535 hojas");
   }
   for (const std::string_view data : sheet_records_) {
     SheetEntry entry;

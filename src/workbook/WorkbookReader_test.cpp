@@ -218,6 +218,10 @@ TEST(WorkbookReader, DamagedGlobalsAreDescribed) {
   fine.Sheet("DATOS", Record(0x0203, CellHead(0, 0) + LeDouble(1)));
   const std::string stream = fine.Stream();
   const std::string cut = stream.substr(0, fine.Bof(5).size() + 2);
+  BiffBuilder too_many_sheets;
+  for (int i = 0; i < 65536; ++i) {
+    too_many_sheets.Global(0x0085, Le32(0) + Le16(0x0200) + testing::Compressed("G", 1));
+  }
   BiffBuilder lost_sheet;
   lost_sheet.GlobalBytes(
       Record(0x0085, Le32(999999) + Le16(0) + std::string("\x07\x00PERDIDA", 9)));
@@ -246,6 +250,8 @@ TEST(WorkbookReader, DamagedGlobalsAreDescribed) {
        "El archivo está dañado: no se encuentra la hoja PERDIDA"},
       {"short BOUNDSHEET", BiffBuilder().Global(0x0085, "abc").Stream(), 111,
        "El archivo está dañado: registro BOUNDSHEET incompleto"},
+      {"too many sheets", too_many_sheets.Stream(), 111,
+       "El archivo está dañado: el libro dice tener más de 65535 hojas"},
   };
   for (const auto& c : cases) {
     const Status status = ReadBytes(BiffBuilder::CompoundFileWith({{"Workbook", c.stream}}));
