@@ -43,18 +43,6 @@ TEST(BiffRecordReader, BytesTooFewForARecordHeaderAreTruncated) {
   EXPECT_TRUE(reader.truncated());
 }
 
-TEST(BiffRecordReader, StartsAtTheOffsetGivenAndPeeksWithoutMoving) {
-  const std::string stream = Record(0x0001, "a") + Record(0x0002, "b");
-  BiffRecordReader reader(stream, 5);
-  std::uint16_t type = 0;
-  ASSERT_TRUE(reader.PeekType(&type));
-  EXPECT_EQ(type, 0x0002);
-  BiffRecord record;
-  ASSERT_TRUE(reader.Next(&record));
-  EXPECT_EQ(record.data, "b");
-  EXPECT_FALSE(reader.PeekType(&type));
-}
-
 TEST(BiffRecordReader, TakesOnlyTheContinueRecordsThatFollowDirectly) {
   const std::string stream = Record(0x00FC, "sst") + Record(0x003C, "one") + Record(0x003C, "two") +
                              Record(0x00FF, "extsst") + Record(0x003C, "other");

@@ -47,13 +47,6 @@ Value At(const Sheet& sheet, std::uint32_t row, std::uint16_t column) {
   return Value();
 }
 
-const Cell* CellAt(const Sheet& sheet, std::uint32_t row, std::uint16_t column) {
-  for (const Cell& c : sheet.cells()) {
-    if (c.row == row && c.column == column) return &c;
-  }
-  return nullptr;
-}
-
 Status ReadBytes(const std::string& bytes) {
   Workbook book;
   return WorkbookReader::ReadBytes(bytes, &book);
@@ -135,29 +128,6 @@ TEST(WorkbookReader, DatesReadTheSameIn1900And1904Workbooks) {
             Value::Date(0.5));
   EXPECT_EQ(Field(*ReadOk("generados/fechas_1904.xls").FindTable("FECHAS$"), 2, "VALOR"),
             Value::Date(day_1904 + 0.5));
-}
-
-TEST(WorkbookReader, CellKindsOfTheTypesWorkbook) {
-  const Workbook book = ReadOk("generados/tipos.xls");
-  const Sheet& types = *book.FindTable("TIPOS$");
-  const std::pair<std::uint32_t, CellKind> kinds[] = {
-      {1, CellKind::Number},  {2, CellKind::Number},  {3, CellKind::Number},  {4, CellKind::Number},
-      {5, CellKind::Boolean}, {6, CellKind::Boolean}, {7, CellKind::Error},   {8, CellKind::Error},
-      {9, CellKind::Text},    {10, CellKind::Number}, {11, CellKind::Number},
-  };
-  for (const auto& [row, kind] : kinds) {
-    const Cell* cell = CellAt(types, row, 1);
-    ASSERT_NE(cell, nullptr) << row;
-    EXPECT_EQ(cell->kind, kind) << row;
-  }
-  EXPECT_EQ(At(types, 5, 1), Value::Number(-1)) << "true reads as -1";
-  EXPECT_EQ(At(types, 6, 1), Value::Number(0));
-  EXPECT_EQ(At(types, 7, 1), Value()) << "an error reads as empty";
-  EXPECT_EQ(CellAt(types, 7, 1)->error_code, 0x07);
-  EXPECT_EQ(At(types, 9, 1), Value::Text("")) << "an empty text is not empty";
-  EXPECT_EQ(At(types, 11, 1), Value::Number(12.34));
-  EXPECT_EQ(types.RecordCount(), 12u) << "the formatted blank of row 12 is in the used range";
-  EXPECT_EQ(types.ColumnNames(), (std::vector<std::string>{"TIPO", "VALOR", "F3", "F4"}));
 }
 
 TEST(WorkbookReader, LongAndUnicodeTextsComeBackWhole) {
