@@ -105,12 +105,13 @@ Status ConductorInforme::Docentes(SeccionControlPorItem& seccion) {
   if (apertura_.Reg().Eof()) {
     Linea(kSinDatos);
   } else {
+    const std::vector<GrupoDePeriodo> grupos = GruposDePeriodo();
     bool sin_errores = true;
     for (size_t j = 0; j < items.size(); ++j) {
       // The item list runs from 0, so its upper bound is the total.
       Avance(static_cast<long>(j), static_cast<long>(items.size()) - 1);
       progreso_.Esperar(kPausaDocentes);
-      RecorrerItem(seccion, static_cast<int>(j), items[j], &sin_errores);
+      RecorrerItem(seccion, static_cast<int>(j), items[j], grupos, &sin_errores);
     }
     Linea(seccion.Final(!sin_errores));
   }
@@ -121,17 +122,27 @@ Status ConductorInforme::Docentes(SeccionControlPorItem& seccion) {
   return Status::Ok();
 }
 
+std::vector<ConductorInforme::GrupoDePeriodo> ConductorInforme::GruposDePeriodo() {
+  Recordset& r = apertura_.Reg();
+  std::vector<GrupoDePeriodo> grupos;
+  for (r.MoveFirst(); !r.Eof(); r.MoveNext()) {
+    const Value& periodo = r.Field("PERLIQ");
+    if (grupos.empty() || !(grupos.back().periodo == periodo)) grupos.push_back({periodo, 0});
+    ++grupos.back().registros;
+  }
+  return grupos;
+}
+
 void ConductorInforme::RecorrerItem(SeccionControlPorItem& seccion, int item,
-                                    const std::string& texto, bool* sin_errores) {
+                                    const std::string& texto,
+                                    const std::vector<GrupoDePeriodo>& grupos, bool* sin_errores) {
   Recordset& r = apertura_.Reg();
   r.MoveFirst();
   leyenda_escrita_ = false;
-  while (!r.Eof()) {
-    const Value periodo = r.Field("PERLIQ");
+  for (const GrupoDePeriodo& grupo : grupos) {
     std::string ordenes;
-    while (!r.Eof() && r.Field("PERLIQ") == periodo) {
+    for (long k = 0; k < grupo.registros; ++k, r.MoveNext()) {
       if (seccion.Errores(r, item)) ordenes += " " + Format::Right(Format::Whole(r.Field("ORDEN")), 3);
-      r.MoveNext();
     }
     if (ordenes.empty()) continue;
     if (!leyenda_escrita_) {
@@ -140,7 +151,7 @@ void ConductorInforme::RecorrerItem(SeccionControlPorItem& seccion, int item,
     }
     *sin_errores = false;
     inconsistencias_ = true;
-    EscribirGrupo(seccion, periodo, ordenes);
+    EscribirGrupo(seccion, grupo.periodo, ordenes);
   }
 }
 

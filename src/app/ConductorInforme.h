@@ -9,6 +9,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/APERTURA.h"
 #include "app/Coleccion.h"
@@ -38,10 +39,19 @@ class ConductorInforme {
   bool HayInconsistencias() const { return inconsistencias_; }
 
  private:
+  // A run of consecutive records with equal PERLIQ: the teacher section lists
+  // its failing rows per run. The runs are found once, before the items are
+  // walked, because every item walks the same runs.
+  struct GrupoDePeriodo {
+    Value periodo;
+    long registros = 0;
+  };
+
   Status ControlGenerico(SeccionControl& seccion);
   void RecorrerRegistros(SeccionControl& seccion, bool* sin_errores);
+  std::vector<GrupoDePeriodo> GruposDePeriodo();
   void RecorrerItem(SeccionControlPorItem& seccion, int item, const std::string& texto,
-                    bool* sin_errores);
+                    const std::vector<GrupoDePeriodo>& grupos, bool* sin_errores);
   void EscribirGrupo(SeccionControlPorItem& seccion, const Value& periodo,
                      const std::string& ordenes);
   Status Resumen(SeccionResumen& seccion, const Coleccion<SeccionResumen>& Cl);

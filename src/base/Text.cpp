@@ -14,6 +14,8 @@ constexpr std::array<char32_t, 32> kHigh1252 = {
     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c; }
+
 char32_t UpperCodePoint(char32_t c) {
   if (c >= U'a' && c <= U'z') return c - 0x20;
   if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
@@ -26,6 +28,19 @@ char Windows1252Byte(char32_t c) {
     if (kHigh1252[i] != 0 && kHigh1252[i] == c) return static_cast<char>(0x80 + i);
   }
   return '?';
+}
+
+// The byte position count characters after pos, clipped to the text. ASCII
+// bytes are stepped over without decoding: Mid runs on every row's period.
+size_t Skip(std::string_view s, size_t pos, size_t count) {
+  for (; count > 0 && pos < s.size(); --count) {
+    if (static_cast<unsigned char>(s[pos]) < 0x80) {
+      ++pos;
+    } else {
+      Text::NextCodePoint(s, &pos);
+    }
+  }
+  return pos;
 }
 
 }  // namespace
@@ -98,12 +113,19 @@ size_t Text::Length(std::string_view s) {
 }
 
 std::string Text::Upper(std::string_view s) {
-  std::string out;
-  out.reserve(s.size());
-  for (size_t pos = 0; pos < s.size();) {
+  // ASCII, nearly every text, is upper-cased in a copy in place; from the
+  // first byte outside ASCII on, character by character.
+  std::string out(s);
+  size_t pos = 0;
+  for (; pos < out.size() && static_cast<unsigned char>(out[pos]) < 0x80; ++pos) {
+    out[pos] = UpperAscii(out[pos]);
+  }
+  if (pos == out.size()) return out;
+  out.resize(pos);
+  while (pos < s.size()) {
     const unsigned char b = static_cast<unsigned char>(s[pos]);
     if (b < 0x80) {
-      out.push_back(b >= 'a' && b <= 'z' ? static_cast<char>(b - 0x20) : static_cast<char>(b));
+      out.push_back(UpperAscii(static_cast<char>(b)));
       ++pos;
       continue;
     }
@@ -126,11 +148,8 @@ std::string_view Text::Trim(std::string_view s) {
 }
 
 std::string Text::Mid(std::string_view s, size_t start, size_t count) {
-  size_t pos = 0;
-  for (size_t i = 0; i < start && pos < s.size(); ++i) NextCodePoint(s, &pos);
-  const size_t begin = pos;
-  for (size_t i = 0; i < count && pos < s.size(); ++i) NextCodePoint(s, &pos);
-  return std::string(s.substr(begin, pos - begin));
+  const size_t begin = Skip(s, 0, start);
+  return std::string(s.substr(begin, Skip(s, begin, count) - begin));
 }
 
 std::string Text::ToWindows1252(std::string_view s) {

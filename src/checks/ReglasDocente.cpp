@@ -21,10 +21,18 @@ double NumeroDeMes(std::string_view periodo) {
 }
 
 // "2004/03": compared as text with the period month, it orders by time.
+// Written digit by digit for the four-digit years of every real date, since
+// it runs for several items of every row and snprintf was a tenth of a run.
 std::string AnioMes(const CivilDate& fecha) {
-  char texto[24];
-  std::snprintf(texto, sizeof texto, "%04d/%02d", fecha.year, fecha.month);
-  return texto;
+  if (fecha.year < 0 || fecha.year > 9999) {
+    char texto[24];
+    std::snprintf(texto, sizeof texto, "%04d/%02d", fecha.year, fecha.month);
+    return texto;
+  }
+  const auto digito = [](int n) { return static_cast<char>('0' + n % 10); };
+  return {digito(fecha.year / 1000), digito(fecha.year / 100), digito(fecha.year / 10),
+          digito(fecha.year),        '/',                      digito(fecha.month / 10),
+          digito(fecha.month)};
 }
 
 bool Anterior(const CivilDate& a, const CivilDate& b) {
@@ -41,15 +49,14 @@ bool DiceHonorem(const Value& observaciones) {
          Text::Upper(observaciones.TextForm()).find("HONOREM") != std::string::npos;
 }
 
-// Check digit of the labour code: the prefix in two digits and the document
-// number in eight, weighted by 5432765432, summed; 11 minus the remainder
-// modulo 11, where 10 and 11 become 0.
+// Check digit of the labour code: the prefix in two digits (20 to 99) and the
+// document number in eight (up to 99999999), weighted by 5432765432, summed;
+// 11 minus the remainder modulo 11, where 10 and 11 become 0.
 int DigitoVerificador(int prefijo, long documento) {
-  char digitos[16];
-  std::snprintf(digitos, sizeof digitos, "%02d%08ld", prefijo, documento);
-  static constexpr std::string_view kPesos = "5432765432";
+  static constexpr int kPesos[10] = {5, 4, 3, 2, 7, 6, 5, 4, 3, 2};
+  long numero = prefijo * 100000000L + documento;
   int suma = 0;
-  for (size_t k = 0; k < kPesos.size(); ++k) suma += (digitos[k] - '0') * (kPesos[k] - '0');
+  for (int k = 9; k >= 0; --k, numero /= 10) suma += static_cast<int>(numero % 10) * kPesos[k];
   const int digito = 11 - suma % 11;
   return digito >= 10 ? 0 : digito;
 }

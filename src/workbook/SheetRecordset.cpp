@@ -1,16 +1,20 @@
 #include "workbook/SheetRecordset.h"
 
-#include "base/Text.h"
-
 namespace kaldoren {
 
 SheetRecordset::SheetRecordset(const Sheet& sheet, std::vector<size_t> records,
                                std::vector<Column> columns)
-    : sheet_(sheet), records_(std::move(records)) {
-  for (const Column& c : columns) {
-    upper_names_.push_back(Text::Upper(c.name));
-    sheet_columns_.push_back(c.index);
-  }
+    : sheet_(sheet),
+      records_(std::move(records)),
+      columns_(IndexOf(columns)),
+      read_(columns.size()) {
+  for (const Column& c : columns) sheet_columns_.push_back(c.index);
+}
+
+ColumnIndex SheetRecordset::IndexOf(const std::vector<Column>& columns) {
+  std::vector<std::string> names;
+  for (const Column& c : columns) names.push_back(c.name);
+  return ColumnIndex(names);
 }
 
 std::vector<SheetRecordset::Column> SheetRecordset::AllColumns(const Sheet& sheet) {
@@ -22,37 +26,35 @@ std::vector<SheetRecordset::Column> SheetRecordset::AllColumns(const Sheet& shee
   return columns;
 }
 
-Value SheetRecordset::Field(std::string_view name) const {
-  if (Eof()) return Value();
-  const Cell* cell = sheet_.FindCell(sheet_.RecordCells(records_[position_]), SheetColumn(name));
-  return cell != nullptr ? sheet_.ValueOf(*cell) : Value();
+const Value& SheetRecordset::Field(std::string_view name) const {
+  const int column = columns_.Find(name);
+  if (Eof() || column < 0) return NoValue();
+  Read& read = read_[column];
+  if (read.read_at != position_) {
+    if (cells_at_ != position_) {
+      cells_ = sheet_.RecordCells(records_[position_]);
+      cells_at_ = position_;
+    }
+    const Cell* cell = sheet_.FindCell(cells_, sheet_columns_[column]);
+    read.value = ValueOf(cell, &read);
+    read.read_at = position_;
+  }
+  return *read.value;
 }
 
-int SheetRecordset::SheetColumn(std::string_view name) const {
-  // Readers ask for the same names in the same order on every record, so the
-  // search starts after the name found last.
-  size_t i = last_found_;
-  for (size_t k = 0; k < remembered_.size(); ++k) {
-    if (++i >= remembered_.size()) i = 0;
-    if (remembered_[i].name == name) {
-      last_found_ = i;
-      return remembered_[i].sheet_column;
-    }
+const Value* SheetRecordset::ValueOf(const Cell* cell, Read* read) const {
+  if (cell == nullptr) return &NoValue();
+  if (cell->kind != CellKind::Text) {
+    read->number = sheet_.ValueOf(*cell);
+    return &read->number;
   }
-  Remembered found{std::string(name), -1};
-  const std::string upper = Text::Upper(name);
-  for (size_t i = 0; i < upper_names_.size() && found.sheet_column < 0; ++i) {
-    if (upper_names_[i] == upper) found.sheet_column = sheet_columns_[i];
+  if (cell->text_index >= text_slot_.size()) text_slot_.resize(cell->text_index + 1, 0);
+  std::uint32_t& slot = text_slot_[cell->text_index];
+  if (slot == 0) {
+    texts_.push_back(sheet_.ValueOf(*cell));
+    slot = static_cast<std::uint32_t>(texts_.size());
   }
-  if (remembered_.size() < kRemembered) {
-    last_found_ = remembered_.size();
-    remembered_.push_back(found);
-  } else {
-    last_found_ = next_slot_;
-    remembered_[next_slot_] = found;
-    next_slot_ = (next_slot_ + 1) % kRemembered;
-  }
-  return found.sheet_column;
+  return &texts_[slot - 1];
 }
 
 }  // namespace kaldoren

@@ -3,18 +3,25 @@
 // order, and which sheet column each result column shows. No cell is copied
 // until Field reads it, so a result of 65,000 records costs one index each.
 //
-// Field finds a column by name without regard to case (the first of equal
-// names wins) and remembers the last names it was asked for, because the
-// report sections read the same few names, in the same order, on every
-// record. The sheet must
-// outlive the recordset.
+// The teacher checks read every record once per check item, so Field is the
+// hottest call of a run and copies nothing: a text cell answers one value
+// kept per distinct text of the workbook that has been read (made on its
+// first read, kept as long as the recordset), a number or date cell a value
+// kept per result column, and a column read again on the same record answers
+// what it answered first. Columns are found by name through a ColumnIndex.
+// The sheet must outlive the recordset.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <limits>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "workbook/ColumnIndex.h"
 #include "workbook/Recordset.h"
 #include "workbook/Sheet.h"
 
@@ -40,26 +47,33 @@ class SheetRecordset final : public Recordset {
     if (position_ < records_.size()) ++position_;
   }
   long RecordCount() const override { return static_cast<long>(records_.size()); }
-  Value Field(std::string_view name) const override;
+  const Value& Field(std::string_view name) const override;
 
  private:
-  // The sheet column of a result column name; -1 when there is none.
-  int SheetColumn(std::string_view name) const;
-
-  struct Remembered {
-    std::string name;  // as the caller wrote it
-    int sheet_column = -1;
+  // What a result column answered on the record at position read_at.
+  struct Read {
+    size_t read_at = std::numeric_limits<size_t>::max();  // nothing yet
+    const Value* value = nullptr;
+    Value number;  // the value of a cell that is not a text
   };
-  static constexpr size_t kRemembered = 32;
+
+  static ColumnIndex IndexOf(const std::vector<Column>& columns);
+  // The value of a cell (nullptr for none), kept in read or among the texts.
+  const Value* ValueOf(const Cell* cell, Read* read) const;
 
   const Sheet& sheet_;
   std::vector<size_t> records_;
-  std::vector<std::string> upper_names_;
+  ColumnIndex columns_;
   std::vector<int> sheet_columns_;
   size_t position_ = 0;
-  mutable std::vector<Remembered> remembered_;
-  mutable size_t next_slot_ = 0;
-  mutable size_t last_found_ = 0;
+  mutable std::vector<Read> read_;  // by result column
+  // The cells of the record at position cells_at_.
+  mutable size_t cells_at_ = std::numeric_limits<size_t>::max();
+  mutable std::span<const Cell> cells_;
+  // Values of the texts read, by their index in the workbook's strings; a
+  // deque, so that growing it never moves a value already answered.
+  mutable std::deque<Value> texts_;
+  mutable std::vector<std::uint32_t> text_slot_;  // string index -> 1 + place in texts_
 };
 
 }  // namespace kaldoren

@@ -1,11 +1,13 @@
 // TableRecordset: a recordset over rows of values held in memory, for query
-// results the engine computes (groups, literal rows) and for tests.
+// results the engine computes (groups, literal rows) and for tests. Field
+// answers the value held in the row.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "workbook/ColumnIndex.h"
 #include "workbook/Recordset.h"
 
 namespace kaldoren {
@@ -21,10 +23,10 @@ class TableRecordset final : public Recordset {
     if (position_ < rows_.size()) ++position_;
   }
   long RecordCount() const override { return static_cast<long>(rows_.size()); }
-  Value Field(std::string_view name) const override;
+  const Value& Field(std::string_view name) const override;
 
  private:
-  std::vector<std::string> upper_columns_;
+  ColumnIndex columns_;
   std::vector<std::vector<Value>> rows_;
   size_t position_ = 0;
 };
