@@ -1,0 +1,447 @@
+// Damaged workbooks, derived from every test workbook: cut short at many
+// points, bytes overwritten (fixed seeds), container sectors zeroed, sector
+// chains that loop, counts that lie (SST, MULRK, MULBLANK, DIMENSIONS,
+// LABELSST, BOUNDSHEET), a CONTINUE chain cut short. Each case must either
+// read, or fail with a described opening error, within a time and a memory
+// bound; a case that reads must then be verified to a complete report (or be
+// refused for a missing sheet or column, like any workbook). The number of
+// cases tried is printed.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "CorridaDePrueba.h"
+#include "TestData.h"
+#include "app/Verificacion.h"
+#include "workbook/CompoundFile.h"
+#include "workbook/WorkbookReader.h"
+#include "workbook/testing/BiffBuilder.h"
+#include "workbook/testing/ContenedorOle2.h"
+#include "workbook/testing/FlujoBiff.h"
+
+namespace kaldoren {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::BiffBuilder;
+using testing::ContenedorOle2;
+using testing::FlujoBiff;
+using testing::Le16;
+using testing::Le32;
+
+constexpr auto kTiempoPorCaso = std::chrono::seconds(3);
+// A read workbook holds at most this much per byte of file (a cell takes 2
+// bytes of a MULBLANK record and costs 16), plus room for fixed costs.
+constexpr size_t kMemoriaPorByte = 32;
+constexpr size_t kMemoriaFija = size_t{1} << 20;
+// The whole suite's peak, with room for AddressSanitizer, which holds freed
+// memory back (up to 256 MB) before reusing it.
+constexpr long kPicoDeMemoriaKb = 1024 * 1024;
+
+constexpr std::uint16_t kDimensions = 0x0200;
+
+struct Caso {
+  std::string nombre;
+  std::string bytes;
+};
+
+std::string Contenido(const fs::path& ruta) {
+  std::ifstream archivo(ruta, std::ios::binary);
+  std::ostringstream texto;
+  texto << archivo.rdbuf();
+  return texto.str();
+}
+
+// The workbooks the cases come from: the test workbooks except the largest
+// (it adds time and no kind of record the others lack), and the generated ones.
+std::vector<fs::path> LibrosDeOrigen() {
+  std::vector<fs::path> libros;
+  for (const char* carpeta : {"workbooks", "generados"}) {
+    for (const auto& e : fs::directory_iterator(testing::TestDataPath(carpeta))) {
+      if (e.path().extension() == ".xls" && e.path().filename() != "declaracion_grande.xls") {
+        libros.push_back(e.path());
+      }
+    }
+  }
+  std::sort(libros.begin(), libros.end());
+  return libros;
+}
+
+// The workbook stream of a file and a way to put a changed stream back in a
+// compound file under the same name.
+class Libro {
+ public:
+  explicit Libro(const fs::path& ruta) : nombre_(ruta.stem().string()), archivo_(Contenido(ruta)) {
+    WorkbookStream flujo;
+    EXPECT_TRUE(CompoundFile::ReadBytes(archivo_, &flujo).ok()) << ruta;
+    flujo_ = std::string(flujo.bytes());
+    secuencia_ = flujo.origin == StreamOrigin::kBook ? "Book" : "Workbook";
+  }
+
+  const std::string& nombre() const { return nombre_; }
+  const std::string& archivo() const { return archivo_; }
+  const std::string& flujo() const { return flujo_; }
+  std::string Envolver(const std::string& flujo) const {
+    return BiffBuilder::CompoundFileWith({{secuencia_, flujo}});
+  }
+
+ private:
+  std::string nombre_;
+  std::string archivo_;
+  std::string flujo_;
+  std::string secuencia_;
+};
+
+class Casos {
+ public:
+  explicit Casos(const Libro& libro) : libro_(libro) {}
+
+  void Agregar(const std::string& que, std::string bytes) {
+    lista_.push_back({libro_.nombre() + ": " + que, std::move(bytes)});
+  }
+  // A change of the workbook stream taken apart into records; a change that
+  // finds nothing to change (answers false) adds no case.
+  void AgregarFlujo(const std::string& que, const std::function<bool(FlujoBiff&)>& cambio) {
+    FlujoBiff flujo(libro_.flujo());
+    if (cambio(flujo)) Agregar(que, libro_.Envolver(flujo.Escribir()));
+  }
+  void AgregarContenedor(const std::string& que, const std::function<void(ContenedorOle2&)>& cambio) {
+    ContenedorOle2 contenedor(libro_.archivo());
+    cambio(contenedor);
+    Agregar(que, contenedor.bytes());
+  }
+
+  std::vector<Caso> lista() { return std::move(lista_); }
+
+ private:
+  const Libro& libro_;
+  std::vector<Caso> lista_;
+};
+
+void Truncados(const Libro& libro, Casos* casos) {
+  const std::string& a = libro.archivo();
+  std::vector<size_t> cortes = {1, 8, 511, 512, 513, 1023, 1024, 1536, a.size() - 512, a.size() - 1};
+  for (size_t k = 1; k < 20; ++k) cortes.push_back(a.size() * k / 20);
+  for (const size_t corte : cortes) {
+    casos->Agregar("cortado a " + std::to_string(corte) + " bytes", a.substr(0, corte));
+  }
+  const std::string& f = libro.flujo();
+  for (size_t k = 1; k < 10; ++k) {
+    casos->Agregar("secuencia cortada a " + std::to_string(k) + "/10",
+                   libro.Envolver(f.substr(0, f.size() * k / 10)));
+  }
+}
+
+std::string Voltear(std::string bytes, unsigned semilla) {
+  std::mt19937 azar(semilla);
+  for (unsigned n = 1 + azar() % 8; n > 0; --n) {
+    bytes[azar() % bytes.size()] = static_cast<char>(azar());
+  }
+  return bytes;
+}
+
+void Volteos(const Libro& libro, Casos* casos) {
+  for (unsigned semilla = 1; semilla <= 16; ++semilla) {
+    casos->Agregar("bytes cambiados en el archivo, semilla " + std::to_string(semilla),
+                   Voltear(libro.archivo(), semilla));
+    casos->Agregar("bytes cambiados en la secuencia, semilla " + std::to_string(semilla),
+                   libro.Envolver(Voltear(libro.flujo(), semilla)));
+  }
+}
+
+void SectoresEnCero(const Libro& libro, Casos* casos) {
+  const ContenedorOle2 original(libro.archivo());
+  std::vector<std::uint32_t> sectores = original.SectoresFat();
+  for (const std::uint32_t s : original.Cadena(original.InicioDirectorio())) sectores.push_back(s);
+  for (size_t k = 0; k < 12; ++k) {
+    sectores.push_back(static_cast<std::uint32_t>(original.Sectores() * k / 12));
+  }
+  for (const std::uint32_t s : sectores) {
+    casos->AgregarContenedor("sector " + std::to_string(s) + " en cero",
+                             [s](ContenedorOle2& c) { c.Borrar(s); });
+  }
+  casos->Agregar("cabecera en cero", std::string(512, '\0') + libro.archivo().substr(512));
+}
+
+// The chains of the container made to loop back, and sizes that lie.
+void CadenasEnBucle(const Libro& libro, Casos* casos) {
+  const ContenedorOle2 original(libro.archivo());
+  const size_t entrada = std::max(original.Entrada(u"Workbook"), original.Entrada(u"Book"));
+  const size_t raiz = original.Entrada(u"Root Entry");
+  ASSERT_NE(entrada, 0u) << libro.nombre();
+  const std::uint32_t inicio = original.InicioDe(entrada);
+  const bool mini = original.EnMiniFlujo(original.TamanoDe(entrada));
+  const std::vector<std::uint32_t> cadena = mini ? original.CadenaMini(inicio) : original.Cadena(inicio);
+  const auto enlazar = [mini](ContenedorOle2& c, std::uint32_t de, std::uint32_t a) {
+    if (mini) {
+      c.EnlazarMini(de, a);
+    } else {
+      c.Enlazar(de, a);
+    }
+  };
+  casos->AgregarContenedor("la secuencia vuelve a su comienzo", [&](ContenedorOle2& c) {
+    enlazar(c, cadena[cadena.size() / 2], cadena.front());
+  });
+  casos->AgregarContenedor("la secuencia se sigue a sí misma",
+                           [&](ContenedorOle2& c) { enlazar(c, cadena.front(), cadena.front()); });
+  casos->AgregarContenedor("el directorio vuelve a su comienzo", [](ContenedorOle2& c) {
+    const std::vector<std::uint32_t> d = c.Cadena(c.InicioDirectorio());
+    c.Enlazar(d.back(), d.front());
+  });
+  casos->AgregarContenedor("un sector de la FAT se sigue a sí mismo", [](ContenedorOle2& c) {
+    c.Enlazar(c.SectoresFat().front(), c.SectoresFat().front());
+  });
+  casos->AgregarContenedor("el flujo chico vuelve a su comienzo", [raiz](ContenedorOle2& c) {
+    const std::vector<std::uint32_t> d = c.Cadena(c.InicioDe(raiz));
+    if (!d.empty()) c.Enlazar(d.back(), d.front());
+  });
+  casos->AgregarContenedor("la mini FAT vuelve a su comienzo", [](ContenedorOle2& c) {
+    const std::vector<std::uint32_t> d = c.Cadena(c.InicioMiniFat());
+    if (!d.empty()) c.Enlazar(d.back(), d.front());
+  });
+  for (const std::uint32_t tamano : {0u, 1u, 0x7FFFFFF0u, 0xFFFFFFFFu}) {
+    casos->AgregarContenedor("la secuencia dice medir " + std::to_string(tamano),
+                             [&](ContenedorOle2& c) { c.PonerU32(entrada + 0x78, tamano); });
+  }
+  casos->AgregarContenedor("la secuencia empieza en un sector de la FAT", [&](ContenedorOle2& c) {
+    c.PonerU32(entrada + 0x74, c.SectoresFat().front());
+  });
+}
+
+// Replaces 4 bytes at pos of the first record of a type; false if none fits.
+bool PonerEnPrimero(FlujoBiff& f, std::uint16_t tipo, size_t pos, const std::string& bytes) {
+  const int i = f.Buscar(tipo);
+  if (i < 0 || f.registros[i].datos.size() < pos + bytes.size()) return false;
+  f.registros[i].datos.replace(pos, bytes.size(), bytes);
+  return true;
+}
+
+// Applies a change to every record of a type; false if there is none.
+bool EnTodos(FlujoBiff& f, std::uint16_t tipo, const std::function<void(std::string&)>& cambio) {
+  bool alguno = false;
+  for (FlujoBiff::Registro& r : f.registros) {
+    if (r.tipo != tipo) continue;
+    cambio(r.datos);
+    alguno = true;
+  }
+  return alguno;
+}
+
+void CuentasFalsas(Casos* casos) {
+  for (const std::uint32_t unicos : {0u, 1u, 1000000u, 0xFFFFFFFFu}) {
+    casos->AgregarFlujo("SST dice tener " + std::to_string(unicos) + " textos", [unicos](FlujoBiff& f) {
+      return PonerEnPrimero(f, biff::kSst, 4, Le32(unicos));
+    });
+  }
+  casos->AgregarFlujo("SST con un texto de 65535 caracteres que no están",
+                      [](FlujoBiff& f) { return PonerEnPrimero(f, biff::kSst, 8, Le16(0xFFFF)); });
+  casos->AgregarFlujo("LABELSST remite a un texto que no existe", [](FlujoBiff& f) {
+    return PonerEnPrimero(f, biff::kLabelSst, 6, Le32(0xFFFFFFF0u));
+  });
+  for (const std::uint16_t tipo : {biff::kMulRk, biff::kMulBlank}) {
+    const std::string nombre = tipo == biff::kMulRk ? "MULRK" : "MULBLANK";
+    casos->AgregarFlujo(nombre + " con la última columna en 0xFFFF", [tipo](FlujoBiff& f) {
+      return EnTodos(f, tipo, [](std::string& d) { d.replace(d.size() - 2, 2, Le16(0xFFFF)); });
+    });
+    casos->AgregarFlujo(nombre + " con la última columna antes de la primera", [tipo](FlujoBiff& f) {
+      return EnTodos(f, tipo, [](std::string& d) { d.replace(d.size() - 2, 2, Le16(0)); });
+    });
+    casos->AgregarFlujo(nombre + " sin su última celda entera", [tipo](FlujoBiff& f) {
+      return EnTodos(f, tipo, [](std::string& d) { d.resize(d.size() - 3); });
+    });
+    casos->AgregarFlujo(nombre + " desde la columna 65535", [tipo](FlujoBiff& f) {
+      return EnTodos(f, tipo, [](std::string& d) { d.replace(2, 2, Le16(0xFFFF)); });
+    });
+  }
+  casos->AgregarFlujo("DIMENSIONS dice 65536 filas por 256 columnas", [](FlujoBiff& f) {
+    return EnTodos(f, kDimensions, [](std::string& d) {
+      d = Le32(0) + Le32(65536) + Le16(0) + Le16(256) + Le16(0);
+    });
+  });
+  casos->AgregarFlujo("DIMENSIONS con la última fila antes de la primera", [](FlujoBiff& f) {
+    return EnTodos(f, kDimensions, [](std::string& d) {
+      d = Le32(0xFFFFFFFFu) + Le32(0) + Le16(0xFFFF) + Le16(0) + Le16(0);
+    });
+  });
+  casos->AgregarFlujo("DIMENSIONS vacío", [](FlujoBiff& f) {
+    return EnTodos(f, kDimensions, [](std::string& d) { d.clear(); });
+  });
+  for (const std::uint32_t pos : {0u, 5u, 0x7FFFFFFFu}) {
+    casos->AgregarFlujo("BOUNDSHEET apunta a " + std::to_string(pos), [pos](FlujoBiff& f) {
+      const int i = f.Buscar(biff::kBoundSheet);
+      if (i < 0) return false;
+      f.registros[i].destino = -1;
+      f.registros[i].datos.replace(0, 4, Le32(pos));
+      return true;
+    });
+  }
+  casos->AgregarFlujo("falta el registro STRING de una fórmula de texto", [](FlujoBiff& f) {
+    const int i = f.Buscar(biff::kString);
+    if (i < 0) return false;
+    f.registros.erase(f.registros.begin() + i);
+    return true;
+  });
+}
+
+// The CONTINUE records that follow the SST, as indexes.
+std::vector<int> ContinuacionesDelSst(const FlujoBiff& f) {
+  std::vector<int> indices;
+  const int sst = f.Buscar(biff::kSst);
+  if (sst < 0) return indices;
+  for (size_t i = sst + 1; i < f.registros.size() && f.registros[i].tipo == biff::kContinue; ++i) {
+    indices.push_back(static_cast<int>(i));
+  }
+  return indices;
+}
+
+void ContinuacionesCortadas(Casos* casos) {
+  casos->AgregarFlujo("SST sin su último CONTINUE", [](FlujoBiff& f) {
+    const std::vector<int> c = ContinuacionesDelSst(f);
+    if (c.empty()) return false;
+    f.registros.erase(f.registros.begin() + c.back());
+    return true;
+  });
+  casos->AgregarFlujo("SST sin ningún CONTINUE", [](FlujoBiff& f) {
+    const std::vector<int> c = ContinuacionesDelSst(f);
+    if (c.empty()) return false;
+    f.registros.erase(f.registros.begin() + c.front(), f.registros.begin() + c.back() + 1);
+    return true;
+  });
+  casos->AgregarFlujo("el último CONTINUE del SST cortado a la mitad", [](FlujoBiff& f) {
+    const std::vector<int> c = ContinuacionesDelSst(f);
+    if (c.empty()) return false;
+    std::string& d = f.registros[c.back()].datos;
+    d.resize(d.size() / 2);
+    return true;
+  });
+  casos->AgregarFlujo("SST cortado a la mitad antes de sus CONTINUE", [](FlujoBiff& f) {
+    const int sst = f.Buscar(biff::kSst);
+    if (sst < 0) return false;
+    std::string& d = f.registros[sst].datos;
+    d.resize(d.size() / 2);
+    return true;
+  });
+  casos->AgregarFlujo("un CONTINUE suelto antes del SST", [](FlujoBiff& f) {
+    const int sst = f.Buscar(biff::kSst);
+    if (sst < 0) return false;
+    f.registros.insert(f.registros.begin() + sst, FlujoBiff::Registro{biff::kContinue, "\x01\x41", -1, -1});
+    return true;
+  });
+}
+
+// The damaged cases derived from one workbook.
+std::vector<Caso> CasosDe(const fs::path& ruta) {
+  const Libro libro(ruta);
+  Casos casos(libro);
+  Truncados(libro, &casos);
+  Volteos(libro, &casos);
+  SectoresEnCero(libro, &casos);
+  CadenasEnBucle(libro, &casos);
+  CuentasFalsas(&casos);
+  ContinuacionesCortadas(&casos);
+  return casos.lista();
+}
+
+size_t Huella(Workbook& libro) {
+  size_t bytes = libro.strings().bytes();
+  for (const auto& hoja : libro.sheets()) bytes += hoja->cells().size() * sizeof(Cell);
+  return bytes;
+}
+
+struct Cuenta {
+  int leidos = 0;
+  int verificados = 0;
+  int sin_hojas_o_columnas = 0;
+  int rechazados = 0;
+};
+
+class ArchivosDanados : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    carpeta_ = fs::temp_directory_path() / ("archivos_danados_" + std::to_string(::getpid()));
+    fs::remove_all(carpeta_);
+    fs::create_directories(carpeta_ / "informe");
+  }
+  void TearDown() override { fs::remove_all(carpeta_); }
+
+  // Reads and verifies one case; every failed expectation names the case.
+  void Probar(const Caso& caso, Cuenta* cuenta) {
+    SCOPED_TRACE(caso.nombre);
+    const fs::path ruta = carpeta_ / "caso.xls";
+    std::ofstream(ruta, std::ios::binary | std::ios::trunc) << caso.bytes;
+    fs::remove_all(carpeta_ / "informe");
+    const auto comienzo = std::chrono::steady_clock::now();
+
+    Workbook libro;
+    const Status leido = WorkbookReader::Read(ruta.string(), &libro);
+    if (leido.ok()) {
+      ++cuenta->leidos;
+      EXPECT_LE(Huella(libro), kMemoriaPorByte * caso.bytes.size() + kMemoriaFija);
+    } else {
+      ++cuenta->rechazados;
+      EXPECT_GE(leido.number(), 101);
+      EXPECT_LE(leido.number(), 111);
+      EXPECT_FALSE(leido.description().empty());
+    }
+    Verificar(ruta, leido, cuenta);
+    EXPECT_LE(std::chrono::steady_clock::now() - comienzo, kTiempoPorCaso);
+  }
+
+  void Verificar(const fs::path& ruta, const Status& leido, Cuenta* cuenta) {
+    const ResultadoVerificacion r = corrida_.Correr(ruta.string(), (carpeta_ / "informe").string());
+    const std::vector<std::string>& avisos = corrida_.avisador.avisos;
+    if (!leido.ok()) {
+      EXPECT_EQ(avisos, std::vector<std::string>{"Error de Apertura: " + leido.description()});
+      return;
+    }
+    if (r.estado.ok()) {
+      ++cuenta->verificados;
+      EXPECT_TRUE(avisos.empty());
+      EXPECT_TRUE(fs::exists(carpeta_ / "informe" / "ERRORES.TXT"));
+      EXPECT_TRUE(fs::exists(carpeta_ / "informe" / "HOJA_1.TXT"));
+      return;
+    }
+    ++cuenta->sin_hojas_o_columnas;
+    ASSERT_EQ(avisos.size(), 1u);
+    EXPECT_EQ(avisos[0].rfind("Error de Datos: ", 0), 0u) << avisos[0];
+  }
+
+  fs::path carpeta_;
+  testing::CorridaDePrueba corrida_;
+};
+
+TEST_F(ArchivosDanados, EveryDamagedWorkbookReadsAndIsReportedOrIsRefusedWithADescription) {
+  size_t casos = 0;
+  Cuenta cuenta;
+  for (const fs::path& libro : LibrosDeOrigen()) {
+    for (const Caso& caso : CasosDe(libro)) {
+      Probar(caso, &cuenta);
+      ++casos;
+    }
+  }
+
+  rusage uso{};
+  getrusage(RUSAGE_SELF, &uso);
+  EXPECT_LT(uso.ru_maxrss, kPicoDeMemoriaKb);
+  std::printf("Archivos dañados: %zu casos probados; %d leídos (%d con informe completo, %d "
+              "rechazados por una hoja o columna faltante), %d rechazados con un error de "
+              "apertura descrito. Pico de memoria: %ld MB.\n",
+              casos, cuenta.leidos, cuenta.verificados, cuenta.sin_hojas_o_columnas,
+              cuenta.rechazados, uso.ru_maxrss / 1024);
+  EXPECT_GT(casos, 1000u);
+  EXPECT_GT(cuenta.verificados, 0);
+  EXPECT_GT(cuenta.rechazados, 0);
+}
+
+}  // namespace
+}  // namespace kaldoren

@@ -1,0 +1,219 @@
+// What a verification run promises about the files it does not own: the
+// workbook is only read, and the report already in the folder (ERRORES.TXT
+// and its pages) stays exactly as it was, to the byte and the modification
+// time, whenever the new one cannot be finished: the workbook is refused, the
+// report cannot be written whole, the pages cannot, the disk fills up.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/inotify.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include "CorridaDePrueba.h"
+#include "LimiteDeArchivos.h"
+#include "TestData.h"
+
+namespace kaldoren {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TestDataPath;
+
+std::string Contenido(const fs::path& ruta) {
+  std::ifstream archivo(ruta, std::ios::binary);
+  std::ostringstream texto;
+  texto << archivo.rdbuf();
+  return texto.str();
+}
+
+// Every entry of a folder: its content and modification time to the nanosecond.
+std::map<std::string, std::string> Foto(const fs::path& carpeta) {
+  std::map<std::string, std::string> foto;
+  for (const auto& e : fs::directory_iterator(carpeta)) {
+    struct stat info {};
+    stat(e.path().c_str(), &info);
+    foto[e.path().filename().string()] = std::to_string(info.st_mtim.tv_sec) + "." +
+                                         std::to_string(info.st_mtim.tv_nsec) + " " +
+                                         Contenido(e.path());
+  }
+  return foto;
+}
+
+bool EmpiezaYTermina(const std::string& texto, const std::string& principio, const std::string& fin) {
+  return texto.size() >= principio.size() + fin.size() && texto.rfind(principio, 0) == 0 &&
+         texto.compare(texto.size() - fin.size(), fin.size(), fin) == 0;
+}
+
+// The inotify events seen on a file, or-ed together.
+std::uint32_t Eventos(int vigia) {
+  std::uint32_t vistos = 0;
+  alignas(inotify_event) char buffer[4096];
+  for (ssize_t n; (n = read(vigia, buffer, sizeof buffer)) > 0;) {
+    for (ssize_t i = 0; i < n;) {
+      const auto* evento = reinterpret_cast<const inotify_event*>(buffer + i);
+      vistos |= evento->mask;
+      i += static_cast<ssize_t>(sizeof(inotify_event) + evento->len);
+    }
+  }
+  return vistos;
+}
+
+// Runs prueba in a child process where a tmpfs of the given size is mounted
+// at carpeta, in a mount namespace of its own; answers what prueba answered,
+// or nothing when this machine does not let the test mount one.
+std::optional<std::string> EnDiscoChico(const fs::path& carpeta, const std::string& tamano,
+                                        const std::function<std::string()>& prueba) {
+  int tubo[2];
+  if (pipe(tubo) != 0) return std::nullopt;
+  const pid_t hijo = fork();
+  if (hijo == 0) {
+    close(tubo[0]);
+    if (unshare(CLONE_NEWNS) != 0 || mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        mount("tmpfs", carpeta.c_str(), "tmpfs", 0, ("size=" + tamano).c_str()) != 0) {
+      _exit(77);
+    }
+    const std::string respuesta = prueba();
+    const bool escrito = write(tubo[1], respuesta.data(), respuesta.size()) ==
+                         static_cast<ssize_t>(respuesta.size());
+    _exit(escrito ? 0 : 1);
+  }
+  close(tubo[1]);
+  std::string respuesta;
+  char buffer[4096];
+  for (ssize_t n; (n = read(tubo[0], buffer, sizeof buffer)) > 0;) respuesta.append(buffer, n);
+  close(tubo[0]);
+  int estado = 0;
+  waitpid(hijo, &estado, 0);
+  if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0) return std::nullopt;
+  return respuesta;
+}
+
+class VerificacionResguardo : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    carpeta_ = fs::temp_directory_path() / ("resguardo_" + std::to_string(::getpid()));
+    fs::remove_all(carpeta_);
+    fs::create_directories(informe_ = carpeta_ / "informe");
+  }
+  void TearDown() override { fs::remove_all(carpeta_); }
+
+  ResultadoVerificacion Correr(const std::string& libro) {
+    return corrida_.Correr(libro, informe_.string());
+  }
+  // A report of several pages from an earlier run, as the run must keep it.
+  std::map<std::string, std::string> InformeAnterior() {
+    EXPECT_TRUE(Correr(TestDataPath("workbooks/declaracion_con_errores.xls")).estado.ok());
+    EXPECT_TRUE(fs::exists(informe_ / "HOJA_2.TXT"));
+    return Foto(informe_);
+  }
+
+  fs::path carpeta_;
+  fs::path informe_;
+  testing::CorridaDePrueba corrida_;
+};
+
+TEST_F(VerificacionResguardo, WorkbookIsOpenedReadOnlyAndKeepsItsBytesAndModificationTime) {
+  const fs::path libro = carpeta_ / "PLANILLA.XLS";
+  fs::copy_file(TestDataPath("workbooks/declaracion_con_errores.xls"), libro);
+  const timespec marca[2] = {{1079356830, 123456789}, {1079356830, 123456789}};
+  ASSERT_EQ(utimensat(AT_FDCWD, libro.c_str(), marca, 0), 0);
+  const std::map<std::string, std::string> antes = Foto(carpeta_);
+  const int vigia = inotify_init1(IN_NONBLOCK);
+  ASSERT_GE(vigia, 0);
+  ASSERT_GE(inotify_add_watch(vigia, libro.c_str(),
+                              IN_OPEN | IN_CLOSE_NOWRITE | IN_CLOSE_WRITE | IN_MODIFY | IN_ATTRIB),
+            0);
+
+  ASSERT_TRUE(Correr(libro.string()).estado.ok());
+
+  const std::uint32_t eventos = Eventos(vigia);
+  close(vigia);
+  EXPECT_TRUE(eventos & IN_OPEN);
+  EXPECT_TRUE(eventos & IN_CLOSE_NOWRITE) << "opened for reading only";
+  EXPECT_FALSE(eventos & IN_CLOSE_WRITE) << "never opened for writing";
+  EXPECT_FALSE(eventos & (IN_MODIFY | IN_ATTRIB));
+  EXPECT_EQ(Foto(carpeta_)["PLANILLA.XLS"], antes.at("PLANILLA.XLS"));
+}
+
+TEST_F(VerificacionResguardo, DamagedWorkbookLeavesTheEarlierReportAndPagesAsTheyWere) {
+  const std::map<std::string, std::string> anterior = InformeAnterior();
+  const fs::path danado = carpeta_ / "DANADO.XLS";
+  std::ofstream(danado, std::ios::binary)
+      << Contenido(TestDataPath("workbooks/declaracion_correcta.xls")).substr(0, 60000);
+
+  const ResultadoVerificacion r = Correr(danado.string());
+
+  EXPECT_EQ(r.estado.description(),
+            "Error de Apertura: El archivo está dañado: el contenedor OLE2 no se puede leer");
+  EXPECT_EQ(corrida_.avisador.avisos,
+            std::vector<std::string>{
+                "Error de Apertura: El archivo está dañado: el contenedor OLE2 no se puede leer"});
+  EXPECT_EQ(Foto(informe_), anterior);
+}
+
+TEST_F(VerificacionResguardo, ReportThatCannotBeWrittenWholeIsAFailureAndKeepsTheEarlierOne) {
+  const std::map<std::string, std::string> anterior = InformeAnterior();
+  ResultadoVerificacion r;
+  {
+    const testing::LimiteDeArchivos limite(4096);
+    r = Correr(TestDataPath("workbooks/declaracion_con_errores.xls"));
+  }
+  EXPECT_FALSE(r.estado.ok());
+  ASSERT_EQ(corrida_.avisador.avisos.size(), 1u);
+  EXPECT_TRUE(EmpiezaYTermina(corrida_.avisador.avisos[0],
+                              "Error de Escritura: No se pudo escribir el archivo ",
+                              "/ERRORES.TXT: el archivo es demasiado grande"))
+      << corrida_.avisador.avisos[0];
+  EXPECT_EQ(Foto(informe_), anterior) << "no half-written report and no provisional folder";
+}
+
+TEST_F(VerificacionResguardo, PagesThatCannotBeWrittenAreAFailureAndKeepTheEarlierReport) {
+  ASSERT_TRUE(Correr(TestDataPath("workbooks/sin_datos.xls")).estado.ok());
+  const auto informe = fs::file_size(informe_ / "ERRORES.TXT");
+  const auto pagina = fs::file_size(informe_ / "HOJA_1.TXT");
+  ASSERT_LT(informe, pagina) << "a page holds the header besides the report lines";
+  const std::map<std::string, std::string> anterior = InformeAnterior();
+  ResultadoVerificacion r;
+  {
+    const testing::LimiteDeArchivos limite((informe + pagina) / 2);
+    r = Correr(TestDataPath("workbooks/sin_datos.xls"));
+  }
+  EXPECT_FALSE(r.estado.ok());
+  ASSERT_EQ(corrida_.avisador.avisos.size(), 1u);
+  EXPECT_TRUE(EmpiezaYTermina(corrida_.avisador.avisos[0],
+                              "Error de Escritura: No se pudo escribir el archivo ",
+                              "/HOJA_1.TXT: el archivo es demasiado grande"))
+      << corrida_.avisador.avisos[0];
+  EXPECT_EQ(Foto(informe_), anterior);
+}
+
+// A real full disk: a small tmpfs, where the machine lets the test mount one.
+TEST_F(VerificacionResguardo, FullDiskIsAFailureAndKeepsTheEarlierReport) {
+  const std::optional<std::string> respuesta = EnDiscoChico(informe_, "20k", [this] {
+    if (!Correr(TestDataPath("workbooks/sin_datos.xls")).estado.ok()) return std::string("sin informe");
+    const std::map<std::string, std::string> anterior = Foto(informe_);
+    const ResultadoVerificacion r = Correr(TestDataPath("workbooks/declaracion_con_errores.xls"));
+    const bool intacto = Foto(informe_) == anterior;
+    return (r.estado.ok() ? std::string("ok") : corrida_.avisador.avisos.at(0)) +
+           (intacto ? "|intacto" : "|cambiado");
+  });
+  if (!respuesta) GTEST_SKIP() << "this machine does not let the test mount a small tmpfs";
+  EXPECT_TRUE(EmpiezaYTermina(*respuesta, "Error de Escritura: No se pudo escribir el archivo ",
+                              ": no queda espacio en el disco|intacto"))
+      << *respuesta;
+}
+
+}  // namespace
+}  // namespace kaldoren

@@ -1,0 +1,100 @@
+#include "app/cli/ComandoVerificar.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "LimiteDeArchivos.h"
+#include "TestData.h"
+
+namespace kaldoren {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TestDataPath;
+
+struct Resultado {
+  int estado;
+  std::string salida;
+  std::string errores;
+};
+
+Resultado Verificar(const std::vector<std::string>& argumentos) {
+  std::ostringstream salida;
+  char* texto = nullptr;
+  size_t largo = 0;
+  std::FILE* errores = open_memstream(&texto, &largo);
+  const int estado = ComandoVerificar(salida, errores).Ejecutar(argumentos);
+  std::fclose(errores);
+  Resultado r{estado, salida.str(), std::string(texto, largo)};
+  std::free(texto);
+  return r;
+}
+
+class ComandoVerificarTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    carpeta_ = fs::temp_directory_path() / ("comando_verificar_" + std::to_string(::getpid()));
+    fs::remove_all(carpeta_);
+    fs::create_directories(carpeta_);
+    danado_ = (carpeta_ / "danado.xls").string();
+    std::ifstream original(TestDataPath("workbooks/sin_datos.xls"), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << original.rdbuf();
+    std::ofstream(danado_, std::ios::binary) << bytes.str().substr(0, 3000);
+  }
+  void TearDown() override { fs::remove_all(carpeta_); }
+
+  std::string Salida(const std::string& sub = "") const { return (carpeta_ / "salida" / sub).string(); }
+
+  fs::path carpeta_;
+  std::string danado_;
+};
+
+TEST_F(ComandoVerificarTest, DamagedWorkbookExitsWith2AndSaysWhyOnStandardError) {
+  const Resultado r = Verificar({danado_, "--salida", Salida()});
+  EXPECT_EQ(r.estado, 2);
+  EXPECT_EQ(r.salida, "");
+  EXPECT_EQ(r.errores,
+            "kaldoren20: DANADO.XLS: Error de Apertura: El archivo está dañado: el contenedor OLE2 "
+            "no se puede leer\n");
+  EXPECT_FALSE(fs::exists(Salida("ERRORES.TXT")));
+}
+
+TEST_F(ComandoVerificarTest, ReportThatCannotBeWrittenExitsWith2AndSaysWhy) {
+  Resultado r;
+  {
+    const testing::LimiteDeArchivos limite(4096);
+    r = Verificar({TestDataPath("workbooks/declaracion_con_errores.xls"), "--salida", Salida()});
+  }
+  EXPECT_EQ(r.estado, 2);
+  EXPECT_EQ(r.salida, "") << "no report is announced";
+  const std::string principio =
+      "kaldoren20: DECLARACION_CON_ERRORES.XLS: Error de Escritura: No se pudo escribir el archivo ";
+  const std::string fin = "/ERRORES.TXT: el archivo es demasiado grande\n";
+  EXPECT_EQ(r.errores.rfind(principio, 0), 0u) << r.errores;
+  EXPECT_TRUE(r.errores.ends_with(fin)) << r.errores;
+  EXPECT_FALSE(fs::exists(Salida("ERRORES.TXT")));
+  EXPECT_TRUE(fs::is_empty(Salida())) << "no provisional folder is left";
+}
+
+TEST_F(ComandoVerificarTest, AmongSeveralWorkbooksTheDamagedOneGetsNoFolderAndTheStatusIs2) {
+  const Resultado r =
+      Verificar({TestDataPath("workbooks/sin_datos.xls"), danado_, "--salida", Salida()});
+  EXPECT_EQ(r.estado, 2);
+  EXPECT_EQ(r.salida, "SIN_DATOS.XLS: " + Salida("SIN_DATOS/ERRORES.TXT") + " (sin inconsistencias)\n");
+  EXPECT_EQ(r.errores,
+            "kaldoren20: DANADO.XLS: Error de Apertura: El archivo está dañado: el contenedor OLE2 "
+            "no se puede leer\n");
+  EXPECT_TRUE(fs::exists(Salida("SIN_DATOS/HOJA_1.TXT")));
+  EXPECT_FALSE(fs::exists(Salida("DANADO")));
+}
+
+}  // namespace
+}  // namespace kaldoren
