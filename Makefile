@@ -4,11 +4,11 @@
 
 PACKAGES := cmake g++ make pkg-config libgsf-1-dev libglib2.0-dev libgtest-dev googletest \
             libbenchmark-dev qt6-base-dev xvfb xauth python3 python3-xlrd python3-xlwt \
-            clang libclang-rt-14-dev
+            clang libclang-rt-14-dev fonts-liberation2 qt6-translations-l10n libfreexl-dev time
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test demo bench clean
+.PHONY: all deps configure build test demo bench clean test-sanitizers fuzz fuzz-ci
 
 all: build
 
@@ -36,6 +36,7 @@ build: configure
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-sanitizers fuzz-ci
 
 DEMO_OUT ?= out/demo
 
@@ -49,6 +50,34 @@ demo: build
 
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
+
+# The whole test suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer (build-asan, without the desktop program), then
+# the damaged-workbook suite on its own so that its count of cases shows.
+ASAN_BUILD ?= build-asan
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+                 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+test-sanitizers: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALDOREN_SANITIZE=ON \
+	  -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target \
+	  $$(cmake --build $(ASAN_BUILD) --target help | sed -n 's/^\.\.\. \([a-z_]*_tests\)$$/\1/p')
+	cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS) -E '^ArchivosDanados\.'
+	$(SANITIZER_ENV) $(ASAN_BUILD)/kaldoren_core_tests --gtest_filter='ArchivosDanados.*' \
+	  --gtest_brief=1
+
+# Fuzzing (clang's libFuzzer with both sanitizers, build-fuzz): `make fuzz`
+# runs each target for FUZZ_SECONDS, `make test` for FUZZ_CI_SECONDS; any
+# crash, leak, hang or memory blow-up fails. See fuzz/correr.sh.
+FUZZ_SECONDS ?= 60
+FUZZ_CI_SECONDS ?= 45
+
+fuzz: deps
+	fuzz/correr.sh $(FUZZ_SECONDS)
+
+fuzz-ci: deps
+	fuzz/correr.sh $(FUZZ_CI_SECONDS)
 
 clean:
 	rm -rf $(BUILD)

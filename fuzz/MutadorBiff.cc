@@ -152,7 +152,7 @@ std::size_t MutadorBiff::Mutar(std::uint8_t* data, std::size_t size, std::size_t
   std::string entrada(reinterpret_cast<const char*>(data), size);
   WorkbookStream contenido;
   if (entrada.rfind("\xD0\xCF\x11\xE0", 0) == 0 && CompoundFile::ReadBytes(entrada, &contenido).ok()) {
-    entrada = std::move(contenido.bytes);
+    entrada = std::string(contenido.bytes());
   }
   Flujo flujo(entrada);
   if (flujo.registros.empty()) return LLVMFuzzerMutate(data, size, max_size);
