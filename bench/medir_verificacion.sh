@@ -10,7 +10,8 @@
 #
 # Usage: bench/medir_verificacion.sh [BUILD_FOLDER]     (default: build)
 #   VECES=7 (runs per measure), COPIAS=50 (small declarations), RONDAS=3
-# Needs Debian's python3-xlwt (to make the large workbook) and time.
+# Needs Debian's /usr/bin/python3 (timing) with python3-xlwt (to make the
+# large workbook).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${1:-build}
@@ -31,29 +32,49 @@ TMP=$(mktemp -d)
 trap 'rm -rf "$TMP"' EXIT
 
 # medir COMMAND...: runs it once, output discarded (verificar answers 1 when
-# a report lists inconsistencies); prints "cpu wall" in seconds.
+# a report lists inconsistencies); prints "cpu wall" in seconds. CPU time is
+# the user and system time of the process and its children, to the
+# microsecond (/usr/bin/time shows only hundredths).
 medir() {
-  local inicio fin
-  inicio=$(date +%s.%N)
-  /usr/bin/time -f "%U %S" -o "$TMP/tiempo" "$@" >/dev/null 2>&1 || true
-  fin=$(date +%s.%N)
-  tail -n 1 "$TMP/tiempo" | awk -v i="$inicio" -v f="$fin" '{ printf "%.3f %.3f\n", $1 + $2, f - i }'
+  "$PYTHON" - "$@" <<'PY'
+import os, sys, time
+start = time.perf_counter()
+pid = os.fork()
+if pid == 0:
+    devnull = os.open(os.devnull, os.O_WRONLY)
+    os.dup2(devnull, 1)
+    os.dup2(devnull, 2)
+    os.execvp(sys.argv[1], sys.argv[1:])
+_, _, usage = os.wait4(pid, 0)
+print("%.4f %.4f" % (usage.ru_utime + usage.ru_stime, time.perf_counter() - start))
+PY
 }
 
-# repetir N COMMAND...: N runs; prints "cpu_min cpu_median wall_min wall_median".
-repetir() {
-  local n=$1
-  shift
-  for _ in $(seq "$n"); do medir "$@"; done > "$TMP/corridas"
-  mediana() { sort -n | awk '{ a[NR] = $1 } END { print (NR % 2 ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2) }'; }
-  echo "$(cut -d' ' -f1 "$TMP/corridas" | sort -n | head -1) $(cut -d' ' -f1 "$TMP/corridas" | mediana)" \
-       "$(cut -d' ' -f2 "$TMP/corridas" | sort -n | head -1) $(cut -d' ' -f2 "$TMP/corridas" | mediana)"
+mediana() { sort -n | awk '{ a[NR] = $1 } END { print (NR % 2 ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2) }'; }
+
+# resumir FILE: the lines "cpu wall" of FILE as "cpu_min cpu_median wall_min wall_median".
+resumir() {
+  echo "$(cut -d' ' -f1 "$1" | sort -n | head -1) $(cut -d' ' -f1 "$1" | mediana)" \
+       "$(cut -d' ' -f2 "$1" | sort -n | head -1) $(cut -d' ' -f2 "$1" | mediana)"
+}
+
+# alternar N A B: N runs of each of the measures A and B (shell functions
+# printing "cpu wall"), taking turns, so that a change in the machine's load
+# falls on both alike; the times go to the files $TMP/A and $TMP/B.
+alternar() {
+  local n=$1 a=$2 b=$3
+  : > "$TMP/$a"
+  : > "$TMP/$b"
+  for _ in $(seq "$n"); do
+    "$a" >> "$TMP/$a"
+    "$b" >> "$TMP/$b"
+  done
 }
 
 # informar TITLE "cpu_min cpu_median wall_min wall_median"
 informar() {
   read -r cmin cmed wmin wmed <<< "$2"
-  printf "%-34s CPU mín %.3f s, mediana %.3f s   (reloj mín %.3f s, mediana %.3f s)\n" \
+  printf "%-34s CPU mín %.4f s, mediana %.4f s   (reloj mín %.4f s, mediana %.4f s)\n" \
          "$1" "$cmin" "$cmed" "$wmin" "$wmed"
 }
 
@@ -62,8 +83,11 @@ cumple() { awk -v a="$1" -v b="$2" 'BEGIN { print (a <= b ? "cumple" : "NO CUMPL
 echo "== Declaración grande: $GRANDE, $(stat -c %s "$GRANDE") bytes, $VECES corridas de cada una"
 echo "   $KALDOREN verificar $GRANDE --salida CARPETA"
 echo "   $LECTURA $GRANDE 1"
-verificar=$(repetir "$VECES" "$KALDOREN" verificar "$GRANDE" --salida "$TMP/grande")
-lectura=$(repetir "$VECES" "$LECTURA" "$GRANDE" 1)
+verificar() { medir "$KALDOREN" verificar "$GRANDE" --salida "$TMP/grande"; }
+lectura() { medir "$LECTURA" "$GRANDE" 1; }
+alternar "$VECES" verificar lectura
+verificar=$(resumir "$TMP/verificar")
+lectura=$(resumir "$TMP/lectura")
 informar "verificar (leer, controlar, escribir, paginar)" "$verificar"
 informar "leer el libro solamente" "$lectura"
 ver_med=$(echo "$verificar" | cut -d' ' -f2)
@@ -78,25 +102,33 @@ mkdir -p "$TMP/libros"
 for i in $(seq -w 1 "$COPIAS"); do cp "$CHICA" "$TMP/libros/declaracion_$i.xls"; done
 # One call with every workbook; each report goes to CARPETA/<NAME>/.
 juntos() {
-  rm -rf "$TMP/juntos"
   "$KALDOREN" verificar "$TMP"/libros/*.xls --salida "$TMP/juntos"
 }
-# One call per workbook, one after another, each into a folder of that name.
+# One call per workbook, one after another, each into a folder of that name
+# (made by verificar; only shell builtins between the calls).
 separados() {
-  rm -rf "$TMP/separados"
   local f nombre
   for f in "$TMP"/libros/*.xls; do
-    nombre=$(basename "$f" .xls)
-    mkdir -p "$TMP/separados/${nombre^^}"
+    nombre=${f##*/}
+    nombre=${nombre%.xls}
     "$KALDOREN" verificar "$f" --salida "$TMP/separados/${nombre^^}" || true
   done
 }
 export -f juntos separados
 export KALDOREN TMP
+una() {
+  rm -rf "$TMP/juntos"
+  medir bash -c juntos
+}
+varias() {
+  rm -rf "$TMP/separados"
+  medir bash -c separados
+}
 echo "   una llamada:   kaldoren20 verificar \$TMP/libros/*.xls --salida CARPETA"
 echo "   una por libro: for f in \$TMP/libros/*.xls; do kaldoren20 verificar \$f --salida CARPETA/NOMBRE; done"
-una=$(repetir "$RONDAS" bash -c juntos)
-varias=$(repetir "$RONDAS" bash -c separados)
+alternar "$RONDAS" una varias
+una=$(resumir "$TMP/una")
+varias=$(resumir "$TMP/varias")
 informar "una llamada con $COPIAS libros" "$una"
 informar "$COPIAS llamadas, una tras otra" "$varias"
 read -r _ una_cpu _ una_reloj <<< "$una"

@@ -6,27 +6,6 @@
 
 namespace kaldoren {
 
-Value Value::Number(double x) {
-  Value v;
-  v.kind_ = Kind::Number;
-  v.number_ = x;
-  return v;
-}
-
-Value Value::Text(std::string utf8) {
-  Value v;
-  v.kind_ = Kind::Text;
-  v.text_ = std::move(utf8);
-  return v;
-}
-
-Value Value::Date(double serial) {
-  Value v;
-  v.kind_ = Kind::Date;
-  v.number_ = serial;
-  return v;
-}
-
 std::string Value::TextForm() const {
   switch (kind_) {
     case Kind::Empty:

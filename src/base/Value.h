@@ -8,6 +8,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace kaldoren {
 
@@ -52,5 +53,27 @@ class Value {
   double number_ = 0;
   std::string text_;
 };
+
+// Inline: a value is made for every cell the checks read.
+inline Value Value::Number(double x) {
+  Value v;
+  v.kind_ = Kind::Number;
+  v.number_ = x;
+  return v;
+}
+
+inline Value Value::Text(std::string utf8) {
+  Value v;
+  v.kind_ = Kind::Text;
+  v.text_ = std::move(utf8);
+  return v;
+}
+
+inline Value Value::Date(double serial) {
+  Value v;
+  v.kind_ = Kind::Date;
+  v.number_ = serial;
+  return v;
+}
 
 }  // namespace kaldoren

@@ -157,38 +157,12 @@ std::string_view Sheet::TextOf(const Cell& c) const {
   return c.kind == CellKind::Text ? strings_->Get(c.text_index) : std::string_view();
 }
 
-Value Sheet::ValueOf(const Cell& c) const {
-  switch (c.kind) {
-    case CellKind::Number:
-    case CellKind::Boolean:
-      return Value::Number(c.number);
-    case CellKind::Date:
-      return Value::Date(c.number);
-    case CellKind::Text:
-      return Value::Text(std::string(TextOf(c)));
-    case CellKind::Blank:
-    case CellKind::Error:
-      break;
-  }
-  return Value();
-}
-
 int Sheet::FindColumn(std::string_view name) const {
   const std::string upper = Text::Upper(name);
   for (size_t i = 0; i < upper_names_.size(); ++i) {
     if (upper_names_[i] == upper) return static_cast<int>(i);
   }
   return -1;
-}
-
-const Cell* Sheet::FindCell(std::span<const Cell> record_cells, int column) const {
-  if (column < 0 || record_cells.empty()) return nullptr;
-  const auto wanted = static_cast<std::uint16_t>(first_column_ + column);
-  // Cells are in column order, one at most per column, so the wanted one is
-  // at its index or, when the record has gaps before it, a little earlier.
-  size_t i = std::min(static_cast<size_t>(column), record_cells.size() - 1);
-  while (i > 0 && record_cells[i].column > wanted) --i;
-  return record_cells[i].column == wanted ? &record_cells[i] : nullptr;
 }
 
 Value Sheet::RecordValue(size_t record, int column) const {

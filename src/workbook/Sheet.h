@@ -10,6 +10,7 @@
 // any kind, formatted blanks included.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -47,7 +48,22 @@ class Sheet {
   const std::vector<Cell>& cells() const { return cells_; }
   std::string_view TextOf(const Cell& c) const;
   // The cell as the checks see it: booleans as -1/0, errors and blanks empty.
-  Value ValueOf(const Cell& c) const;
+  // Inline, as it runs for every cell a check reads.
+  Value ValueOf(const Cell& c) const {
+    switch (c.kind) {
+      case CellKind::Number:
+      case CellKind::Boolean:
+        return Value::Number(c.number);
+      case CellKind::Date:
+        return Value::Date(c.number);
+      case CellKind::Text:
+        return Value::Text(std::string(TextOf(c)));
+      case CellKind::Blank:
+      case CellKind::Error:
+        break;
+    }
+    return Value();
+  }
 
   // Table view.
   const std::vector<std::string>& ColumnNames() const { return column_names_; }
@@ -64,7 +80,16 @@ class Sheet {
   // The cell of a column (from 0) among the cells of one record, as
   // RecordCells gives them; nullptr when the record has none there. Quick
   // for the records the queries walk: few gaps before the column.
-  const Cell* FindCell(std::span<const Cell> record_cells, int column) const;
+  // Inline, as it runs for every cell a query or a check reads.
+  const Cell* FindCell(std::span<const Cell> record_cells, int column) const {
+    if (column < 0 || record_cells.empty()) return nullptr;
+    const auto wanted = static_cast<std::uint16_t>(first_column_ + column);
+    // Cells are in column order, one at most per column, so the wanted one is
+    // at its index or, when the record has gaps before it, a little earlier.
+    size_t i = std::min(static_cast<size_t>(column), record_cells.size() - 1);
+    while (i > 0 && record_cells[i].column > wanted) --i;
+    return record_cells[i].column == wanted ? &record_cells[i] : nullptr;
+  }
 
  private:
   void Add(Cell c);

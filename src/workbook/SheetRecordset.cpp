@@ -1,5 +1,7 @@
 #include "workbook/SheetRecordset.h"
 
+#include <algorithm>
+
 namespace kaldoren {
 
 SheetRecordset::SheetRecordset(const Sheet& sheet, std::vector<size_t> records,
@@ -36,10 +38,18 @@ const Value& SheetRecordset::Field(std::string_view name) const {
       cells_at_ = position_;
     }
     const Cell* cell = sheet_.FindCell(cells_, sheet_columns_[column]);
+    FetchAhead(sheet_columns_[column]);
     read.value = ValueOf(cell, &read);
     read.read_at = position_;
   }
   return *read.value;
+}
+
+void SheetRecordset::FetchAhead(int sheet_column) const {
+  if (sheet_column < 0 || position_ + kAhead >= records_.size()) return;
+  const std::span<const Cell> ahead = sheet_.RecordCells(records_[position_ + kAhead]);
+  // Where FindCell will look first.
+  if (!ahead.empty()) __builtin_prefetch(&ahead[std::min<size_t>(sheet_column, ahead.size() - 1)]);
 }
 
 const Value* SheetRecordset::ValueOf(const Cell* cell, Read* read) const {
@@ -48,13 +58,10 @@ const Value* SheetRecordset::ValueOf(const Cell* cell, Read* read) const {
     read->number = sheet_.ValueOf(*cell);
     return &read->number;
   }
-  if (cell->text_index >= text_slot_.size()) text_slot_.resize(cell->text_index + 1, 0);
-  std::uint32_t& slot = text_slot_[cell->text_index];
-  if (slot == 0) {
-    texts_.push_back(sheet_.ValueOf(*cell));
-    slot = static_cast<std::uint32_t>(texts_.size());
-  }
-  return &texts_[slot - 1];
+  if (cell->text_index >= text_values_.size()) text_values_.resize(cell->text_index + 1, nullptr);
+  const Value*& value = text_values_[cell->text_index];
+  if (value == nullptr) value = &texts_.emplace_back(sheet_.ValueOf(*cell));
+  return value;
 }
 
 }  // namespace kaldoren
