@@ -1,5 +1,6 @@
 #include "checks/ReglasDocente.h"
 
+#include <array>
 #include <cstdio>
 #include <tuple>
 
@@ -9,8 +10,6 @@
 
 namespace kaldoren {
 namespace {
-
-std::string Periodo(const Recordset& r) { return r.Field("PERLIQ").TextForm(); }
 
 // Characters 1 to 7 of the period: its year, "/" and month.
 std::string MesDelPeriodo(std::string_view periodo) { return Text::Mid(periodo, 0, 7); }
@@ -30,8 +29,12 @@ std::string AnioMes(const CivilDate& fecha) {
     return texto;
   }
   const auto digito = [](int n) { return static_cast<char>('0' + n % 10); };
-  return {digito(fecha.year / 1000), digito(fecha.year / 100), digito(fecha.year / 10),
-          digito(fecha.year),        '/',                      digito(fecha.month / 10),
+  return {digito(fecha.year / 1000),
+          digito(fecha.year / 100),
+          digito(fecha.year / 10),
+          digito(fecha.year),
+          '/',
+          digito(fecha.month / 10),
           digito(fecha.month)};
 }
 
@@ -67,38 +70,53 @@ bool EsDigito(char c) { return c >= '0' && c <= '9'; }
 
 ReglasDocente::ReglasDocente() : tipos_doc_(validos_.Tipos_Doc()) {}
 
+const Value& ReglasDocente::Celda(const Recordset& r, Columna columna) const {
+  static constexpr std::array<std::string_view, kColumnas> kNombres = {
+      "PERLIQ",  "KALDOREN", "PROVISORIO", "ORIGINAL", "RECTIFICATIVA", "TIPODOC",
+      "NRODOC",  "CUIL",     "APENOM",     "FECNAC",   "SEXO",          "FINGEMP",
+      "FECBAJA", "LICS/S",   "MODREV",     "FUN",      "CATRE",         "ANOS",
+      "MESES",   "C_APORTE", "PER_ZOL",    "PAT_ZOL",  "OBSERVACIONES"};
+  if (r.Serial() != posiciones_de_) {
+    for (size_t c = 0; c < kColumnas; ++c) posiciones_[c] = r.Position(kNombres[c]);
+    posiciones_de_ = r.Serial();
+  }
+  return r.FieldAt(posiciones_[columna]);
+}
+
+std::string ReglasDocente::Periodo(const Recordset& r) const { return Celda(r, PERLIQ).TextForm(); }
+
 bool ReglasDocente::Falla(const Recordset& r, int item) const {
   switch (item) {
     case 0:
-      return varios_.Error_Kaldoren(r.Field("KALDOREN"), r.Field("PROVISORIO"));
+      return varios_.Error_Kaldoren(Celda(r, KALDOREN), Celda(r, PROVISORIO));
     case 1:
-      return !MarcaUnica(r.Field("ORIGINAL"), r.Field("RECTIFICATIVA"));
+      return !MarcaUnica(Celda(r, ORIGINAL), Celda(r, RECTIFICATIVA));
     case 2:
-      return !validos_.Encuentra(r.Field("TIPODOC"), tipos_doc_);
+      return !validos_.Encuentra(Celda(r, TIPODOC), tipos_doc_);
     case 3:
-      return !Comparacion::Mayor(r.Field("NRODOC"), 0);
+      return !Comparacion::Mayor(Celda(r, NRODOC), 0);
     case 4:
-      return !CuilValido(r.Field("CUIL"));
+      return !CuilValido(Celda(r, CUIL));
     case 5:
-      return !EnPeriodo(varios_.Fecha(r.Field("FECNAC")), Periodo(r));
+      return !EnPeriodo(varios_.Fecha(Celda(r, FECNAC)), Periodo(r));
     case 6:
-      return !PrimeraLetraEn(r.Field("SEXO"), "MF");
+      return !PrimeraLetraEn(Celda(r, SEXO), "MF");
     case 7:
-      return r.Field("APENOM").IsBlank();
+      return Celda(r, APENOM).IsBlank();
     case 8:
-      return !EnPeriodo(varios_.Fecha(r.Field("FINGEMP")), Periodo(r));
+      return !EnPeriodo(varios_.Fecha(Celda(r, FINGEMP)), Periodo(r));
     case 9:
       return BajaInvalida(r);
     case 10:
-      return !LicenciaValida(r.Field("LICS/S"), Periodo(r), 0);
+      return !LicenciaValida(Celda(r, LICS_S), Periodo(r), 0);
     case 11:
-      return !PrimeraLetraEn(r.Field("MODREV"), "TPS");
+      return !PrimeraLetraEn(Celda(r, MODREV), "TPS");
     case 12:
-      return !CodigoValido(r.Field("FUN"));
+      return !CodigoValido(Celda(r, FUN));
     case 13:
-      return !CodigoValido(r.Field("CATRE"));
+      return !CodigoValido(Celda(r, CATRE));
     case 14:
-      return !AntiguedadValida(r.Field("ANOS"), r.Field("MESES"));
+      return !AntiguedadValida(Celda(r, ANOS), Celda(r, MESES));
     case 15:
       return !ImportesCoherentes(r);
     default:
@@ -168,15 +186,15 @@ bool ReglasDocente::LicenciaValida(const Value& dias, std::string_view periodo, 
 }
 
 bool ReglasDocente::BajaInvalida(const Recordset& r) const {
-  const std::optional<CivilDate> baja = varios_.Fecha(r.Field("FECBAJA"));
-  const std::optional<CivilDate> ingreso = varios_.Fecha(r.Field("FINGEMP"));
+  const std::optional<CivilDate> baja = varios_.Fecha(Celda(r, FECBAJA));
+  const std::optional<CivilDate> ingreso = varios_.Fecha(Celda(r, FINGEMP));
   if (!baja || !ingreso) return true;
   if (baja->year <= 1900) return false;  // the post has not ended
   return Anterior(*baja, *ingreso) || !EnPeriodo(baja, Periodo(r));
 }
 
 bool ReglasDocente::ImportesCoherentes(const Recordset& r) const {
-  const std::optional<CivilDate> baja = varios_.Fecha(r.Field("FECBAJA"));
+  const std::optional<CivilDate> baja = varios_.Fecha(Celda(r, FECBAJA));
   if (!baja) return false;
   const std::string periodo = Periodo(r);
   const std::string mes = Text::Mid(periodo, 5, 2);
@@ -184,7 +202,7 @@ bool ReglasDocente::ImportesCoherentes(const Recordset& r) const {
   const bool dejo_el_cargo = EnPeriodo(baja, periodo);
   const bool sac = Text::Upper(periodo).find("SAC") != std::string::npos;
   if ((sac && dejo_el_cargo) ||
-      ((sac || dejo_el_cargo) && LicenciaValida(r.Field("LICS/S"), periodo, 1))) {
+      ((sac || dejo_el_cargo) && LicenciaValida(Celda(r, LICS_S), periodo, 1))) {
     return true;
   }
   // Only running posts, and posts that end within the month after its first
@@ -196,12 +214,12 @@ bool ReglasDocente::ImportesCoherentes(const Recordset& r) const {
 
 // A paid month, a whole month of unpaid leave, or an ad honorem post. Every
 // comparison with an empty or non-numeric cell is unsatisfied.
-bool ReglasDocente::ImportesDelMesCoherentes(const Recordset& r, std::string_view periodo) {
-  const Value aporte = r.Field("C_APORTE");
-  const Value personal = r.Field("PER_ZOL");
-  const Value patronal = r.Field("PAT_ZOL");
-  const bool honorem = DiceHonorem(r.Field("OBSERVACIONES"));
-  const std::optional<double> licencia = Comparacion::Numero(r.Field("LICS/S"));
+bool ReglasDocente::ImportesDelMesCoherentes(const Recordset& r, std::string_view periodo) const {
+  const Value aporte = Celda(r, C_APORTE);
+  const Value personal = Celda(r, PER_ZOL);
+  const Value patronal = Celda(r, PAT_ZOL);
+  const bool honorem = DiceHonorem(Celda(r, OBSERVACIONES));
+  const std::optional<double> licencia = Comparacion::Numero(Celda(r, LICS_S));
   const bool febrero = NumeroDeMes(periodo) == 2;
   const double mes_corto = febrero ? 28 : 30;
   const double mes_largo = febrero ? 29 : 31;

@@ -9,9 +9,12 @@
 // year-month text of a date ("2004/03") is compared as text. A leaving date
 // (FECBAJA) in 1900 or earlier stands for a post that has not ended.
 //
-// The document type list is taken once, at construction.
+// The document type list is taken once, at construction. Not for concurrent
+// use: the rules keep the column positions of the last recordset they read.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +34,21 @@ class ReglasDocente {
   bool Falla(const Recordset& r, int item) const;
 
  private:
+  // The columns the rules read (LICS_S is "LICS/S"). The rules read them on
+  // every row for every item, so their positions in the recordset are found
+  // once per recordset instead of by name on every read.
+  // clang-format off
+  enum Columna {
+    PERLIQ, KALDOREN, PROVISORIO, ORIGINAL, RECTIFICATIVA, TIPODOC, NRODOC, CUIL, APENOM,
+    FECNAC, SEXO, FINGEMP, FECBAJA, LICS_S, MODREV, FUN, CATRE, ANOS, MESES, C_APORTE, PER_ZOL,
+    PAT_ZOL, OBSERVACIONES, kColumnas
+  };
+  // clang-format on
+
+  // A column of the current row of r.
+  const Value& Celda(const Recordset& r, Columna columna) const;
+  // The text form of the period (PERLIQ).
+  std::string Periodo(const Recordset& r) const;
   // Exactly one of the two marks (first filing, rectifying) is given.
   static bool MarcaUnica(const Value& original, const Value& rectificativa);
   // Labour code: prefix of at least 20, "-", document number, "-", check digit.
@@ -49,11 +67,14 @@ class ReglasDocente {
   // Item 15: the remuneration and contributions agree with the leave days,
   // the leaving date and the remarks of the row.
   bool ImportesCoherentes(const Recordset& r) const;
-  static bool ImportesDelMesCoherentes(const Recordset& r, std::string_view periodo);
+  bool ImportesDelMesCoherentes(const Recordset& r, std::string_view periodo) const;
 
   ERRORES_VARIOS varios_;
   Datos_Validos validos_;
   const std::vector<std::string> tipos_doc_;
+  // The positions of the columns in the recordset of serial posiciones_de_.
+  mutable std::uint64_t posiciones_de_ = 0;
+  mutable std::array<int, kColumnas> posiciones_{};
 };
 
 }  // namespace kaldoren

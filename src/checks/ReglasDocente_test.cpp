@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "TestData.h"
 #include "base/Calendar.h"
 #include "checks/FilaDePrueba.h"
@@ -68,6 +70,24 @@ TEST(ReglasDocente, AWellFilledRowPassesAllSixteenItems) {
   for (int item = 0; item < 16; ++item) EXPECT_FALSE(reglas.Falla(r, item)) << item;
   EXPECT_FALSE(reglas.Falla(UnaFila({}), 16));
   EXPECT_FALSE(reglas.Falla(UnaFila({}), -1));
+}
+
+// The rules keep the column positions of the recordset they last read; a
+// recordset with its columns elsewhere must not be read through them.
+TEST(ReglasDocente, OneRuleObjectFollowsTheColumnsOfEachRecordsetItIsHanded) {
+  const ReglasDocente reglas;
+  const TableRecordset correcta = UnaFila(FilaCorrecta());
+  Campos al_reves = Con(FilaCorrecta(), {{"NRODOC", N(0)}, {"APENOM", T("  ")}});
+  std::reverse(al_reves.begin(), al_reves.end());
+  const TableRecordset otra = UnaFila(al_reves);
+  const TableRecordset copia = correcta;
+  for (int vuelta = 0; vuelta < 2; ++vuelta) {
+    EXPECT_FALSE(reglas.Falla(correcta, 3)) << vuelta;
+    EXPECT_FALSE(reglas.Falla(correcta, 7)) << vuelta;
+    EXPECT_TRUE(reglas.Falla(otra, 3)) << vuelta;
+    EXPECT_TRUE(reglas.Falla(otra, 7)) << vuelta;
+    EXPECT_FALSE(reglas.Falla(copia, 3)) << vuelta;
+  }
 }
 
 TEST(ReglasDocente, OddCellsInEveryColumnGetAPlainAnswer) {

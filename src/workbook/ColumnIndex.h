@@ -44,7 +44,8 @@ class ColumnIndex {
   static size_t Hash(std::string_view name) {
     if (name.empty()) return 0;
     return (name.size() * 31 + static_cast<unsigned char>(name.front()) * 7 +
-            static_cast<unsigned char>(name.back())) % kSlots;
+            static_cast<unsigned char>(name.back())) %
+           kSlots;
   }
   // Looks a name up in the list and keeps the answer in the free slot.
   int Remember(std::string_view name, size_t slot) const;

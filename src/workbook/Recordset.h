@@ -6,8 +6,16 @@
 // row give an empty value. The value Field answers is the recordset's own: it
 // stays valid until the recordset moves or is destroyed, so a caller that
 // keeps it across a move keeps a copy.
+//
+// A reader that takes the same columns on every row (the teacher checks read
+// 65,000 rows sixteen times) finds each column's position once and reads with
+// FieldAt; Serial tells it when it is handed another recordset, whose
+// positions may differ. A copy of a recordset keeps its serial, as its
+// columns are the same.
 #pragma once
 
+#include <atomic>
+#include <cstdint>
 #include <string_view>
 
 #include "base/Value.h"
@@ -23,7 +31,16 @@ class Recordset {
   virtual void MoveLast() = 0;
   virtual void MoveNext() = 0;
   virtual long RecordCount() const = 0;
-  virtual const Value& Field(std::string_view name) const = 0;
+
+  const Value& Field(std::string_view name) const { return FieldAt(Position(name)); }
+  // Position of the result column named name, without regard to case (the
+  // first of equal names); -1 when there is none.
+  virtual int Position(std::string_view name) const = 0;
+  // The value at a position of the current row, valid as Field's; empty for
+  // a position Position does not answer, or no current row.
+  virtual const Value& FieldAt(int position) const = 0;
+  // A number no other recordset of the process has (copies aside); never 0.
+  std::uint64_t Serial() const { return serial_; }
 
  protected:
   // What Field answers for an empty cell, an unknown column or no current row.
@@ -31,6 +48,14 @@ class Recordset {
     static const Value empty;
     return empty;
   }
+
+ private:
+  static std::uint64_t NextSerial() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+  }
+
+  std::uint64_t serial_ = NextSerial();
 };
 
 }  // namespace kaldoren

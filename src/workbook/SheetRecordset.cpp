@@ -28,9 +28,8 @@ std::vector<SheetRecordset::Column> SheetRecordset::AllColumns(const Sheet& shee
   return columns;
 }
 
-const Value& SheetRecordset::Field(std::string_view name) const {
-  const int column = columns_.Find(name);
-  if (Eof() || column < 0) return NoValue();
+const Value& SheetRecordset::FieldAt(int column) const {
+  if (Eof() || column < 0 || static_cast<size_t>(column) >= read_.size()) return NoValue();
   Read& read = read_[column];
   if (read.read_at != position_) {
     if (cells_at_ != position_) {

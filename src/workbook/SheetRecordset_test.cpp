@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "TestData.h"
+#include "workbook/TableRecordset.h"
 
 namespace kaldoren {
 namespace {
@@ -54,6 +57,33 @@ TEST_F(SheetRecordsetTest, ColumnsShowTheirSheetColumnsUnderTheirResultNames) {
   r.MoveNext();
   EXPECT_EQ(r.Field("BAJA"), E());
   EXPECT_EQ(r.Field("PERLIQ"), T("2004/02"));
+}
+
+TEST_F(SheetRecordsetTest, PositionsFoundOnceReadEveryRecord) {
+  SheetRecordset r(*sheet_, {0, 1, 2}, {{"OBS", 3}, {"PERLIQ", 0}, {"perliq", 2}});
+  const int periodo = r.Position("Perliq");
+  const int obs = r.Position("OBS");
+  EXPECT_EQ(periodo, 1) << "the first of equal names";
+  EXPECT_EQ(obs, 0);
+  EXPECT_EQ(r.Position("ORDEN"), -1);
+  std::string leido;
+  for (r.MoveFirst(); !r.Eof(); r.MoveNext()) {
+    leido += r.FieldAt(periodo).TextForm() + "|" + r.FieldAt(obs).TextForm() + ";";
+    EXPECT_EQ(r.FieldAt(-1), E());
+    EXPECT_EQ(r.FieldAt(3), E()) << "past the last column";
+  }
+  EXPECT_EQ(leido, "2004/01|sin novedad;2004/02|sin novedad;2004/01|;");
+}
+
+TEST_F(SheetRecordsetTest, EveryRecordsetHasItsOwnSerialAndACopyKeepsIt) {
+  const SheetRecordset a(*sheet_, {0}, SheetRecordset::AllColumns(*sheet_));
+  const SheetRecordset b(*sheet_, {0}, SheetRecordset::AllColumns(*sheet_));
+  const TableRecordset c({"PERLIQ"}, {{T("2004/01")}});
+  const TableRecordset copia = c;
+  EXPECT_NE(a.Serial(), 0u);
+  EXPECT_NE(a.Serial(), b.Serial());
+  EXPECT_NE(b.Serial(), c.Serial());
+  EXPECT_EQ(copia.Serial(), c.Serial());
 }
 
 TEST_F(SheetRecordsetTest, NoCurrentRecordOrUnknownColumnGivesEmpty) {

@@ -1,5 +1,5 @@
 // TableRecordset: a recordset over rows of values held in memory, for query
-// results the engine computes (groups, literal rows) and for tests. Field
+// results the engine computes (groups, literal rows) and for tests. FieldAt
 // answers the value held in the row.
 #pragma once
 
@@ -23,7 +23,8 @@ class TableRecordset final : public Recordset {
     if (position_ < rows_.size()) ++position_;
   }
   long RecordCount() const override { return static_cast<long>(rows_.size()); }
-  const Value& Field(std::string_view name) const override;
+  int Position(std::string_view name) const override { return columns_.Find(name); }
+  const Value& FieldAt(int position) const override;
 
  private:
   ColumnIndex columns_;
