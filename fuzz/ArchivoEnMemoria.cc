@@ -19,8 +19,8 @@ void ArchivoEnMemoria::Escribir(const std::uint8_t* datos, std::size_t tamano) {
   if (ftruncate(fd_, 0) != 0) std::abort();
   std::size_t escritos = 0;
   while (escritos < tamano) {
-    const ssize_t n = pwrite(fd_, datos + escritos, tamano - escritos,
-                             static_cast<off_t>(escritos));
+    const ssize_t n =
+        pwrite(fd_, datos + escritos, tamano - escritos, static_cast<off_t>(escritos));
     if (n <= 0) std::abort();
     escritos += static_cast<std::size_t>(n);
   }

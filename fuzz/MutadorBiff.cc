@@ -9,8 +9,7 @@
 
 #include "workbook/CompoundFile.h"
 
-extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size,
-                                        std::size_t max_size);
+extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t max_size);
 
 namespace kaldoren::fuzz {
 namespace {
@@ -23,11 +22,11 @@ using kaldoren::testing::LeDouble;
 constexpr std::size_t kMaxRecordData = 8224;
 
 constexpr std::array<std::uint16_t, 24> kTipos = {
-    biff::kBof,     biff::kEof,     biff::kBoundSheet, biff::kSst,       biff::kContinue,
-    biff::kLabelSst, biff::kLabel,  biff::kRString,    biff::kNumber,    biff::kRk,
-    biff::kMulRk,   biff::kMulBlank, biff::kBlank,     biff::kBoolErr,   biff::kFormula,
-    biff::kString,  biff::kSharedFormula, biff::kArray, biff::kXf,       biff::kFormat,
-    biff::kCodePage, biff::kDateMode, biff::kFilePass, 0x0200 /* DIMENSIONS */};
+    biff::kBof,      biff::kEof,           biff::kBoundSheet, biff::kSst,     biff::kContinue,
+    biff::kLabelSst, biff::kLabel,         biff::kRString,    biff::kNumber,  biff::kRk,
+    biff::kMulRk,    biff::kMulBlank,      biff::kBlank,      biff::kBoolErr, biff::kFormula,
+    biff::kString,   biff::kSharedFormula, biff::kArray,      biff::kXf,      biff::kFormat,
+    biff::kCodePage, biff::kDateMode,      biff::kFilePass,   0x0200 /* DIMENSIONS */};
 
 bool EsCelda(std::uint16_t tipo) {
   switch (tipo) {
@@ -59,10 +58,16 @@ int UnaCelda(const MutadorBiff::Flujo& flujo, std::mt19937& azar) {
 }
 
 std::uint16_t NumeroDeFilaOColumna(std::uint16_t actual, std::mt19937& azar) {
-  const std::array<std::uint16_t, 8> raros = {
-      0, 1, 2, 255, 256, 0xFFFF, static_cast<std::uint16_t>(actual + 1),
-      static_cast<std::uint16_t>(actual - 1)};
-  return azar() % 4 == 0 ? static_cast<std::uint16_t>(azar() % 400) : raros[Uno(raros.size(), azar)];
+  const std::array<std::uint16_t, 8> raros = {0,
+                                              1,
+                                              2,
+                                              255,
+                                              256,
+                                              0xFFFF,
+                                              static_cast<std::uint16_t>(actual + 1),
+                                              static_cast<std::uint16_t>(actual - 1)};
+  return azar() % 4 == 0 ? static_cast<std::uint16_t>(azar() % 400)
+                         : raros[Uno(raros.size(), azar)];
 }
 
 }  // namespace
@@ -70,11 +75,12 @@ std::uint16_t NumeroDeFilaOColumna(std::uint16_t actual, std::mt19937& azar) {
 void MutadorBiff::CambiarDatos(Flujo& flujo, std::mt19937& azar) {
   std::string& datos = flujo.registros[Uno(flujo.registros.size(), azar)].datos;
   if (datos.empty()) datos.assign(1, static_cast<char>(azar()));
-  const std::size_t capacidad = std::min(kMaxRecordData, std::max<std::size_t>(64, datos.size() * 2));
+  const std::size_t capacidad =
+      std::min(kMaxRecordData, std::max<std::size_t>(64, datos.size() * 2));
   std::string buffer = datos;
   buffer.resize(capacidad);
-  const std::size_t n = LLVMFuzzerMutate(reinterpret_cast<std::uint8_t*>(buffer.data()),
-                                         datos.size(), capacidad);
+  const std::size_t n =
+      LLVMFuzzerMutate(reinterpret_cast<std::uint8_t*>(buffer.data()), datos.size(), capacidad);
   buffer.resize(n);
   datos = std::move(buffer);
 }
@@ -113,10 +119,24 @@ void MutadorBiff::MoverCelda(Flujo& flujo, std::mt19937& azar) {
 
 void MutadorBiff::NumeroRaro(Flujo& flujo, std::mt19937& azar) {
   const double inf = std::numeric_limits<double>::infinity();
-  const std::array<double, 18> raros = {
-      0, -0.0, 1, -1, 0.5, 0.005, 1e15, 1e-5, 2958465, 2958466, -693594, 60, 38000.5,
-      1e308, inf, -inf, std::numeric_limits<double>::quiet_NaN(),
-      std::numeric_limits<double>::denorm_min()};
+  const std::array<double, 18> raros = {0,
+                                        -0.0,
+                                        1,
+                                        -1,
+                                        0.5,
+                                        0.005,
+                                        1e15,
+                                        1e-5,
+                                        2958465,
+                                        2958466,
+                                        -693594,
+                                        60,
+                                        38000.5,
+                                        1e308,
+                                        inf,
+                                        -inf,
+                                        std::numeric_limits<double>::quiet_NaN(),
+                                        std::numeric_limits<double>::denorm_min()};
   const int i = UnaCelda(flujo, azar);
   if (i < 0) return;
   Flujo::Registro& r = flujo.registros[static_cast<std::size_t>(i)];
@@ -125,8 +145,8 @@ void MutadorBiff::NumeroRaro(Flujo& flujo, std::mt19937& azar) {
   } else if (r.tipo == biff::kRk && r.datos.size() >= 10) {
     r.datos.replace(6, 4, Le32(static_cast<std::uint32_t>(azar())));
   } else if (r.tipo == biff::kLabelSst && r.datos.size() >= 10) {
-    r.datos.replace(6, 4, Le32(azar() % 2 == 0 ? static_cast<std::uint32_t>(azar() % 64)
-                                                : 0xFFFFFFFFu));
+    r.datos.replace(6, 4,
+                    Le32(azar() % 2 == 0 ? static_cast<std::uint32_t>(azar() % 64) : 0xFFFFFFFFu));
   }
 }
 
@@ -151,22 +171,41 @@ std::size_t MutadorBiff::Mutar(std::uint8_t* data, std::size_t size, std::size_t
   if (azar() % 8 == 0) return LLVMFuzzerMutate(data, size, max_size);
   std::string entrada(reinterpret_cast<const char*>(data), size);
   WorkbookStream contenido;
-  if (entrada.rfind("\xD0\xCF\x11\xE0", 0) == 0 && CompoundFile::ReadBytes(entrada, &contenido).ok()) {
+  if (entrada.rfind("\xD0\xCF\x11\xE0", 0) == 0 &&
+      CompoundFile::ReadBytes(entrada, &contenido).ok()) {
     entrada = std::string(contenido.bytes());
   }
   Flujo flujo(entrada);
   if (flujo.registros.empty()) return LLVMFuzzerMutate(data, size, max_size);
   for (std::size_t veces = 1 + azar() % 3; veces > 0; --veces) {
     switch (azar() % 9) {
-      case 0: CambiarDatos(flujo, azar); break;
-      case 1: Borrar(flujo, azar); break;
-      case 2: Duplicar(flujo, azar); break;
-      case 3: Intercambiar(flujo, azar); break;
-      case 4: CambiarTipo(flujo, azar); break;
-      case 5: MoverCelda(flujo, azar); break;
-      case 6: NumeroRaro(flujo, azar); break;
-      case 7: PartirEnContinue(flujo, azar); break;
-      default: Recortar(flujo, azar); break;
+      case 0:
+        CambiarDatos(flujo, azar);
+        break;
+      case 1:
+        Borrar(flujo, azar);
+        break;
+      case 2:
+        Duplicar(flujo, azar);
+        break;
+      case 3:
+        Intercambiar(flujo, azar);
+        break;
+      case 4:
+        CambiarTipo(flujo, azar);
+        break;
+      case 5:
+        MoverCelda(flujo, azar);
+        break;
+      case 6:
+        NumeroRaro(flujo, azar);
+        break;
+      case 7:
+        PartirEnContinue(flujo, azar);
+        break;
+      default:
+        Recortar(flujo, azar);
+        break;
     }
   }
   const std::string salida = flujo.Escribir(azar() % 16 != 0);

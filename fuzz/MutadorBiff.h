@@ -26,7 +26,6 @@ class MutadorBiff {
   using Flujo = kaldoren::testing::FlujoBiff;
 
  private:
-
   static void CambiarDatos(Flujo& flujo, std::mt19937& azar);
   static void Borrar(Flujo& flujo, std::mt19937& azar);
   static void Duplicar(Flujo& flujo, std::mt19937& azar);

@@ -39,13 +39,17 @@ Value D(double x) { return Value::Date(x); }
 Value E() { return Value(); }
 
 void Docentes(Sheet& hoja) {
-  Fila(hoja, 0, {T("PERLIQ"), T("ORDEN"), T("APENOM"), T("NRODOC"), T("FECBAJA"), T("C_APORTE"),
-                 T("PER_ZOL"), T("PAT_ZOL"), T("SEXO"), E(), T("perliq")});
-  Fila(hoja, 1, {T("2004/01"), N(1), T("Pérez, Ana"), N(20123456), D(0), N(1000.5), N(140.07),
-                 N(160.08), T("F")});
-  Fila(hoja, 2, {T("2004/01"), N(2), T("  "), N(0), D(38200), T("1.000,50"), T("abc"), E(), T("m")});
-  Fila(hoja, 3, {T("2004/12 SAC"), N(1), T("Ñandú Öste"), T("20123456"), T("31/12/2004"), N(-1e300),
-                 N(1e-300), N(0), E(), N(7), T("x")});
+  Fila(hoja, 0,
+       {T("PERLIQ"), T("ORDEN"), T("APENOM"), T("NRODOC"), T("FECBAJA"), T("C_APORTE"),
+        T("PER_ZOL"), T("PAT_ZOL"), T("SEXO"), E(), T("perliq")});
+  Fila(hoja, 1,
+       {T("2004/01"), N(1), T("Pérez, Ana"), N(20123456), D(0), N(1000.5), N(140.07), N(160.08),
+        T("F")});
+  Fila(hoja, 2,
+       {T("2004/01"), N(2), T("  "), N(0), D(38200), T("1.000,50"), T("abc"), E(), T("m")});
+  Fila(hoja, 3,
+       {T("2004/12 SAC"), N(1), T("Ñandú Öste"), T("20123456"), T("31/12/2004"), N(-1e300),
+        N(1e-300), N(0), E(), N(7), T("x")});
   Fila(hoja, 4, {N(200401), T("3"), E(), N(-5), N(2958465), N(0.005), N(-0.005), N(1e15)});
   Fila(hoja, 5, {E(), N(4), T("sin período"), N(1), D(-700000), E(), N(3), N(4)});
   Fila(hoja, 6, {T(""), N(999), T(std::string(300, 'x')), N(2e9), T("1/1/30"), N(1), N(2), N(3)});

@@ -12,18 +12,13 @@
 #include <cstdlib>
 
 #include "ArchivoEnMemoria.h"
+#include "HuellaDeLibro.h"
 #include "workbook/WorkbookReader.h"
 
 namespace {
 
 using kaldoren::Sheet;
 using kaldoren::Workbook;
-
-// What a read workbook may hold for an input of a given size: a cell takes at
-// least 2 bytes of a record and costs 16, a text grows at most threefold in
-// UTF-8; the rest is room for the sheets' fixed costs.
-constexpr std::size_t kBytesPerInputByte = 32;
-constexpr std::size_t kFixedRoom = std::size_t{16} << 20;
 
 // Reads every cell and every record's cells through the table view; a record
 // cell must read back as the cell it is.
@@ -36,7 +31,8 @@ void Recorrer(const Sheet& hoja) {
     }
   }
   const std::vector<std::string>& nombres = hoja.ColumnNames();
-  if (!nombres.empty() && (hoja.FindColumn(nombres.front()) != 0 || hoja.FindColumn(nombres.back()) < 0)) {
+  if (!nombres.empty() &&
+      (hoja.FindColumn(nombres.front()) != 0 || hoja.FindColumn(nombres.back()) < 0)) {
     std::abort();
   }
 }
@@ -52,12 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (estado.description().empty()) std::abort();
     return 0;
   }
-  std::size_t memoria = libro.strings().bytes();
-  for (const auto& hoja : libro.sheets()) {
-    memoria += hoja->cells().size() * sizeof(kaldoren::Cell);
-    Recorrer(*hoja);
-  }
-  if (memoria > kBytesPerInputByte * size + kFixedRoom) std::abort();
+  for (const auto& hoja : libro.sheets()) Recorrer(*hoja);
+  using kaldoren::testing::HuellaDeLibro;
+  if (HuellaDeLibro::Bytes(libro) > HuellaDeLibro::Tope(size)) std::abort();
   if (libro.TableNames().size() != libro.sheets().size()) std::abort();
   return 0;
 }

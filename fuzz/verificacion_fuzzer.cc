@@ -100,7 +100,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Carpeta antes = Foto(carpeta);
 
   static kaldoren::testing::CorridaDePrueba corrida;
-  const kaldoren::ResultadoVerificacion resultado = corrida.Correr(archivo.ruta(), carpeta.string());
+  const kaldoren::ResultadoVerificacion resultado =
+      corrida.Correr(archivo.ruta(), carpeta.string());
 
   const Carpeta despues = Foto(carpeta);
   if (resultado.estado.ok()) {

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "CorridaDePrueba.h"
+#include "HuellaDeLibro.h"
 #include "TestData.h"
 #include "app/Verificacion.h"
 #include "workbook/CompoundFile.h"
@@ -40,10 +41,6 @@ using testing::Le16;
 using testing::Le32;
 
 constexpr auto kTiempoPorCaso = std::chrono::seconds(3);
-// A read workbook holds at most this much per byte of file (a cell takes 2
-// bytes of a MULBLANK record and costs 16), plus room for fixed costs.
-constexpr size_t kMemoriaPorByte = 32;
-constexpr size_t kMemoriaFija = size_t{1} << 20;
 // The whole suite's peak, with room for AddressSanitizer, which holds freed
 // memory back (up to 256 MB) before reusing it.
 constexpr long kPicoDeMemoriaKb = 1024 * 1024;
@@ -115,7 +112,8 @@ class Casos {
     FlujoBiff flujo(libro_.flujo());
     if (cambio(flujo)) Agregar(que, libro_.Envolver(flujo.Escribir()));
   }
-  void AgregarContenedor(const std::string& que, const std::function<void(ContenedorOle2&)>& cambio) {
+  void AgregarContenedor(const std::string& que,
+                         const std::function<void(ContenedorOle2&)>& cambio) {
     ContenedorOle2 contenedor(libro_.archivo());
     cambio(contenedor);
     Agregar(que, contenedor.bytes());
@@ -130,7 +128,8 @@ class Casos {
 
 void Truncados(const Libro& libro, Casos* casos) {
   const std::string& a = libro.archivo();
-  std::vector<size_t> cortes = {1, 8, 511, 512, 513, 1023, 1024, 1536, a.size() - 512, a.size() - 1};
+  std::vector<size_t> cortes = {1,           8, 511, 512, 513, 1023, 1024, 1536, a.size() - 512,
+                                a.size() - 1};
   for (size_t k = 1; k < 20; ++k) cortes.push_back(a.size() * k / 20);
   for (const size_t corte : cortes) {
     casos->Agregar("cortado a " + std::to_string(corte) + " bytes", a.substr(0, corte));
@@ -181,7 +180,8 @@ void CadenasEnBucle(const Libro& libro, Casos* casos) {
   ASSERT_NE(entrada, 0u) << libro.nombre();
   const std::uint32_t inicio = original.InicioDe(entrada);
   const bool mini = original.EnMiniFlujo(original.TamanoDe(entrada));
-  const std::vector<std::uint32_t> cadena = mini ? original.CadenaMini(inicio) : original.Cadena(inicio);
+  const std::vector<std::uint32_t> cadena =
+      mini ? original.CadenaMini(inicio) : original.Cadena(inicio);
   const auto enlazar = [mini](ContenedorOle2& c, std::uint32_t de, std::uint32_t a) {
     if (mini) {
       c.EnlazarMini(de, a);
@@ -239,9 +239,9 @@ bool EnTodos(FlujoBiff& f, std::uint16_t tipo, const std::function<void(std::str
 
 void CuentasFalsas(Casos* casos) {
   for (const std::uint32_t unicos : {0u, 1u, 1000000u, 0xFFFFFFFFu}) {
-    casos->AgregarFlujo("SST dice tener " + std::to_string(unicos) + " textos", [unicos](FlujoBiff& f) {
-      return PonerEnPrimero(f, biff::kSst, 4, Le32(unicos));
-    });
+    casos->AgregarFlujo(
+        "SST dice tener " + std::to_string(unicos) + " textos",
+        [unicos](FlujoBiff& f) { return PonerEnPrimero(f, biff::kSst, 4, Le32(unicos)); });
   }
   casos->AgregarFlujo("SST con un texto de 65535 caracteres que no están",
                       [](FlujoBiff& f) { return PonerEnPrimero(f, biff::kSst, 8, Le16(0xFFFF)); });
@@ -253,9 +253,10 @@ void CuentasFalsas(Casos* casos) {
     casos->AgregarFlujo(nombre + " con la última columna en 0xFFFF", [tipo](FlujoBiff& f) {
       return EnTodos(f, tipo, [](std::string& d) { d.replace(d.size() - 2, 2, Le16(0xFFFF)); });
     });
-    casos->AgregarFlujo(nombre + " con la última columna antes de la primera", [tipo](FlujoBiff& f) {
-      return EnTodos(f, tipo, [](std::string& d) { d.replace(d.size() - 2, 2, Le16(0)); });
-    });
+    casos->AgregarFlujo(
+        nombre + " con la última columna antes de la primera", [tipo](FlujoBiff& f) {
+          return EnTodos(f, tipo, [](std::string& d) { d.replace(d.size() - 2, 2, Le16(0)); });
+        });
     casos->AgregarFlujo(nombre + " sin su última celda entera", [tipo](FlujoBiff& f) {
       return EnTodos(f, tipo, [](std::string& d) { d.resize(d.size() - 3); });
     });
@@ -334,7 +335,8 @@ void ContinuacionesCortadas(Casos* casos) {
   casos->AgregarFlujo("un CONTINUE suelto antes del SST", [](FlujoBiff& f) {
     const int sst = f.Buscar(biff::kSst);
     if (sst < 0) return false;
-    f.registros.insert(f.registros.begin() + sst, FlujoBiff::Registro{biff::kContinue, "\x01\x41", -1, -1});
+    f.registros.insert(f.registros.begin() + sst,
+                       FlujoBiff::Registro{biff::kContinue, "\x01\x41", -1, -1});
     return true;
   });
 }
@@ -350,12 +352,6 @@ std::vector<Caso> CasosDe(const fs::path& ruta) {
   CuentasFalsas(&casos);
   ContinuacionesCortadas(&casos);
   return casos.lista();
-}
-
-size_t Huella(Workbook& libro) {
-  size_t bytes = libro.strings().bytes();
-  for (const auto& hoja : libro.sheets()) bytes += hoja->cells().size() * sizeof(Cell);
-  return bytes;
 }
 
 struct Cuenta {
@@ -386,7 +382,8 @@ class ArchivosDanados : public ::testing::Test {
     const Status leido = WorkbookReader::Read(ruta.string(), &libro);
     if (leido.ok()) {
       ++cuenta->leidos;
-      EXPECT_LE(Huella(libro), kMemoriaPorByte * caso.bytes.size() + kMemoriaFija);
+      EXPECT_LE(testing::HuellaDeLibro::Bytes(libro),
+                testing::HuellaDeLibro::Tope(caso.bytes.size()));
     } else {
       ++cuenta->rechazados;
       EXPECT_GE(leido.number(), 101);
@@ -433,11 +430,12 @@ TEST_F(ArchivosDanados, EveryDamagedWorkbookReadsAndIsReportedOrIsRefusedWithADe
   rusage uso{};
   getrusage(RUSAGE_SELF, &uso);
   EXPECT_LT(uso.ru_maxrss, kPicoDeMemoriaKb);
-  std::printf("Archivos dañados: %zu casos probados; %d leídos (%d con informe completo, %d "
-              "rechazados por una hoja o columna faltante), %d rechazados con un error de "
-              "apertura descrito. Pico de memoria: %ld MB.\n",
-              casos, cuenta.leidos, cuenta.verificados, cuenta.sin_hojas_o_columnas,
-              cuenta.rechazados, uso.ru_maxrss / 1024);
+  std::printf(
+      "Archivos dañados: %zu casos probados; %d leídos (%d con informe completo, %d "
+      "rechazados por una hoja o columna faltante), %d rechazados con un error de "
+      "apertura descrito. Pico de memoria: %ld MB.\n",
+      casos, cuenta.leidos, cuenta.verificados, cuenta.sin_hojas_o_columnas, cuenta.rechazados,
+      uso.ru_maxrss / 1024);
   EXPECT_GT(casos, 1000u);
   EXPECT_GT(cuenta.verificados, 0);
   EXPECT_GT(cuenta.rechazados, 0);

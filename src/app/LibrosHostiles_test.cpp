@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "CorridaDePrueba.h"
+#include "HuellaDeLibro.h"
 #include "TestData.h"
 #include "workbook/WorkbookReader.h"
 #include "workbook/testing/BiffBuilder.h"
@@ -28,43 +29,6 @@ using testing::Le16;
 using testing::Le32;
 using testing::LeDouble;
 using testing::Record;
-
-constexpr std::uint16_t kDimensions = 0x0200;
-constexpr std::uint16_t kFormula = 0x0006;
-constexpr std::uint16_t kContinue = 0x003C;
-constexpr size_t kMemoriaPorByte = 32;
-constexpr size_t kMemoriaFija = size_t{1} << 20;
-
-// A FORMULA record whose cached result is the number x (the formula is =1).
-std::string Formula(std::uint32_t fila, std::uint16_t columna, double x) {
-  return Record(kFormula, CellHead(static_cast<std::uint16_t>(fila), columna) + LeDouble(x) +
-                              Le16(0) + Le32(0) + Le16(3) + std::string("\x1E\x01\x00", 3));
-}
-
-// An SST of the given texts, split into CONTINUE records between texts.
-std::string TablaDeTextos(const std::vector<std::string>& textos) {
-  constexpr size_t kMaximo = 8224;
-  std::string registros;
-  std::string actual = Le32(static_cast<std::uint32_t>(textos.size())) +
-                       Le32(static_cast<std::uint32_t>(textos.size()));
-  std::uint16_t tipo = 0x00FC;
-  for (const std::string& t : textos) {
-    const std::string entrada = testing::Compressed(t);
-    if (actual.size() + entrada.size() > kMaximo) {
-      registros += Record(tipo, actual);
-      actual.clear();
-      tipo = kContinue;
-    }
-    actual += entrada;
-  }
-  return registros + Record(tipo, actual);
-}
-
-size_t Huella(Workbook& libro) {
-  size_t bytes = libro.strings().bytes();
-  for (const auto& hoja : libro.sheets()) bytes += hoja->cells().size() * sizeof(Cell);
-  return bytes;
-}
 
 class LibrosHostiles : public ::testing::Test {
  protected:
@@ -87,7 +51,7 @@ class LibrosHostiles : public ::testing::Test {
     Workbook libro;
     const Status leido = WorkbookReader::Read(ruta, &libro);
     EXPECT_TRUE(leido.ok()) << leido.description();
-    EXPECT_LE(Huella(libro), kMemoriaPorByte * archivo.size() + kMemoriaFija);
+    EXPECT_LE(testing::HuellaDeLibro::Bytes(libro), testing::HuellaDeLibro::Tope(archivo.size()));
     const ResultadoVerificacion r = corrida_.Correr(ruta, (carpeta_ / "informe").string());
     EXPECT_TRUE(r.estado.ok()) << r.estado.description();
     int paginas = 0;
@@ -106,24 +70,11 @@ class LibrosHostiles : public ::testing::Test {
 };
 
 TEST_F(LibrosHostiles, DeclarationClaimingTheWholeGridOfFormulasCostsWhatItHolds) {
-  // The teacher sheet says it spans 65,536 rows by 256 columns of formulas;
-  // it holds 200 rows, a last row of 256 formulas and a few in between.
-  std::string formulas = Record(kDimensions, Le32(0) + Le32(65536) + Le16(0) + Le16(256) + Le16(0));
-  for (std::uint32_t f = 201; f < 65535; f += 97) formulas += Formula(f, 255, f);
-  for (std::uint16_t c = 0; c < 256; ++c) formulas += Formula(65535, c, c);
-  EXPECT_GT(LeerYVerificar(DeclaracionSintetica::Libro(200, 12, formulas).File()), 0);
+  EXPECT_GT(LeerYVerificar(DeclaracionSintetica::ConRejillaDeFormulas().File()), 0);
 }
 
 TEST_F(LibrosHostiles, MillionSharedTextsAreReadAndTheDeclarationBesideThemIsVerified) {
-  std::vector<std::string> textos;
-  for (int i = 0; i < 1000000; ++i) textos.push_back("texto " + std::to_string(i));
-  std::string celdas;
-  for (std::uint32_t i = 0; i < textos.size(); ++i) {
-    celdas += Record(0x00FD, CellHead(static_cast<std::uint16_t>(i / 16), i % 16) + Le32(i));
-  }
-  BiffBuilder libro = DeclaracionSintetica::Libro(100);
-  libro.GlobalBytes(TablaDeTextos(textos)).Sheet("TEXTOS", celdas);
-  EXPECT_GT(LeerYVerificar(libro.File()), 0);
+  EXPECT_GT(LeerYVerificar(DeclaracionSintetica::ConTextosCompartidos(1000000).File()), 0);
 }
 
 TEST_F(LibrosHostiles, RunOverTheLargestDeclarationStaysWithinItsTimeBound) {
@@ -139,8 +90,8 @@ TEST_F(LibrosHostiles, RunOverTheLargestDeclarationStaysWithinItsTimeBound) {
 TEST_F(LibrosHostiles, SheetsSpreadFarBeyondWhatTheFileHoldsAreRefused) {
   BiffBuilder libro;
   for (int i = 0; i < 32; ++i) {
-    libro.Sheet("H" + std::to_string(i), DeclaracionSintetica::Numero(0, 0, 1) +
-                                            Record(0x0201, CellHead(65535, 65535)));
+    libro.Sheet("H" + std::to_string(i),
+                DeclaracionSintetica::Numero(0, 0, 1) + Record(0x0201, CellHead(65535, 65535)));
   }
   EXPECT_EQ(Leer(libro.File()).description(),
             "El archivo está dañado: sus hojas abarcan muchas más filas y columnas de las que "

@@ -51,7 +51,8 @@ std::map<std::string, std::string> Foto(const fs::path& carpeta) {
   return foto;
 }
 
-bool EmpiezaYTermina(const std::string& texto, const std::string& principio, const std::string& fin) {
+bool EmpiezaYTermina(const std::string& texto, const std::string& principio,
+                     const std::string& fin) {
   return texto.size() >= principio.size() + fin.size() && texto.rfind(principio, 0) == 0 &&
          texto.compare(texto.size() - fin.size(), fin.size(), fin) == 0;
 }
@@ -80,7 +81,8 @@ std::optional<std::string> EnDiscoChico(const fs::path& carpeta, const std::stri
   const pid_t hijo = fork();
   if (hijo == 0) {
     close(tubo[0]);
-    if (unshare(CLONE_NEWNS) != 0 || mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+    if (unshare(CLONE_NEWNS) != 0 ||
+        mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
         mount("tmpfs", carpeta.c_str(), "tmpfs", 0, ("size=" + tamano).c_str()) != 0) {
       _exit(77);
     }
@@ -202,7 +204,8 @@ TEST_F(VerificacionResguardo, PagesThatCannotBeWrittenAreAFailureAndKeepTheEarli
 // A real full disk: a small tmpfs, where the machine lets the test mount one.
 TEST_F(VerificacionResguardo, FullDiskIsAFailureAndKeepsTheEarlierReport) {
   const std::optional<std::string> respuesta = EnDiscoChico(informe_, "20k", [this] {
-    if (!Correr(TestDataPath("workbooks/sin_datos.xls")).estado.ok()) return std::string("sin informe");
+    if (!Correr(TestDataPath("workbooks/sin_datos.xls")).estado.ok())
+      return std::string("sin informe");
     const std::map<std::string, std::string> anterior = Foto(informe_);
     const ResultadoVerificacion r = Correr(TestDataPath("workbooks/declaracion_con_errores.xls"));
     const bool intacto = Foto(informe_) == anterior;

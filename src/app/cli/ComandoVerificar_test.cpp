@@ -51,7 +51,9 @@ class ComandoVerificarTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(carpeta_); }
 
-  std::string Salida(const std::string& sub = "") const { return (carpeta_ / "salida" / sub).string(); }
+  std::string Salida(const std::string& sub = "") const {
+    return (carpeta_ / "salida" / sub).string();
+  }
 
   fs::path carpeta_;
   std::string danado_;
@@ -76,7 +78,8 @@ TEST_F(ComandoVerificarTest, ReportThatCannotBeWrittenExitsWith2AndSaysWhy) {
   EXPECT_EQ(r.estado, 2);
   EXPECT_EQ(r.salida, "") << "no report is announced";
   const std::string principio =
-      "kaldoren20: DECLARACION_CON_ERRORES.XLS: Error de Escritura: No se pudo escribir el archivo ";
+      "kaldoren20: DECLARACION_CON_ERRORES.XLS: Error de Escritura: No se pudo escribir el "
+      "archivo ";
   const std::string fin = "/ERRORES.TXT: el archivo es demasiado grande\n";
   EXPECT_EQ(r.errores.rfind(principio, 0), 0u) << r.errores;
   EXPECT_TRUE(r.errores.ends_with(fin)) << r.errores;
@@ -88,7 +91,8 @@ TEST_F(ComandoVerificarTest, AmongSeveralWorkbooksTheDamagedOneGetsNoFolderAndTh
   const Resultado r =
       Verificar({TestDataPath("workbooks/sin_datos.xls"), danado_, "--salida", Salida()});
   EXPECT_EQ(r.estado, 2);
-  EXPECT_EQ(r.salida, "SIN_DATOS.XLS: " + Salida("SIN_DATOS/ERRORES.TXT") + " (sin inconsistencias)\n");
+  EXPECT_EQ(r.salida,
+            "SIN_DATOS.XLS: " + Salida("SIN_DATOS/ERRORES.TXT") + " (sin inconsistencias)\n");
   EXPECT_EQ(r.errores,
             "kaldoren20: DANADO.XLS: Error de Apertura: El archivo está dañado: el contenedor OLE2 "
             "no se puede leer\n");

@@ -91,14 +91,17 @@ class ContenedorOle2 {
   void Borrar(std::uint32_t sector) {
     const std::size_t pos = Posicion(sector);
     if (pos >= bytes_.size()) return;
-    bytes_.replace(pos, std::min(TamanoSector(), bytes_.size() - pos), std::string(TamanoSector(), '\0'), 0,
+    bytes_.replace(pos, std::min(TamanoSector(), bytes_.size() - pos),
+                   std::string(TamanoSector(), '\0'), 0,
                    std::min(TamanoSector(), bytes_.size() - pos));
   }
   void PonerU32(std::size_t pos, std::uint32_t valor) {
     if (pos + 4 <= bytes_.size()) bytes_.replace(pos, 4, Le32(valor));
   }
 
-  std::size_t Posicion(std::uint32_t sector) const { return (std::size_t{sector} + 1) * TamanoSector(); }
+  std::size_t Posicion(std::uint32_t sector) const {
+    return (std::size_t{sector} + 1) * TamanoSector();
+  }
 
  private:
   template <typename Siguiente>
