@@ -1,5 +1,8 @@
 #include "checks/Datos_Validos.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "base/Text.h"
 
 namespace kaldoren {
@@ -163,18 +166,23 @@ std::vector<std::string> Datos_Validos::Tablas() const {
   return {"PAGOS$", "DATOSEMP$", "DATOSDOC$"};
 }
 
-bool Datos_Validos::Ascan(const Value& dato, const std::vector<std::string>& tabla) const {
-  if (dato.IsBlank()) return false;
-  const std::string texto = dato.TextForm();
-  for (const std::string& entrada : tabla) {
-    if (entrada == texto) return true;
-  }
-  return false;
+namespace {
+
+bool EstaEn(std::string_view texto, const std::vector<std::string>& tabla) {
+  return std::find(tabla.begin(), tabla.end(), texto) != tabla.end();
 }
 
+}  // namespace
+
+bool Datos_Validos::Ascan(const Value& dato, const std::vector<std::string>& tabla) const {
+  return !dato.IsBlank() && EstaEn(dato.TextForm(), tabla);
+}
+
+// The text, trimmed of blanks and upper-cased, is blank only when empty.
 bool Datos_Validos::Encuentra(const Value& celda, const std::vector<std::string>& tabla) const {
   if (celda.IsEmpty()) return false;
-  return Ascan(Value::Text(Text::Upper(Text::Trim(celda.TextForm()))), tabla);
+  const std::string texto = Text::Upper(Text::Trim(celda.TextForm()));
+  return !texto.empty() && EstaEn(texto, tabla);
 }
 
 }  // namespace kaldoren

@@ -215,9 +215,9 @@ bool ReglasDocente::ImportesCoherentes(const Recordset& r) const {
 // A paid month, a whole month of unpaid leave, or an ad honorem post. Every
 // comparison with an empty or non-numeric cell is unsatisfied.
 bool ReglasDocente::ImportesDelMesCoherentes(const Recordset& r, std::string_view periodo) const {
-  const Value aporte = Celda(r, C_APORTE);
-  const Value personal = Celda(r, PER_ZOL);
-  const Value patronal = Celda(r, PAT_ZOL);
+  const Value& aporte = Celda(r, C_APORTE);
+  const Value& personal = Celda(r, PER_ZOL);
+  const Value& patronal = Celda(r, PAT_ZOL);
   const bool honorem = DiceHonorem(Celda(r, OBSERVACIONES));
   const std::optional<double> licencia = Comparacion::Numero(Celda(r, LICS_S));
   const bool febrero = NumeroDeMes(periodo) == 2;
