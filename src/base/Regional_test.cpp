@@ -81,6 +81,27 @@ TEST(RegionalParseNumber, ReadsLongDigitStringsToTheNearestDouble) {
   EXPECT_EQ(x, 0);
 }
 
+// Up to 15 digits and powers of ten up to 22 take a quicker way than longer
+// numbers; the double must be the nearest one all the same.
+TEST(RegionalParseNumber, ShortNumbersReadToTheNearestDoubleLikeLongOnes) {
+  const TextAndNumber cases[] = {{"0,1", 0.1},
+                                 {"2,675", 2.675},
+                                 {"1234567,89", 1234567.89},
+                                 {"123456789012345", 123456789012345.0},
+                                 {"12345678901234,5", 12345678901234.5},
+                                 {"999999999999999E22", 999999999999999e22},
+                                 {"1,5E-20", 1.5e-20},
+                                 {"3E-22", 3e-22},
+                                 {"3E-23", 3e-23},
+                                 {"1234567890123456", 1234567890123456.0},
+                                 {"-0,3", -0.3}};
+  for (const TextAndNumber& c : cases) {
+    double x = 0;
+    EXPECT_TRUE(Regional::ParseNumber(c.text, &x)) << c.text;
+    EXPECT_EQ(x, c.value) << c.text;
+  }
+}
+
 TEST(RegionalParseNumber, MagnitudesBeyondTheDoublesAreNotNumbers) {
   double x = -99;
   EXPECT_FALSE(Regional::ParseNumber(std::string(400, '9'), &x));

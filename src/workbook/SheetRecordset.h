@@ -4,11 +4,12 @@
 // until Field reads it, so a result of 65,000 records costs one index each.
 //
 // The teacher checks read every record once per check item, so reading a
-// column (Field, FieldAt) is the hottest call of a run and copies nothing: a text cell answers one
-// value kept per distinct text of the workbook that has been read (made on its first read, kept as
-// long as the recordset), a number or date cell a value kept per result column, and a column read
-// again on the same record answers what it answered first. Columns are found by name through a
-// ColumnIndex. The sheet must outlive the recordset.
+// column (Field, FieldAt) is the hottest call of a run and copies nothing: a
+// text cell answers one value kept per distinct text of the workbook that has
+// been read (made on its first read, kept as long as the recordset), a number
+// or date cell a value kept per result column, and a column read again on the
+// same record answers what it answered first. Columns are found by name
+// through a ColumnIndex. The sheet must outlive the recordset.
 #pragma once
 
 #include <cstddef>
