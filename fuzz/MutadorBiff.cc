@@ -1,5 +1,6 @@
 #include "MutadorBiff.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -28,22 +29,13 @@ constexpr std::array<std::uint16_t, 24> kTipos = {
     biff::kString,   biff::kSharedFormula, biff::kArray,      biff::kXf,      biff::kFormat,
     biff::kCodePage, biff::kDateMode,      biff::kFilePass,   0x0200 /* DIMENSIONS */};
 
+// The records that start with a cell's row and column.
+constexpr std::array<std::uint16_t, 10> kCeldas = {
+    biff::kNumber,  biff::kRk,    biff::kLabelSst, biff::kLabel, biff::kRString,
+    biff::kBoolErr, biff::kBlank, biff::kFormula,  biff::kMulRk, biff::kMulBlank};
+
 bool EsCelda(std::uint16_t tipo) {
-  switch (tipo) {
-    case biff::kNumber:
-    case biff::kRk:
-    case biff::kLabelSst:
-    case biff::kLabel:
-    case biff::kRString:
-    case biff::kBoolErr:
-    case biff::kBlank:
-    case biff::kFormula:
-    case biff::kMulRk:
-    case biff::kMulBlank:
-      return true;
-    default:
-      return false;
-  }
+  return std::find(kCeldas.begin(), kCeldas.end(), tipo) != kCeldas.end();
 }
 
 std::size_t Uno(std::size_t n, std::mt19937& azar) { return n == 0 ? 0 : azar() % n; }

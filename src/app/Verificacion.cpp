@@ -1,5 +1,8 @@
 #include "app/Verificacion.h"
 
+#include <filesystem>
+#include <string>
+
 #include "app/APERTURA.h"
 #include "app/COL_R_ERRORES_EP.h"
 #include "app/COL_R_FINAL.h"
@@ -17,6 +20,18 @@ const char kInforme[] = "/ERRORES.TXT";
 const char kPrefijoPaginas[] = "HOJA_";
 constexpr int kLineasPorHoja = 63;
 constexpr int kAnchoBarraEnReposo = 15;
+
+// A failure names the file as the user will look for it, in the report
+// folder, not as its copy in the provisional folder, which is gone by then.
+Status EnLaCarpeta(const Status& estado, const std::string& provisional,
+                   const std::string& carpeta) {
+  const std::string dentro = provisional + "/";
+  std::string texto = estado.description();
+  const size_t en = provisional.empty() ? std::string::npos : texto.find(dentro);
+  if (en == std::string::npos) return estado;
+  texto.replace(en, dentro.size(), (std::filesystem::path(carpeta) / "").string());
+  return Status::Error(estado.number(), texto);
+}
 
 }  // namespace
 
@@ -40,7 +55,10 @@ ResultadoVerificacion Verificacion::Correr(const PlanillaElegida& planilla,
   if (estado.ok()) estado = Paginar(apertura, planilla, provisional.ruta());
   if (estado.ok()) estado = provisional.Instalar(kPrefijoPaginas);
   ReposarProgreso();
-  if (!estado.ok()) avisador_.Mensaje(estado.description(), "Error de Escritura", Icono::Critico);
+  if (!estado.ok()) {
+    estado = EnLaCarpeta(estado, provisional.ruta(), carpeta);
+    avisador_.Mensaje(estado.description(), "Error de Escritura", Icono::Critico);
+  }
   resultado.estado = estado;
   return resultado;
 }
