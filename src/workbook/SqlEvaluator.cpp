@@ -121,6 +121,13 @@ Value SqlDatum::ToValue() const {
 void SqlEvaluator::StartRecord(size_t record) {
   cells_ = sheet_.RecordCells(record);
   texts_used_ = 0;
+  // Queries walk the records in order and read a few cells of each, spread
+  // over the record; a 65,000-record sheet is more than the processor's
+  // cache holds, so the cells of a record a few places on are asked for now,
+  // a cache line (four cells) at a time, to be at hand in their turn.
+  constexpr size_t kAhead = 4;
+  const std::span<const Cell> ahead = sheet_.RecordCells(record + kAhead);
+  for (size_t i = 0; i < ahead.size(); i += 4) __builtin_prefetch(&ahead[i]);
 }
 
 SqlTruth SqlEvaluator::Test(const SqlExpression& e) {
