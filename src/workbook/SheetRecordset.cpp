@@ -1,6 +1,5 @@
 #include "workbook/SheetRecordset.h"
 
-#include <algorithm>
 
 namespace kaldoren {
 
@@ -32,23 +31,22 @@ const Value& SheetRecordset::FieldAt(int column) const {
   if (Eof() || column < 0 || static_cast<size_t>(column) >= read_.size()) return NoValue();
   Read& read = read_[column];
   if (read.read_at != position_) {
-    if (cells_at_ != position_) {
+    if (cells_at_ != position_) {  // the first column read on this record
       cells_ = sheet_.RecordCells(records_[position_]);
       cells_at_ = position_;
+      FetchAhead();
     }
     const Cell* cell = sheet_.FindCell(cells_, sheet_columns_[column]);
-    FetchAhead(sheet_columns_[column]);
     read.value = ValueOf(cell, &read);
     read.read_at = position_;
   }
   return *read.value;
 }
 
-void SheetRecordset::FetchAhead(int sheet_column) const {
-  if (sheet_column < 0 || position_ + kAhead >= records_.size()) return;
+void SheetRecordset::FetchAhead() const {
+  if (position_ + kAhead >= records_.size()) return;
   const std::span<const Cell> ahead = sheet_.RecordCells(records_[position_ + kAhead]);
-  // Where FindCell will look first.
-  if (!ahead.empty()) __builtin_prefetch(&ahead[std::min<size_t>(sheet_column, ahead.size() - 1)]);
+  for (size_t i = 0; i < ahead.size(); i += kCellsPerLine) __builtin_prefetch(&ahead[i]);
 }
 
 const Value* SheetRecordset::ValueOf(const Cell* cell, Read* read) const {
