@@ -1,6 +1,5 @@
 #include "workbook/SheetRecordset.h"
 
-
 namespace kaldoren {
 
 SheetRecordset::SheetRecordset(const Sheet& sheet, std::vector<size_t> records,
