@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "CorridaDePrueba.h"
 #include "TestData.h"
-#include "app/Verificacion.h"
 #include "base/Text.h"
 
 namespace kaldoren {
@@ -18,26 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::TestDataPath;
-
-class ProgresoMudo : public PantallaProgreso {
- public:
-  void TituloSeccion(const std::string&) override {}
-  void AnchoBarra(int) override {}
-  void Porcentaje(const std::string&) override {}
-  void Esperar(double) override {}
-};
-
-class AvisadorMudo : public Avisador {
- public:
-  void Mensaje(const std::string& texto, const std::string& titulo, Icono) override {
-    ADD_FAILURE() << titulo << ": " << texto;
-  }
-};
-
-class RelojFijo : public Reloj {
- public:
-  double Ahora() override { return 46363.5; }
-};
 
 std::string Bytes(const fs::path& ruta) {
   std::ifstream archivo(ruta, std::ios::binary);
@@ -76,14 +56,11 @@ class VerificacionMuestrasTest : public ::testing::Test {
   // Verifies a sample workbook into its own folder and answers that folder.
   fs::path Verificar(const std::string& libro, bool* con_inconsistencias = nullptr) {
     const fs::path carpeta = raiz_ / libro;
-    ProgresoMudo progreso;
-    AvisadorMudo avisador;
-    RelojFijo reloj;
-    std::string archivo = Text::Upper(libro);
-    const PlanillaElegida planilla{TestDataPath("workbooks/" + libro), archivo, "15/03/2004"};
+    testing::CorridaDePrueba corrida;
     const ResultadoVerificacion r =
-        Verificacion(progreso, avisador, reloj).Correr(planilla, carpeta.string());
+        corrida.Correr(TestDataPath("workbooks/" + libro), carpeta.string(), Text::Upper(libro));
     EXPECT_TRUE(r.estado.ok()) << r.estado.description();
+    EXPECT_TRUE(corrida.avisador.avisos.empty());
     if (con_inconsistencias != nullptr) *con_inconsistencias = r.con_inconsistencias;
     return carpeta;
   }
