@@ -16,24 +16,20 @@ bool CellBefore(const Cell& a, const Cell& b) {
 Sheet::Sheet(std::string name, std::shared_ptr<StringPool> strings)
     : name_(std::move(name)), strings_(std::move(strings)) {}
 
-void Sheet::Add(Cell c) { cells_.push_back(c); }
-
-void Sheet::AddNumber(std::uint32_t row, std::uint16_t column, double x) {
-  Cell c;
+Cell& Sheet::Add(std::uint32_t row, std::uint16_t column, CellKind kind) {
+  Cell& c = cells_.emplace_back();
   c.row = row;
   c.column = column;
-  c.kind = CellKind::Number;
-  c.number = x;
-  Add(c);
+  c.kind = kind;
+  return c;
+}
+
+void Sheet::AddNumber(std::uint32_t row, std::uint16_t column, double x) {
+  Add(row, column, CellKind::Number).number = x;
 }
 
 void Sheet::AddDate(std::uint32_t row, std::uint16_t column, double day_count) {
-  Cell c;
-  c.row = row;
-  c.column = column;
-  c.kind = CellKind::Date;
-  c.number = day_count;
-  Add(c);
+  Add(row, column, CellKind::Date).number = day_count;
 }
 
 void Sheet::AddText(std::uint32_t row, std::uint16_t column, std::string_view utf8) {
@@ -41,38 +37,19 @@ void Sheet::AddText(std::uint32_t row, std::uint16_t column, std::string_view ut
 }
 
 void Sheet::AddPooledText(std::uint32_t row, std::uint16_t column, std::uint32_t text_index) {
-  Cell c;
-  c.row = row;
-  c.column = column;
-  c.kind = CellKind::Text;
-  c.text_index = text_index;
-  Add(c);
+  Add(row, column, CellKind::Text).text_index = text_index;
 }
 
 void Sheet::AddBoolean(std::uint32_t row, std::uint16_t column, bool b) {
-  Cell c;
-  c.row = row;
-  c.column = column;
-  c.kind = CellKind::Boolean;
-  c.number = b ? -1 : 0;
-  Add(c);
+  Add(row, column, CellKind::Boolean).number = b ? -1 : 0;
 }
 
 void Sheet::AddError(std::uint32_t row, std::uint16_t column, std::uint8_t error_code) {
-  Cell c;
-  c.row = row;
-  c.column = column;
-  c.kind = CellKind::Error;
-  c.error_code = error_code;
-  Add(c);
+  Add(row, column, CellKind::Error).error_code = error_code;
 }
 
 void Sheet::AddBlank(std::uint32_t row, std::uint16_t column) {
-  Cell c;
-  c.row = row;
-  c.column = column;
-  c.kind = CellKind::Blank;
-  Add(c);
+  Add(row, column, CellKind::Blank);
 }
 
 void Sheet::Finish() {

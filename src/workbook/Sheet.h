@@ -92,7 +92,8 @@ class Sheet {
   }
 
  private:
-  void Add(Cell c);
+  // Appends a cell of that place and kind; the caller sets its value.
+  Cell& Add(std::uint32_t row, std::uint16_t column, CellKind kind);
   std::span<const Cell> RowCells(std::uint32_t row) const;
   void BuildColumnNames();
 
