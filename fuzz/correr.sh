@@ -82,8 +82,11 @@ correr() {
   local carpeta="$OUT/$objetivo"
   mkdir -p "$carpeta/corpus"
   local estado=0
+  # Whole allocation stacks, so that the suppressions of fuzz/lsan.supp can
+  # tell libgsf's own leaks from the program's.
   # shellcheck disable=SC2046
-  "$BUILD/fuzz/${objetivo}_fuzzer" $(opciones "$objetivo") -max_total_time="$SEGUNDOS" \
+  ASAN_OPTIONS=fast_unwind_on_malloc=0 LSAN_OPTIONS=suppressions=fuzz/lsan.supp \
+    "$BUILD/fuzz/${objetivo}_fuzzer" $(opciones "$objetivo") -max_total_time="$SEGUNDOS" \
     -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$carpeta/" \
     "$carpeta/corpus" "$OUT/semillas/$objetivo" >"$carpeta/registro.txt" 2>&1 || estado=$?
   echo "$estado" >"$carpeta/estado"

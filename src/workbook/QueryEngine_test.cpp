@@ -387,6 +387,29 @@ TEST_F(QueryEngineTest, QueriesOutsideTheDialectAreRefusedNamingTheWord) {
   }
 }
 
+// Regression: a few thousand opening parentheses overflowed the stack.
+TEST_F(QueryEngineTest, ExpressionsNestedBeyondTheBoundAreRefusedNotOverflowTheStack) {
+  AddEmployer();
+  const auto nested = [](const std::string& open, const std::string& inner,
+                         const std::string& close, int n) {
+    std::string sql = "SELECT * FROM [DATOSEMP$] WHERE ";
+    for (int i = 0; i < n; ++i) sql += open;
+    sql += inner;
+    for (int i = 0; i < n; ++i) sql += close;
+    return sql;
+  };
+  const std::string too_deep = "Consulta no admitida: la consulta anida más de 200 expresiones";
+  std::unique_ptr<Recordset> r;
+  EXPECT_TRUE(QueryEngine::Run(book_, nested("(", "KALDOREN > 0", ")", 150), &r).ok());
+  EXPECT_TRUE(QueryEngine::Run(book_, nested("NOT ", "KALDOREN > 0", "", 150), &r).ok());
+  EXPECT_TRUE(QueryEngine::Run(book_, nested("", "KALDOREN", "+1", 150) + " > 0", &r).ok());
+  EXPECT_EQ(Refusal(nested("(", "KALDOREN > 0", ")", 250)), too_deep);
+  EXPECT_EQ(Refusal(nested("(", "KALDOREN > 0", ")", 100000)), too_deep);
+  EXPECT_EQ(Refusal(nested("NOT ", "KALDOREN > 0", "", 100000)), too_deep);
+  EXPECT_EQ(Refusal(nested("TRIM(", "PERLIQ", ")", 100000) + " = ''"), too_deep);
+  EXPECT_EQ(Refusal(nested("", "KALDOREN", "+1", 100000) + " > 0"), too_deep);
+}
+
 TEST_F(QueryEngineTest, MissingSheetOrColumnIsRefusedBeforeReadingAnyRow) {
   AddTable(&book_, "DATOSDOC",
            {{T("PERLIQ"), T("ORDEN"), T("APENOM"), T("NRODOC"), T("C_APORTE"), T("PER_ZOL"),

@@ -270,7 +270,7 @@ class Parser {
     Node negated = MakeNode(SqlNode::Not, "NOT");
     Node operand;
     const size_t start = pos_;
-    Status status = Not(&operand);
+    Status status = Nested(&Parser::Not, &operand);
     if (!status.ok()) return status;
     if (!operand->IsCondition()) return NotACondition(start);
     negated->operands.push_back(std::move(operand));
@@ -299,36 +299,60 @@ class Parser {
     return Status::Ok();
   }
 
+  // a + b + c is ((a + b) + c): each "+" nests the sum one level deeper.
   Status Sum(Node* out) {
     const size_t start = pos_;
     Status status = Primary(out);
     if (!status.ok() || !Peek().IsSymbol("+")) return status;
     if ((*out)->IsCondition()) return NotA("un valor", start);
-    while (Peek().IsSymbol("+")) {
+    const int levels = levels_;
+    while (status.ok() && Peek().IsSymbol("+")) {
       ++pos_;
       Node right;
-      status = ValueOperand(&Parser::Primary, &right);
-      if (!status.ok()) return status;
+      status = Deeper();
+      if (status.ok()) status = ValueOperand(&Parser::Primary, &right);
+      if (!status.ok()) break;
       Node added = MakeNode(SqlNode::Add, (*out)->word);
       added->operands.push_back(std::move(*out));
       added->operands.push_back(std::move(right));
       *out = std::move(added);
     }
-    return Status::Ok();
+    levels_ = levels;
+    return status;
   }
 
   Status ValueOperand(Status (Parser::*operand)(Node*), Node* out) {
     const size_t start = pos_;
-    Status status = (this->*operand)(out);
+    Status status = Nested(operand, out);
     if (status.ok() && (*out)->IsCondition()) return NotA("un valor", start);
     return status;
+  }
+
+  // Parses an operand one level deeper than what holds it.
+  Status Nested(Status (Parser::*operand)(Node*), Node* out) {
+    const int levels = levels_;
+    Status status = Deeper();
+    if (status.ok()) status = (this->*operand)(out);
+    levels_ = levels;
+    return status;
+  }
+
+  // Parentheses, NOT, function calls and sums nest an expression; a bound on
+  // the levels keeps parsing, evaluating and releasing the expression within
+  // the stack whatever the text.
+  Status Deeper() {
+    if (++levels_ > kMaxLevels) {
+      return QueryEngine::Rejection("la consulta anida más de " + std::to_string(kMaxLevels) +
+                                    " expresiones");
+    }
+    return Status::Ok();
   }
 
   Status Primary(Node* out) {
     const SqlToken& token = Peek();
     if (token.IsSymbol("(")) {
       ++pos_;
-      Status status = Or(out);
+      Status status = Nested(&Parser::Or, out);
       if (status.ok()) status = ExpectSymbol(")");
       return status;
     }
@@ -423,8 +447,11 @@ class Parser {
     return Status::Ok();
   }
 
+  static constexpr int kMaxLevels = 200;
+
   std::vector<SqlToken> tokens_;
   size_t pos_ = 0;
+  int levels_ = 0;
 };
 
 }  // namespace
