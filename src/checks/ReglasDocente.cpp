@@ -141,7 +141,8 @@ bool ReglasDocente::CuilValido(const Value& cuil) {
   }
   const double prefijo = Regional::LeadingNumber(std::string_view(texto).substr(0, 2));
   if (prefijo < 20 || texto[2] != '-') return false;
-  // The middle part is the document number: a whole number of up to 8 digits.
+  // The middle part is the document number: a whole number of up to 8 digits
+  // (rounding a fraction would check the digit of another person's number).
   double documento = 0;
   if (!Regional::ParseNumber(std::string_view(texto).substr(3, n - 5), &documento)) return false;
   if (documento < 0 || documento > 99999999 || documento != static_cast<long>(documento)) {

@@ -145,6 +145,8 @@ TEST(ReglasDocente, LabourCodeCheckDigitFollowsTheWeights) {
       {T(" 20-12345678-6"), false}, {T("20-ñ-6"), false},        {T("20--6"), false},
       {T("20-6"), false},           {T("   "), false},           {E(), false},
       {N(20123456786), false},
+      // a fraction is no document number, though rounded (01234568) its digit would match
+      {T("20-1234567,8-3"), false},
   };
   for (const CasoCuil& c : casos)
     EXPECT_EQ(Falla(4, {{"CUIL", c.cuil}}), !c.valido) << c.cuil.TextForm();
