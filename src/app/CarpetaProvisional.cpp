@@ -3,10 +3,10 @@
 #include <stdlib.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 
+#include "base/SystemError.h"
 #include "report/Partir_TXT.h"
 
 namespace kaldoren {
@@ -16,7 +16,8 @@ namespace {
 constexpr int kErrorCarpeta = 75;
 
 Status ErrorDeCarpeta(const std::string& que, const std::string& ruta, const std::error_code& e) {
-  return Status::Error(kErrorCarpeta, "No se pudo " + que + " " + ruta + ": " + e.message());
+  return Status::Error(kErrorCarpeta,
+                       "No se pudo " + que + " " + ruta + ": " + SystemError::Reason(e.value()));
 }
 
 }  // namespace
@@ -36,7 +37,7 @@ Status CarpetaProvisional::Crear() {
   std::string plantilla = (fs::path(destino_) / ".kaldoren20-XXXXXX").string();
   if (mkdtemp(plantilla.data()) == nullptr) {
     return Status::Error(kErrorCarpeta, "No se pudo escribir en la carpeta " + destino_ + ": " +
-                                            std::strerror(errno));
+                                            SystemError::Reason(errno));
   }
   ruta_ = plantilla;
   return Status::Ok();

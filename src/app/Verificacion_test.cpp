@@ -126,7 +126,9 @@ TEST_F(VerificacionTest, FolderThatCannotBeWrittenIsReportedAsAFailure) {
                                       .Correr(planilla, (carpeta_ / "no_es_carpeta").string());
   EXPECT_FALSE(r.estado.ok());
   ASSERT_EQ(avisador_.avisos.size(), 1u);
-  EXPECT_EQ(avisador_.avisos[0].rfind("Error de Escritura: ", 0), 0u);
+  EXPECT_EQ(avisador_.avisos[0], "Error de Escritura: No se pudo crear la carpeta " +
+                                     (carpeta_ / "no_es_carpeta").string() +
+                                     ": una parte de la ruta no es una carpeta");
 }
 
 TEST_F(VerificacionTest, DeclarationWithMistakesIsFlaggedAndCorrectOneIsNot) {

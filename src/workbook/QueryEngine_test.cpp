@@ -189,10 +189,11 @@ TEST_F(QueryEngineTest, SalarySummaryGroupsByPeriodInOrderAndSumsOnlyNumbers) {
             {T("2005/01"), E(), N(5), N(200), E(), N(32)},  // counted in sums, not in CC
             {T("2005/01"), T("Ríos"), N(3), T("A CONFIRMAR"), T("100,50"), N(20)},
             {T("2005/01"), T(" "), N(0), N(999), N(999), N(999)},  // names no teacher
+            {T("2005/01"), T("Sosa"), N(6), N(100), T("14"), T("16")},  // added, not joined
             {T("2005/03"), T("Luna"), N(4), E(), E(), E()}});
   auto r = Run(kSalaryQuery);
   EXPECT_EQ(Rows(*r, {"PERLIQ", "CC", "RCA", "PEZOL", "PAZOL", "TOTAL"}),
-            (std::vector<std::string>{"2005/01|2|700|170,5|132|270,5", "2005/02|1|1000|140|160|300",
+            (std::vector<std::string>{"2005/01|3|800|184,5|148|300,5", "2005/02|1|1000|140|160|300",
                                       "2005/03|1||||"}));
 }
 

@@ -229,15 +229,18 @@ SqlDatum SqlEvaluator::Column(int column) const {
 
 SqlDatum SqlEvaluator::Add(const SqlDatum& a, const SqlDatum& b) {
   if (a.IsEmpty() || b.IsEmpty()) return SqlDatum();
-  if (a.IsText() && b.IsText()) {
+  double x = 0;
+  double y = 0;
+  // Amounts typed as text are added like the numbers they are ("14" + "16"
+  // is 30, not 1416); other texts are joined.
+  const bool numbers = a.AsNumber(&x) && b.AsNumber(&y);
+  if (a.IsText() && b.IsText() && !numbers) {
     std::string& joined = NewText();
     joined.assign(a.text);
     joined.append(b.text);
     return SqlDatum::Text(joined);
   }
-  double x = 0;
-  double y = 0;
-  if (!a.AsNumber(&x) || !b.AsNumber(&y)) return SqlDatum();
+  if (!numbers) return SqlDatum();
   return SqlDatum::Number(x + y);
 }
 

@@ -6,8 +6,9 @@
 //   text without regard to case, ties broken by the exact text; a number with
 //   a numeric text (regional settings) as two numbers, with any other text
 //   unknown;
-// - "+": empty when either side is; two texts are joined; otherwise both sides
-//   read as numbers and are added (a non-numeric text gives empty);
+// - "+": empty when either side is; two sides that read as numbers (numeric
+//   texts included) are added; two texts otherwise are joined; a number and
+//   a non-numeric text give empty;
 // - the functions give empty for an empty argument; TRIM, UCASE, MID and
 //   INSTR take a number or date by its text form; YEAR and MONTH take a number
 //   as a day number and read a text as a date (empty when it is not one).
