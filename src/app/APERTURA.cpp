@@ -28,10 +28,7 @@ std::unique_ptr<Recordset> RecordsetVacio() {
 
 APERTURA::APERTURA(Avisador& avisador) : avisador_(avisador), reg_(RecordsetVacio()) {}
 
-APERTURA::~APERTURA() {
-  CerrarTabla();
-  CerrarBase();
-}
+APERTURA::~APERTURA() { CerrarBase(); }
 
 void APERTURA::BaseActivaJet(const std::string& db) {
   CerrarBase();
@@ -70,9 +67,14 @@ bool APERTURA::Apertura_Ok() {
 
 void APERTURA::CerrarTabla() { reg_ = RecordsetVacio(); }
 
-void APERTURA::CerrarBase() { base_.reset(); }
+// The recordset reads the workbook's sheets, so it is closed with it.
+void APERTURA::CerrarBase() {
+  CerrarTabla();
+  base_.reset();
+}
 
 bool APERTURA::FormatoValido() const {
+  if (!base_) return false;
   const std::vector<std::string> tablas = Datos_Validos().Tablas();
   const int tope = static_cast<int>(tablas.size()) - 1;
   const std::vector<std::string> nombres = base_->TableNames();

@@ -107,5 +107,31 @@ TEST(APERTURA, RefusedQueryLeavesAnEmptyRecordset) {
   EXPECT_TRUE(apertura.Reg().Eof());
 }
 
+TEST(APERTURA, ClosingOrReopeningTheWorkbookClosesItsRecordset) {
+  AvisadorGrabado avisador;
+  APERTURA apertura(avisador);
+  apertura.BaseActivaJet(TestDataPath("workbooks/declaracion_correcta.xls"));
+  ASSERT_TRUE(apertura.TablaActiva("SELECT * FROM [DATOSEMP$];").ok());
+  ASSERT_FALSE(apertura.Reg().Eof());
+  apertura.CerrarBase();
+  EXPECT_TRUE(apertura.Reg().Eof());
+  EXPECT_TRUE(apertura.Reg().Field("PERLIQ").IsEmpty());
+
+  apertura.BaseActivaJet(TestDataPath("workbooks/declaracion_correcta.xls"));
+  ASSERT_TRUE(apertura.TablaActiva("SELECT * FROM [DATOSEMP$];").ok());
+  apertura.BaseActivaJet(TestDataPath("workbooks/sin_datos.xls"));
+  EXPECT_TRUE(apertura.Reg().Eof());
+  EXPECT_TRUE(apertura.Reg().Field("PERLIQ").IsEmpty());
+}
+
+TEST(APERTURA, WithoutAnOpenWorkbookTheFormatIsNotTheRequiredOne) {
+  AvisadorGrabado avisador;
+  APERTURA apertura(avisador);
+  EXPECT_FALSE(apertura.Apertura_Ok());
+  EXPECT_EQ(avisador.avisos,
+            (std::vector<Aviso>{{"El Archivo Seleccionado no tiene el formato requerido",
+                                 "Error de Datos"}}));
+}
+
 }  // namespace
 }  // namespace kaldoren

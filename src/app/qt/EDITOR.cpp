@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
@@ -19,6 +18,7 @@
 #include <initializer_list>
 #include <limits>
 
+#include "app/qt/CarpetaDocumentos.h"
 #include "app/qt/Controles.h"
 #include "app/qt/Dialogos.h"
 #include "app/qt/Fuentes.h"
@@ -237,7 +237,7 @@ void EDITOR::Imprimir() {
 void EDITOR::GuardarPdf() {
   if (Errores_Rango()) return;
   const Rango rango = RangoPedido();
-  const QString sugerido = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+  const QString sugerido = CarpetaDocumentos::Ruta() +
                            QLatin1Char('/') + QFileInfo(xarch_).fileName() +
                            QString::number(rango.desde) + QLatin1Char('-') +
                            QString::number(rango.hasta) + QStringLiteral(".pdf");

@@ -7,13 +7,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QStyle>
 
 #include "app/PARTARCH.h"
 #include "app/Reloj.h"
 #include "app/Verificacion.h"
 #include "app/qt/AvisadorQt.h"
+#include "app/qt/CarpetaDocumentos.h"
 #include "app/qt/Controles.h"
 #include "app/qt/Dialogos.h"
 #include "app/qt/EDITOR.h"
@@ -208,7 +208,7 @@ void PRINCIPAL::VaciarEtiquetas() {
 
 QString PRINCIPAL::CarpetaInicial() const {
   if (!ultima_carpeta_.isEmpty()) return ultima_carpeta_;
-  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return CarpetaDocumentos::Ruta();
 }
 
 void PRINCIPAL::ElegirPlanilla() {
