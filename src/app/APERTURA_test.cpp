@@ -129,8 +129,8 @@ TEST(APERTURA, WithoutAnOpenWorkbookTheFormatIsNotTheRequiredOne) {
   APERTURA apertura(avisador);
   EXPECT_FALSE(apertura.Apertura_Ok());
   EXPECT_EQ(avisador.avisos,
-            (std::vector<Aviso>{{"El Archivo Seleccionado no tiene el formato requerido",
-                                 "Error de Datos"}}));
+            (std::vector<Aviso>{
+                {"El Archivo Seleccionado no tiene el formato requerido", "Error de Datos"}}));
 }
 
 }  // namespace

@@ -188,7 +188,7 @@ TEST_F(QueryEngineTest, SalarySummaryGroupsByPeriodInOrderAndSumsOnlyNumbers) {
             {T("2005/01"), T("Pérez"), N(2), N(500), N(70), N(80)},
             {T("2005/01"), E(), N(5), N(200), E(), N(32)},  // counted in sums, not in CC
             {T("2005/01"), T("Ríos"), N(3), T("A CONFIRMAR"), T("100,50"), N(20)},
-            {T("2005/01"), T(" "), N(0), N(999), N(999), N(999)},  // names no teacher
+            {T("2005/01"), T(" "), N(0), N(999), N(999), N(999)},       // names no teacher
             {T("2005/01"), T("Sosa"), N(6), N(100), T("14"), T("16")},  // added, not joined
             {T("2005/03"), T("Luna"), N(4), E(), E(), E()}});
   auto r = Run(kSalaryQuery);

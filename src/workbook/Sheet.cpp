@@ -48,9 +48,7 @@ void Sheet::AddError(std::uint32_t row, std::uint16_t column, std::uint8_t error
   Add(row, column, CellKind::Error).error_code = error_code;
 }
 
-void Sheet::AddBlank(std::uint32_t row, std::uint16_t column) {
-  Add(row, column, CellKind::Blank);
-}
+void Sheet::AddBlank(std::uint32_t row, std::uint16_t column) { Add(row, column, CellKind::Blank); }
 
 void Sheet::Finish() {
   if (finished_) return;

@@ -237,10 +237,9 @@ void EDITOR::Imprimir() {
 void EDITOR::GuardarPdf() {
   if (Errores_Rango()) return;
   const Rango rango = RangoPedido();
-  const QString sugerido = CarpetaDocumentos::Ruta() +
-                           QLatin1Char('/') + QFileInfo(xarch_).fileName() +
-                           QString::number(rango.desde) + QLatin1Char('-') +
-                           QString::number(rango.hasta) + QStringLiteral(".pdf");
+  const QString sugerido = CarpetaDocumentos::Ruta() + QLatin1Char('/') +
+                           QFileInfo(xarch_).fileName() + QString::number(rango.desde) +
+                           QLatin1Char('-') + QString::number(rango.hasta) + QStringLiteral(".pdf");
   const std::optional<QString> ruta = dialogos_.GuardarPdf(this, sugerido);
   if (!ruta) return;
   QPrinter impresora(QPrinter::HighResolution);
