@@ -20,7 +20,7 @@
 
 #include "CorridaDePrueba.h"
 #include "workbook/WorkbookReader.h"
-#include "workbook/testing/DeclaracionSintetica.h"
+#include "workbook/xls/testing/DeclaracionSintetica.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "base/Calendar.h"
-#include "workbook/QueryEngine.h"
+#include "query/QueryEngine.h"
 #include "workbook/WorkbookReader.h"
 
 namespace {

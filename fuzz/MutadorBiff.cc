@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "workbook/CompoundFile.h"
+#include "workbook/xls/CompoundFile.h"
 
 extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t max_size);
 

@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <random>
 
-#include "workbook/testing/FlujoBiff.h"
+#include "workbook/xls/testing/FlujoBiff.h"
 
 namespace kaldoren::fuzz {
 

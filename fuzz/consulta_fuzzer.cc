@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "workbook/QueryEngine.h"
+#include "query/QueryEngine.h"
 #include "workbook/Workbook.h"
 
 namespace {

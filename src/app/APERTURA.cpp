@@ -5,8 +5,8 @@
 #include "app/ColumnasRequeridas.h"
 #include "base/Text.h"
 #include "checks/Datos_Validos.h"
-#include "workbook/QueryEngine.h"
-#include "workbook/TableRecordset.h"
+#include "query/QueryEngine.h"
+#include "query/TableRecordset.h"
 #include "workbook/WorkbookReader.h"
 
 namespace kaldoren {

@@ -14,7 +14,7 @@
 
 #include "app/Avisador.h"
 #include "base/Status.h"
-#include "workbook/Recordset.h"
+#include "query/Recordset.h"
 #include "workbook/Workbook.h"
 
 namespace kaldoren {

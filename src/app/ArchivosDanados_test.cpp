@@ -24,11 +24,11 @@
 #include "HuellaDeLibro.h"
 #include "TestData.h"
 #include "app/Verificacion.h"
-#include "workbook/CompoundFile.h"
+#include "workbook/xls/CompoundFile.h"
 #include "workbook/WorkbookReader.h"
-#include "workbook/testing/BiffBuilder.h"
-#include "workbook/testing/ContenedorOle2.h"
-#include "workbook/testing/FlujoBiff.h"
+#include "workbook/xls/testing/BiffBuilder.h"
+#include "workbook/xls/testing/ContenedorOle2.h"
+#include "workbook/xls/testing/FlujoBiff.h"
 
 namespace kaldoren {
 namespace {

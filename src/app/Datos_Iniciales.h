@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "workbook/Recordset.h"
+#include "query/Recordset.h"
 
 namespace kaldoren {
 

@@ -4,8 +4,8 @@
 
 #include "TestData.h"
 #include "base/Calendar.h"
-#include "workbook/QueryEngine.h"
-#include "workbook/TableRecordset.h"
+#include "query/QueryEngine.h"
+#include "query/TableRecordset.h"
 
 namespace kaldoren {
 namespace {

@@ -15,8 +15,8 @@
 #include "HuellaDeLibro.h"
 #include "TestData.h"
 #include "workbook/WorkbookReader.h"
-#include "workbook/testing/BiffBuilder.h"
-#include "workbook/testing/DeclaracionSintetica.h"
+#include "workbook/xls/testing/BiffBuilder.h"
+#include "workbook/xls/testing/DeclaracionSintetica.h"
 
 namespace kaldoren {
 namespace {

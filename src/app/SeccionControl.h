@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "workbook/Recordset.h"
+#include "query/Recordset.h"
 
 namespace kaldoren {
 

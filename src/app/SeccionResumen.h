@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/Coleccion.h"
-#include "workbook/Recordset.h"
+#include "query/Recordset.h"
 
 namespace kaldoren {
 

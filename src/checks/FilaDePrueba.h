@@ -9,7 +9,7 @@
 
 #include "base/Calendar.h"
 #include "base/Value.h"
-#include "workbook/TableRecordset.h"
+#include "query/TableRecordset.h"
 
 namespace kaldoren::testing {
 

@@ -23,7 +23,7 @@
 #include "base/Calendar.h"
 #include "checks/Datos_Validos.h"
 #include "checks/ERRORES_VARIOS.h"
-#include "workbook/Recordset.h"
+#include "query/Recordset.h"
 
 namespace kaldoren {
 

@@ -9,7 +9,7 @@
 #include "summaries/RESUMEN_ERRORES.h"
 #include "summaries/RESUMEN_PAGOS.h"
 #include "summaries/RESUMEN_SALARIAL.h"
-#include "workbook/TableRecordset.h"
+#include "query/TableRecordset.h"
 
 namespace kaldoren {
 namespace {

@@ -5,7 +5,7 @@
 #include "ResumenSobreLibro_test.h"
 #include "TestData.h"
 #include "base/Calendar.h"
-#include "workbook/TableRecordset.h"
+#include "query/TableRecordset.h"
 
 namespace kaldoren {
 namespace {

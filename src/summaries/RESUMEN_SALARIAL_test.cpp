@@ -4,7 +4,7 @@
 
 #include "ResumenSobreLibro_test.h"
 #include "TestData.h"
-#include "workbook/TableRecordset.h"
+#include "query/TableRecordset.h"
 
 namespace kaldoren {
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/SeccionResumen.h"
-#include "workbook/QueryEngine.h"
+#include "query/QueryEngine.h"
 #include "workbook/Workbook.h"
 
 namespace kaldoren::testing {

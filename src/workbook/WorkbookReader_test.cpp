@@ -9,7 +9,7 @@
 
 #include "TestData.h"
 #include "base/Text.h"
-#include "workbook/testing/BiffBuilder.h"
+#include "workbook/xls/testing/BiffBuilder.h"
 
 namespace kaldoren {
 namespace {

@@ -1,0 +1,177 @@
+#include "workbook/xls/CompoundFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "TestData.h"
+#include "workbook/xls/testing/BiffBuilder.h"
+
+namespace kaldoren {
+namespace {
+
+using testing::BiffBuilder;
+using testing::Le16;
+using testing::Record;
+using testing::TestDataPath;
+
+// A file written in a fresh temporary folder, removed with the object.
+class TemporaryFile {
+ public:
+  explicit TemporaryFile(const std::string& bytes, const std::string& name = "libro.xls") {
+    folder_ = std::filesystem::temp_directory_path() /
+              ("kaldoren_compound_" + std::to_string(::getpid()) + "_" + std::to_string(++count_));
+    std::filesystem::create_directories(folder_);
+    path_ = (folder_ / name).string();
+    std::ofstream(path_, std::ios::binary) << bytes;
+  }
+  ~TemporaryFile() { std::filesystem::remove_all(folder_); }
+  const std::string& path() const { return path_; }
+  std::string folder() const { return folder_.string(); }
+
+ private:
+  static inline int count_ = 0;
+  std::filesystem::path folder_;
+  std::string path_;
+};
+
+Status ReadBytes(const std::string& bytes, WorkbookStream* stream = nullptr) {
+  WorkbookStream ignored;
+  return CompoundFile::ReadBytes(bytes, stream != nullptr ? stream : &ignored);
+}
+
+void ExpectError(const Status& status, int number, const std::string& description) {
+  EXPECT_EQ(status.number(), number);
+  EXPECT_EQ(status.description(), description);
+}
+
+const std::string kNotExcel = "El archivo no es un libro de Excel 97-2003";
+const std::string kCompressed =
+    "El archivo está comprimido (ZIP, RAR o similar); descomprímalo y elija el libro de Excel que "
+    "contiene";
+
+TEST(CompoundFile, ReadsTheWorkbookStreamOfAFile) {
+  WorkbookStream stream;
+  const Status status =
+      CompoundFile::ReadFile(TestDataPath("workbooks/declaracion_correcta.xls"), &stream);
+  ASSERT_TRUE(status.ok()) << status.description();
+  EXPECT_EQ(stream.origin, StreamOrigin::kWorkbook);
+  EXPECT_EQ(stream.bytes().substr(0, 4), Record(0x0809, std::string(16, ' ')).substr(0, 4));
+}
+
+TEST(CompoundFile, MissingFileOrFolderIsNamed) {
+  WorkbookStream stream;
+  ExpectError(CompoundFile::ReadFile("/no/existe/PLANILLA.XLS", &stream), 101,
+              "No se encontró el archivo /no/existe/PLANILLA.XLS");
+  const TemporaryFile file("");
+  ExpectError(CompoundFile::ReadFile(file.folder(), &stream), 102,
+              "No se pudo abrir el archivo " + file.folder() + ": es una carpeta");
+}
+
+TEST(CompoundFile, EmptyFileIsRefused) {
+  WorkbookStream stream;
+  const TemporaryFile file("");
+  ExpectError(CompoundFile::ReadFile(file.path(), &stream), 103, "El archivo está vacío");
+  ExpectError(ReadBytes(""), 103, "El archivo está vacío");
+}
+
+TEST(CompoundFile, FilesThatAreNotWorkbooksSayWhatTheyAre) {
+  const std::string xlsx = BiffBuilder::ZipWith(
+      {{"[Content_Types].xml", "<Types/>"}, {"xl/workbook.xml", "<workbook/>"}});
+  const std::string zip = BiffBuilder::ZipWith({{"PLANILLA.XLS", BiffBuilder().File()}});
+  // An OpenDocument file begins with its stored (uncompressed) member "mimetype".
+  const std::string ods = "PK\x03\x04" + std::string(26, '\0') + "mimetype" +
+                          "application/vnd.oasis.opendocument.spreadsheet";
+  ExpectError(ReadBytes(xlsx), 105,
+              "El archivo es un libro de Excel 2007 o posterior (.xlsx), que no se puede leer; "
+              "guárdelo como Excel 97-2003");
+  ExpectError(ReadBytes(zip), 106, kCompressed);
+  ExpectError(ReadBytes(std::string("Rar!\x1A\x07\x00", 7) + "resto"), 106, kCompressed);
+  ExpectError(ReadBytes("7z\xBC\xAF\x27\x1C resto"), 106, kCompressed);
+  ExpectError(ReadBytes("\x1F\x8B\x08 gzip"), 106, kCompressed);
+  ExpectError(ReadBytes(ods), 104, kNotExcel);
+  ExpectError(ReadBytes("PERLIQ;KALDOREN\n2004/01;2743\n"), 104, kNotExcel);
+  ExpectError(ReadBytes("<html><table><tr><td>1</td></tr></table></html>"), 104, kNotExcel);
+}
+
+TEST(CompoundFile, Excel2To4SheetsAreRefusedByName) {
+  const std::string old =
+      "El archivo es un libro de Excel 2.x-4.x, que no se puede leer; guárdelo como Excel 97-2003";
+  for (std::uint16_t bof : {0x0009, 0x0209, 0x0409}) {
+    ExpectError(ReadBytes(Record(bof, Le16(0) + Le16(0x0010)) + Record(0x000A, "")), 107, old);
+  }
+}
+
+TEST(CompoundFile, BareExcel97StreamIsAccepted) {
+  const std::string bare = BiffBuilder().Stream();
+  WorkbookStream stream;
+  ASSERT_TRUE(ReadBytes(bare, &stream).ok());
+  EXPECT_EQ(stream.origin, StreamOrigin::kBare);
+  EXPECT_EQ(stream.bytes(), bare);
+}
+
+TEST(CompoundFile, CompoundFileWithoutWorkbookStreamIsNotAWorkbook) {
+  ExpectError(ReadBytes(BiffBuilder::CompoundFileWith(
+                  {{"WordDocument", "word"}, {"\x05SummaryInformation", "summary"}})),
+              109, "El archivo no contiene un libro de Excel (no tiene la secuencia Workbook)");
+}
+
+TEST(CompoundFile, EncryptedXlsxIsPasswordProtected) {
+  ExpectError(ReadBytes(BiffBuilder::CompoundFileWith(
+                  {{"EncryptionInfo", "info"}, {"EncryptedPackage", "package"}})),
+              108, "El archivo está protegido con contraseña");
+}
+
+TEST(CompoundFile, WorkbookStreamIsPreferredToBookAndFoundInAnyCase) {
+  WorkbookStream stream;
+  ASSERT_TRUE(
+      ReadBytes(BiffBuilder::CompoundFileWith({{"Book", "excel 5"}, {"Workbook", "excel 97"}}),
+                &stream)
+          .ok());
+  EXPECT_EQ(stream.origin, StreamOrigin::kWorkbook);
+  EXPECT_EQ(stream.bytes(), "excel 97");
+  ASSERT_TRUE(ReadBytes(BiffBuilder::CompoundFileWith({{"BOOK", "excel 5"}}), &stream).ok());
+  EXPECT_EQ(stream.origin, StreamOrigin::kBook);
+  EXPECT_EQ(stream.bytes(), "excel 5");
+}
+
+TEST(CompoundFile, StreamOverTheLimitIsRefusedBeforeReadingIt) {
+  const std::string file = BiffBuilder::CompoundFileWith({{"Workbook", std::string(5000, 'x')}});
+  WorkbookStream stream;
+  ExpectError(CompoundFile::ReadBytes(file, &stream, 4999), 110,
+              "El libro es demasiado grande: su secuencia Workbook pasa de 512 MB");
+  EXPECT_TRUE(stream.bytes().empty());
+  EXPECT_TRUE(CompoundFile::ReadBytes(file, &stream, 5000).ok());
+}
+
+TEST(CompoundFile, DamagedContainerIsDamage) {
+  const std::string signature("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+  ExpectError(ReadBytes(signature + std::string(600, '\xFF')), 111,
+              "El archivo está dañado: el contenedor OLE2 no se puede leer");
+}
+
+TEST(CompoundFile, TruncatedFileIsDamageUnlessOnlyUnusedSectorsAreLost) {
+  std::ifstream in(TestDataPath("workbooks/declaracion_correcta.xls"), std::ios::binary);
+  const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_GT(whole.size(), 100000u);
+  WorkbookStream stream;
+  ASSERT_TRUE(ReadBytes(whole, &stream).ok());
+  const std::string complete(stream.bytes());
+  int damaged = 0;
+  for (size_t length = 8; length < whole.size(); length += 997) {
+    const Status status = ReadBytes(whole.substr(0, length), &stream);
+    if (status.ok()) {
+      EXPECT_EQ(stream.bytes(), complete) << length;
+      continue;
+    }
+    ++damaged;
+    EXPECT_EQ(status.number(), 111) << length;
+    EXPECT_EQ(status.description().rfind("El archivo está dañado: ", 0), 0u) << length;
+  }
+  EXPECT_GT(damaged, 100);
+}
+
+}  // namespace
+}  // namespace kaldoren

@@ -1,0 +1,263 @@
+#include "workbook/xls/SheetReader.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "workbook/xls/Rk.h"
+#include "workbook/WorkbookReader.h"
+#include "workbook/xls/testing/BiffBuilder.h"
+
+namespace kaldoren {
+namespace {
+
+using testing::BiffBuilder;
+using testing::CellHead;
+using testing::Compressed;
+using testing::Le16;
+using testing::Le32;
+using testing::LeDouble;
+using testing::Record;
+using testing::Utf16;
+using testing::XfData;
+
+// XF 0 formats as General, XF 1 as the built-in date format 14, XF 2 as the
+// workbook's own format 164, a date with time.
+BiffBuilder WithFormats(int biff = 8) {
+  BiffBuilder builder(biff);
+  builder.Global(0x041E, Le16(164) + Compressed("dd/mm/yyyy hh:mm"));
+  for (std::uint16_t format : {0, 14, 164}) builder.Global(0x00E0, XfData(format));
+  return builder;
+}
+
+// One line per cell: "row,column kind value".
+std::vector<std::string> Describe(const Sheet& sheet) {
+  std::vector<std::string> lines;
+  for (const Cell& c : sheet.cells()) {
+    std::string line = std::to_string(c.row) + "," + std::to_string(c.column) + " ";
+    char number[32];
+    std::snprintf(number, sizeof number, "%.17g", c.number);
+    switch (c.kind) {
+      case CellKind::Blank:
+        line += "blank";
+        break;
+      case CellKind::Number:
+        line += std::string("number ") + number;
+        break;
+      case CellKind::Date:
+        line += std::string("date ") + number;
+        break;
+      case CellKind::Text:
+        line += "text " + std::string(sheet.TextOf(c));
+        break;
+      case CellKind::Boolean:
+        line += std::string("boolean ") + number;
+        break;
+      case CellKind::Error:
+        line += "error " + std::to_string(c.error_code);
+        break;
+    }
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// The cells of the only sheet of a workbook whose sheet holds records.
+std::vector<std::string> Cells(const std::string& records, BiffBuilder builder = WithFormats()) {
+  builder.Sheet("HOJA", records);
+  Workbook book;
+  const Status status = WorkbookReader::ReadBytes(builder.File(), &book);
+  EXPECT_TRUE(status.ok()) << status.description();
+  if (!status.ok() || book.sheets().size() != 1) return {};
+  return Describe(*book.sheets()[0]);
+}
+
+Status ReadStatus(const std::string& records, BiffBuilder builder = WithFormats()) {
+  builder.Sheet("HOJA", records);
+  Workbook book;
+  return WorkbookReader::ReadBytes(builder.File(), &book);
+}
+
+std::string Number(std::uint16_t row, std::uint16_t column, std::uint16_t xf, double x) {
+  return Record(0x0203, CellHead(row, column, xf) + LeDouble(x));
+}
+
+std::string Formula(std::uint16_t row, std::uint16_t column, std::uint16_t xf,
+                    const std::string& result) {
+  return Record(0x0006, CellHead(row, column, xf) + result + Le16(0) + Le32(0) + Le16(0));
+}
+
+// The cached result of a formula that is not a number.
+std::string SpecialResult(std::uint8_t kind, std::uint8_t value = 0) {
+  return std::string{static_cast<char>(kind), '\0', static_cast<char>(value), '\0', '\0', '\0'} +
+         "\xFF\xFF";
+}
+
+TEST(SheetReader, RkNumbersInAllFourForms) {
+  EXPECT_EQ(DecodeRk((25900u << 2) | 2), 25900);
+  EXPECT_EQ(DecodeRk((1234u << 2) | 3), 12.34);
+  EXPECT_EQ(DecodeRk(static_cast<std::uint32_t>(-5 * 4) | 2), -5);
+  EXPECT_EQ(DecodeRk(0x3FF80000u), 1.5);
+  EXPECT_EQ(DecodeRk(0x3FF80001u), 0.015);
+}
+
+TEST(SheetReader, ReadsEveryKindOfCellRecord) {
+  const std::string records =
+      Number(0, 0, 0, 0.1) + Record(0x027E, CellHead(0, 1) + Le32((7u << 2) | 2)) +
+      Record(0x00BD, Le16(1) + Le16(2) + Le16(0) + Le32((1u << 2) | 2) + Le16(0) +
+                         Le32((2u << 2) | 2) + Le16(0) + Le32(0x3FF80000u) + Le16(4)) +
+      Record(0x0204, CellHead(2, 0) + Compressed("label")) +
+      Record(0x00D6, CellHead(2, 1) + Compressed("rich") + Le16(1) + Le32(0)) +
+      Record(0x0205, CellHead(3, 0) + Le16(0x0001)) + Record(0x0205, CellHead(3, 1) + Le16(0)) +
+      Record(0x0205, CellHead(3, 2) + Le16(0x0107)) + Record(0x0201, CellHead(4, 5)) +
+      Record(0x00BE, Le16(5) + Le16(1) + Le16(0) + Le16(0) + Le16(2));
+  EXPECT_EQ(Cells(records),
+            (std::vector<std::string>{
+                "0,0 number 0.10000000000000001", "0,1 number 7", "1,2 number 1", "1,3 number 2",
+                "1,4 number 1.5", "2,0 text label", "2,1 text rich", "3,0 boolean -1",
+                "3,1 boolean 0", "3,2 error 7", "4,5 blank", "5,1 blank", "5,2 blank"}));
+}
+
+TEST(SheetReader, LabelsOfSharedStringsComeFromTheTable) {
+  BiffBuilder builder = WithFormats();
+  builder.Global(0x00FC, Le32(2) + Le32(2) + Compressed("uno") + Compressed("dos"));
+  const std::string records =
+      Record(0x00FD, CellHead(0, 0) + Le32(1)) + Record(0x00FD, CellHead(0, 1) + Le32(0));
+  EXPECT_EQ(Cells(records, builder), (std::vector<std::string>{"0,0 text dos", "0,1 text uno"}));
+}
+
+TEST(SheetReader, NumberThatIsNotFiniteIsTheErrorNum) {
+  const std::string records = Number(0, 0, 0, std::numeric_limits<double>::quiet_NaN()) +
+                              Number(0, 1, 1, std::numeric_limits<double>::infinity());
+  EXPECT_EQ(Cells(records), (std::vector<std::string>{"0,0 error 36", "0,1 error 36"}));
+}
+
+TEST(SheetReader, NumbersUnderADateFormatAreDayCounts) {
+  const std::string records = Number(0, 0, 1, 38061) + Number(0, 1, 2, 38061.75) +
+                              Number(0, 2, 0, 38061) + Number(0, 3, 1, 0) + Number(0, 4, 1, 1) +
+                              Number(0, 5, 1, -1);
+  EXPECT_EQ(Cells(records),
+            (std::vector<std::string>{"0,0 date 38061", "0,1 date 38061.75", "0,2 number 38061",
+                                      "0,3 date 0", "0,4 date 1", "0,5 date -1"}));
+}
+
+TEST(SheetReader, DatesOfA1904WorkbookAreShiftedTo1900Numbering) {
+  BiffBuilder builder = WithFormats();
+  builder.Global(0x0022, Le16(1));
+  EXPECT_EQ(Cells(Number(0, 0, 1, 0) + Number(0, 1, 0, 5), builder),
+            (std::vector<std::string>{"0,0 date 1462", "0,1 number 5"}));
+}
+
+TEST(SheetReader, DateOutsideTheYears100To9999ReadsAsANumber) {
+  const double first_of_year_100 = -657434;
+  const double first_of_year_10000 = 2958466;
+  const std::string records =
+      Number(0, 0, 1, first_of_year_100) + Number(0, 1, 1, first_of_year_100 - 1) +
+      Number(0, 2, 1, first_of_year_10000 - 1) + Number(0, 3, 1, first_of_year_10000);
+  EXPECT_EQ(Cells(records), (std::vector<std::string>{"0,0 date -657434", "0,1 number -657435",
+                                                      "0,2 date 2958465", "0,3 number 2958466"}));
+}
+
+TEST(SheetReader, FormulaKeepsItsCachedResult) {
+  const std::string records =
+      Formula(0, 0, 0, LeDouble(42.5)) + Formula(0, 1, 1, LeDouble(38061)) +
+      Formula(0, 2, 0, SpecialResult(1, 1)) + Formula(0, 3, 0, SpecialResult(1, 0)) +
+      Formula(0, 4, 0, SpecialResult(2, 0x0F)) + Formula(0, 5, 0, SpecialResult(3)) +
+      Formula(1, 0, 0, SpecialResult(0)) + Record(0x04BC, "shared formula") +
+      Record(0x0207, Compressed("text result")) + Formula(1, 1, 0, SpecialResult(9));
+  EXPECT_EQ(Cells(records),
+            (std::vector<std::string>{"0,0 number 42.5", "0,1 date 38061", "0,2 boolean -1",
+                                      "0,3 boolean 0", "0,4 error 15", "0,5 text ",
+                                      "1,0 text text result", "1,1 blank"}));
+}
+
+TEST(SheetReader, FormulaTextResultGoesOnInContinueRecords) {
+  const std::string records = Formula(0, 0, 0, SpecialResult(0)) +
+                              Record(0x0207, Le16(4) + '\0' + "ab") +
+                              Record(0x003C, "\x01" + Utf16(u"ñ€"));
+  EXPECT_EQ(Cells(records), (std::vector<std::string>{"0,0 text abñ€"}));
+}
+
+TEST(SheetReader, FormulaTextResultWithoutStringRecordLeavesABlankCell) {
+  const std::string records = Formula(0, 0, 0, SpecialResult(0)) + Number(0, 1, 0, 3) +
+                              Record(0x0207, Compressed("stray")) +
+                              Formula(0, 2, 0, SpecialResult(0));
+  EXPECT_EQ(Cells(records), (std::vector<std::string>{"0,0 blank", "0,1 number 3", "0,2 blank"}));
+}
+
+TEST(SheetReader, ChartInsideAWorksheetIsSkipped) {
+  BiffBuilder chart;
+  const std::string records = Number(0, 0, 0, 1) + chart.Bof(0x0020) + Number(5, 5, 0, 99) +
+                              chart.Bof(0x0020) + Record(0x000A, "") + Record(0x000A, "") +
+                              Number(1, 0, 0, 2);
+  EXPECT_EQ(Cells(records), (std::vector<std::string>{"0,0 number 1", "1,0 number 2"}));
+}
+
+TEST(SheetReader, WorksheetBofInsideAWorksheetEndsItsMissingEof) {
+  BiffBuilder other;
+  const std::string records = Number(0, 0, 0, 1) + other.Bof(0x0010) + Number(1, 0, 0, 2);
+  EXPECT_EQ(Cells(records), (std::vector<std::string>{"0,0 number 1"}));
+}
+
+TEST(SheetReader, ChartsMacroSheetsAndModulesAreNotSheets) {
+  BiffBuilder builder;
+  builder.Sheet("GRAFICO", Number(0, 0, 0, 1), 2, 0x0020)
+      .Sheet("MACROS", Number(0, 0, 0, 1), 1, 0x0040)
+      .Sheet("DATOS", Number(0, 0, 0, 1))
+      .Sheet("DISFRAZADO", Number(0, 0, 0, 1), 0, 0x0020);
+  Workbook book;
+  ASSERT_TRUE(WorkbookReader::ReadBytes(builder.File(), &book).ok());
+  EXPECT_EQ(book.TableNames(), (std::vector<std::string>{"DATOS$"}));
+}
+
+TEST(SheetReader, Excel95TextsAndSheetNamesUseTheCodePage) {
+  BiffBuilder builder(5);
+  builder.Global(0x0042, Le16(1251));
+  builder.Sheet("\xc4\xe0\xed\xed\xfb\xe5",
+                Record(0x0204, CellHead(0, 0) + Le16(6) + "\xcf\xf0\xe8\xe2\xe5\xf2"));
+  Workbook book;
+  ASSERT_TRUE(WorkbookReader::ReadBytes(builder.File(), &book).ok());
+  ASSERT_EQ(book.sheets().size(), 1u);
+  EXPECT_EQ(book.sheets()[0]->name(), "Данные");
+  EXPECT_EQ(Describe(*book.sheets()[0]), (std::vector<std::string>{"0,0 text Привет"}));
+}
+
+TEST(SheetReader, Excel95WithoutCodePageReadsWindows1252) {
+  BiffBuilder builder(5);
+  builder.Sheet("A\xd1O", Record(0x0204, CellHead(0, 0) + Le16(4) + "ni\xf1o"));
+  Workbook book;
+  ASSERT_TRUE(WorkbookReader::ReadBytes(builder.File(), &book).ok());
+  EXPECT_EQ(book.sheets()[0]->name(), "AÑO");
+  EXPECT_EQ(Describe(*book.sheets()[0]), (std::vector<std::string>{"0,0 text niño"}));
+}
+
+TEST(SheetReader, RecordTooShortForItsFieldsIsDamage) {
+  const struct {
+    std::string records;
+    const char* description;
+  } cases[] = {
+      {Record(0x0203, CellHead(0, 0) + "1234"), "registro NUMBER incompleto"},
+      {Record(0x027E, CellHead(0, 0)), "registro RK incompleto"},
+      {Record(0x00BD, "ab"), "registro MULRK incompleto"},
+      {Record(0x00FD, CellHead(0, 0)), "registro LABELSST incompleto"},
+      {Record(0x0204, CellHead(0, 0) + Le16(10) + '\0' + "short"), "registro LABEL incompleto"},
+      {Record(0x0205, CellHead(0, 0)), "registro BOOLERR incompleto"},
+      {Record(0x0201, "ab"), "registro BLANK incompleto"},
+      {Record(0x0006, CellHead(0, 0) + "12"), "registro FORMULA incompleto"},
+      {Formula(0, 0, 0, SpecialResult(0)) + Record(0x0207, Le16(9) + '\0' + "ab"),
+       "registro STRING incompleto"},
+      {Record(0x00FD, CellHead(0, 0) + Le32(0)),
+       "un registro LABELSST remite a un texto que no existe"},
+  };
+  for (const auto& c : cases) {
+    const Status status = ReadStatus(c.records);
+    EXPECT_EQ(status.description(), std::string("El archivo está dañado: ") + c.description);
+    EXPECT_EQ(status.number(), 111);
+  }
+}
+
+}  // namespace
+}  // namespace kaldoren
