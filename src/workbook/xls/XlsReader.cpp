@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "workbook/xls/CompoundFile.h"
 #include "workbook/OpeningError.h"
+#include "workbook/xls/CompoundFile.h"
 #include "workbook/xls/SheetReader.h"
 #include "workbook/xls/WorkbookGlobals.h"
 
