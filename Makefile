@@ -2,7 +2,7 @@
 # Both install the Debian packages that are missing (as root; otherwise they
 # print the apt-get line to run), configure and build into build/, and run.
 
-PACKAGES := cmake g++ make pkg-config libgsf-1-dev libglib2.0-dev libgtest-dev googletest \
+PACKAGES := cmake g++ make pkg-config libgsf-1-dev libglib2.0-dev libxml2-dev libgtest-dev googletest \
             libbenchmark-dev qt6-base-dev xvfb xauth python3 python3-xlrd python3-xlwt \
             clang libclang-rt-14-dev fonts-liberation2 qt6-translations-l10n libfreexl-dev time
 BUILD ?= build

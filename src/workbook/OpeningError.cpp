@@ -14,13 +14,15 @@ Status OpeningError::CannotOpen(std::string_view path, std::string_view reason) 
 Status OpeningError::EmptyFile() { return Status::Error(kEmptyFile, "El archivo está vacío"); }
 
 Status OpeningError::NotExcel97() {
-  return Status::Error(kNotExcel97, "El archivo no es un libro de Excel 97-2003");
+  return Status::Error(kNotExcel97,
+                       "El archivo no es una planilla de Excel ni de OpenDocument (.xls, .xlsx u "
+                       ".ods)");
 }
 
-Status OpeningError::NewerExcel() {
-  return Status::Error(kNewerExcel,
-                       "El archivo es un libro de Excel 2007 o posterior (.xlsx), que no se puede "
-                       "leer; guárdelo como Excel 97-2003");
+Status OpeningError::BinaryExcel() {
+  return Status::Error(kBinaryExcel,
+                       "El archivo es un libro binario de Excel (.xlsb), que no se puede leer; "
+                       "guárdelo como .xlsx o como Excel 97-2003");
 }
 
 Status OpeningError::Compressed() {

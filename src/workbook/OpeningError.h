@@ -19,7 +19,7 @@ class OpeningError {
     kCannotOpen = 102,
     kEmptyFile = 103,
     kNotExcel97 = 104,
-    kNewerExcel = 105,
+    kBinaryExcel = 105,
     kCompressed = 106,
     kOldExcel = 107,
     kPassword = 108,
@@ -33,10 +33,11 @@ class OpeningError {
   // "No se pudo abrir el archivo <path>: <reason>", reason in Spanish.
   static Status CannotOpen(std::string_view path, std::string_view reason);
   static Status EmptyFile();
-  // Not a workbook at all (a text file, an image, an unknown format).
+  // Not a workbook of a format the readers know (a text file, an image, a
+  // CSV renamed, a word-processing document).
   static Status NotExcel97();
-  // An Excel 2007 or later workbook (.xlsx, .xlsm, .xlsb).
-  static Status NewerExcel();
+  // An Excel binary workbook (.xlsb).
+  static Status BinaryExcel();
   // A ZIP, RAR, 7-Zip or gzip archive.
   static Status Compressed();
   // Excel 2.x, 3.x or 4.x.

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "TestData.h"
+#include "ZipBuilder.h"
 #include "base/Text.h"
 #include "workbook/xls/testing/BiffBuilder.h"
 
@@ -46,6 +47,9 @@ Value At(const Sheet& sheet, std::uint32_t row, std::uint16_t column) {
   }
   return Value();
 }
+
+const std::string kNotAWorkbook =
+    "El archivo no es una planilla de Excel ni de OpenDocument (.xls, .xlsx u .ods)";
 
 Status ReadBytes(const std::string& bytes) {
   Workbook book;
@@ -206,8 +210,7 @@ TEST(WorkbookReader, DamagedGlobalsAreDescribed) {
       {"Excel 4 in a compound file", Record(0x0409, Le16(0) + Le16(0x0100)), 107,
        "El archivo es un libro de Excel 2.x-4.x, que no se puede leer; guárdelo como Excel "
        "97-2003"},
-      {"workspace", Record(0x0809, Le16(0x0600) + Le16(0x0100)), 104,
-       "El archivo no es un libro de Excel 97-2003"},
+      {"workspace", Record(0x0809, Le16(0x0600) + Le16(0x0100)), 104, kNotAWorkbook},
       {"empty stream", "", 111, "El archivo está dañado: la secuencia Workbook está vacía"},
       {"no BOF", Record(0x0203, std::string(14, '\0')), 111,
        "El archivo está dañado: la secuencia Workbook no empieza con un registro BOF"},
@@ -271,6 +274,43 @@ TEST(WorkbookReader, SheetEndsWhereTheNextListedSheetBegins) {
   EXPECT_EQ(book.TableNames(), (std::vector<std::string>{"B$", "A$"}));
   EXPECT_TRUE(book.FindTable("A$")->cells().empty());
   EXPECT_EQ(At(*book.FindTable("B$"), 1, 1), Value::Number(2));
+}
+
+TEST(WorkbookReader, FilesOfOtherFormatsSayWhatTheyAre) {
+  using testing::ZipBuilder;
+  const std::string compressed =
+      "El archivo está comprimido (ZIP, RAR o similar); descomprímalo y elija el libro de Excel "
+      "que contiene";
+  const struct {
+    const char* what;
+    std::string bytes;
+    int number;
+    std::string description;
+  } cases[] = {
+      {"zip of an .xls", ZipBuilder::With({{"PLANILLA.XLS", BiffBuilder().File()}}), 106,
+       compressed},
+      {"rar", std::string("Rar!\x1A\x07\x00", 7) + "resto", 106, compressed},
+      {"7-zip", "7z\xBC\xAF\x27\x1C resto", 106, compressed},
+      {"gzip", "\x1F\x8B\x08 gzip", 106, compressed},
+      {"xlsb", ZipBuilder::With({{"[Content_Types].xml", "<Types/>"}, {"xl/workbook.bin", "b"}}),
+       105,
+       "El archivo es un libro binario de Excel (.xlsb), que no se puede leer; guárdelo como "
+       ".xlsx o como Excel 97-2003"},
+      {"text document",
+       ZipBuilder::With({{"mimetype", "application/vnd.oasis.opendocument.text"},
+                         {"content.xml", "<office:document-content/>"}},
+                        true),
+       106, compressed},
+      {"csv", "PERLIQ;KALDOREN\n2004/01;2743\n", 104, kNotAWorkbook},
+      {"html", "<html><table><tr><td>1</td></tr></table></html>", 104, kNotAWorkbook},
+      {"zip cut before its directory", std::string("PK\x03\x04", 4) + std::string(40, '\0'), 111,
+       "El archivo está dañado: el archivo ZIP no se puede leer"},
+  };
+  for (const auto& c : cases) {
+    const Status status = ReadBytes(c.bytes);
+    EXPECT_EQ(status.number(), c.number) << c.what;
+    EXPECT_EQ(status.description(), c.description) << c.what;
+  }
 }
 
 TEST(WorkbookReader, FailedReadLeavesTheWorkbookUntouched) {

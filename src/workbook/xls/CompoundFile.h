@@ -5,11 +5,14 @@
 // stream (Excel 97-2003) or a "Book" stream (Excel 5/95); the container is
 // opened with libgsf. A few programs write the bare BIFF stream as the whole
 // file; that is accepted too. Anything else fails with the OpeningError that
-// says what the file is (missing, empty, an .xlsx, a ZIP or RAR archive, an
-// Excel 2-4 sheet, a Word document, an encrypted .xlsx, a damaged container).
+// says what the file is (an Excel 2-4 sheet, a Word document, an encrypted
+// .xlsx, a damaged container, something else); telling the zip formats
+// apart is WorkbookReader's.
 // The file is opened read-only and never changed. A stream larger than the
 // given limit is refused before anything of that size is allocated.
 #pragma once
+
+#include <gsf/gsf-input.h>
 
 #include <cstddef>
 #include <memory>
@@ -38,6 +41,10 @@ class CompoundFile {
  public:
   static constexpr size_t kMaxStreamBytes = size_t{512} << 20;
 
+  static Status Read(GsfInput* input, WorkbookStream* out,
+                     size_t max_stream_bytes = kMaxStreamBytes);
+  // The same for a file given by path (missing, empty or unreadable files
+  // fail as WorkbookFile says).
   static Status ReadFile(const std::string& path, WorkbookStream* out,
                          size_t max_stream_bytes = kMaxStreamBytes);
   // The same for the bytes of a whole file held in memory.

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "workbook/xls/CompoundFile.h"
 #include "workbook/OpeningError.h"
+#include "workbook/xls/CompoundFile.h"
 #include "workbook/xls/SheetReader.h"
 #include "workbook/xls/WorkbookGlobals.h"
 
@@ -96,16 +96,9 @@ Status ReadStream(WorkbookStream stream, Workbook* out) {
 
 }  // namespace
 
-Status XlsReader::Read(const std::string& path, Workbook* out) {
+Status XlsReader::Read(GsfInput* input, Workbook* out) {
   WorkbookStream stream;
-  const Status status = CompoundFile::ReadFile(path, &stream);
-  if (!status.ok()) return status;
-  return ReadStream(std::move(stream), out);
-}
-
-Status XlsReader::ReadBytes(std::string_view bytes, Workbook* out) {
-  WorkbookStream stream;
-  const Status status = CompoundFile::ReadBytes(bytes, &stream);
+  const Status status = CompoundFile::Read(input, &stream);
   if (!status.ok()) return status;
   return ReadStream(std::move(stream), out);
 }

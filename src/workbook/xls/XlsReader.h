@@ -6,11 +6,10 @@
 //
 // Every failure is a Status with a number and a Spanish description for the
 // user (OpeningError: "El archivo está protegido con contraseña", "El archivo
-// no es un libro de Excel 97-2003", "El archivo está dañado: registro SST
-// truncado"). No input makes it crash, hang, read out of bounds or allocate
-// memory from a count it has not bounded: the workbook stream is read whole
-// only up to 512 MB, and every count in the file is checked against the bytes
-// that are really there before anything is reserved for it.
+// está dañado: registro SST truncado"). No input makes it crash, hang, read out of bounds or
+// allocate memory from a count it has not bounded: the workbook stream is read whole only up to 512
+// MB, and every count in the file is checked against the bytes that are really there before
+// anything is reserved for it.
 //
 // What the reader settles:
 // - Worksheets are listed in workbook order, hidden ones included; chart
@@ -23,8 +22,7 @@
 //   (a truncated record, a text index outside the shared strings) is an error.
 #pragma once
 
-#include <string>
-#include <string_view>
+#include <gsf/gsf-input.h>
 
 #include "base/Status.h"
 #include "workbook/Workbook.h"
@@ -33,11 +31,9 @@ namespace kaldoren {
 
 class XlsReader {
  public:
-  // Reads the file at path into *out, replacing what it held; on failure
-  // *out is left as it was.
-  static Status Read(const std::string& path, Workbook* out);
-  // Reads a workbook held in memory (the whole file's bytes).
-  static Status ReadBytes(std::string_view bytes, Workbook* out);
+  // Reads the workbook of an opened file into *out, replacing what it held;
+  // on failure *out is left as it was.
+  static Status Read(GsfInput* input, Workbook* out);
 };
 
 }  // namespace kaldoren

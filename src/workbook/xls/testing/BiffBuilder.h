@@ -9,7 +9,6 @@
 #pragma once
 
 #include <gsf/gsf-outfile-msole.h>
-#include <gsf/gsf-outfile-zip.h>
 #include <gsf/gsf-outfile.h>
 #include <gsf/gsf-output-memory.h>
 #include <gsf/gsf-utils.h>
@@ -130,13 +129,6 @@ class BiffBuilder {
     gsf_init();
     GsfOutput* memory = gsf_output_memory_new();
     return Archive(memory, gsf_outfile_msole_new(memory), streams);
-  }
-
-  // A ZIP archive holding the given members (name, bytes).
-  static std::string ZipWith(const std::vector<std::pair<std::string, std::string>>& members) {
-    gsf_init();
-    GsfOutput* memory = gsf_output_memory_new();
-    return Archive(memory, gsf_outfile_zip_new(memory, nullptr), members);
   }
 
  private:

@@ -1,0 +1,158 @@
+#include "workbook/XmlStream.h"
+
+#include <libxml/parser.h>
+#include <libxml/parserInternals.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "workbook/OpeningError.h"
+
+namespace kaldoren {
+namespace {
+
+std::string_view View(const xmlChar* text) {
+  return text == nullptr ? std::string_view()
+                         : std::string_view(reinterpret_cast<const char*>(text));
+}
+
+std::string_view View(const xmlChar* begin, const xmlChar* end) {
+  return std::string_view(reinterpret_cast<const char*>(begin), static_cast<size_t>(end - begin));
+}
+
+// What the SAX callbacks reach through the parser's user data.
+struct Session {
+  XmlHandler* handler = nullptr;
+  xmlParserCtxtPtr context = nullptr;
+  std::string member;
+  bool declares_dtd = false;
+  std::vector<XmlAttribute> attributes;
+  std::vector<std::string> decoded;
+
+  void StopIfFailed() {
+    if (!handler->failure().ok()) xmlStopParser(context);
+  }
+};
+
+// Without entity replacement libxml2 hands an attribute's "&amp;" on as
+// "&#38;" (for a tree to escape again); the handler wants the plain "&".
+std::string_view DecodeAmpersands(std::string_view value, std::vector<std::string>* storage) {
+  constexpr std::string_view kEscaped = "&#38;";
+  if (value.find(kEscaped) == std::string_view::npos) return value;
+  std::string plain;
+  for (size_t i = 0; i < value.size();) {
+    if (value.substr(i, kEscaped.size()) == kEscaped) {
+      plain += '&';
+      i += kEscaped.size();
+    } else {
+      plain += value[i++];
+    }
+  }
+  storage->push_back(std::move(plain));
+  return storage->back();
+}
+
+void StartElement(void* data, const xmlChar* name, const xmlChar*, const xmlChar* uri, int,
+                  const xmlChar**, int count, int, const xmlChar** values) {
+  auto* session = static_cast<Session*>(data);
+  session->attributes.clear();
+  session->decoded.clear();
+  session->decoded.reserve(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    const xmlChar** attribute = values + 5 * i;
+    session->attributes.push_back(
+        {View(attribute[0]), View(attribute[2]),
+         DecodeAmpersands(View(attribute[3], attribute[4]), &session->decoded)});
+  }
+  session->handler->StartElement(View(name), View(uri), session->attributes);
+  session->StopIfFailed();
+}
+
+void EndElement(void* data, const xmlChar* name, const xmlChar*, const xmlChar* uri) {
+  auto* session = static_cast<Session*>(data);
+  session->handler->EndElement(View(name), View(uri));
+  session->StopIfFailed();
+}
+
+void Characters(void* data, const xmlChar* text, int length) {
+  auto* session = static_cast<Session*>(data);
+  session->handler->Characters(View(text, text + length));
+  session->StopIfFailed();
+}
+
+// A DTD could declare entities that expand without end or name files and
+// addresses to fetch; workbook XML never has one, so its mere presence ends
+// the parse.
+void RefuseDtd(void* data, const xmlChar*, const xmlChar*, const xmlChar*) {
+  auto* session = static_cast<Session*>(data);
+  session->declares_dtd = true;
+  xmlStopParser(session->context);
+}
+
+// Parse errors are read from the context at the end, not printed.
+void IgnoreError(void*, const xmlError*) {}
+
+xmlSAXHandler Callbacks() {
+  xmlSAXHandler sax;
+  std::memset(&sax, 0, sizeof sax);
+  sax.initialized = XML_SAX2_MAGIC;
+  sax.startElementNs = StartElement;
+  sax.endElementNs = EndElement;
+  sax.characters = Characters;
+  sax.cdataBlock = Characters;
+  sax.internalSubset = RefuseDtd;
+  sax.externalSubset = RefuseDtd;
+  sax.serror = reinterpret_cast<xmlStructuredErrorFunc>(IgnoreError);
+  return sax;
+}
+
+struct ContextFree {
+  void operator()(xmlParserCtxtPtr context) const {
+    xmlFreeDoc(context->myDoc);
+    xmlFreeParserCtxt(context);
+  }
+};
+
+constexpr int kChunk = 1 << 16;
+
+Status Failure(const Session& session, const ZipMemberStream& member) {
+  if (!member.status().ok()) return member.status();
+  if (!session.handler->failure().ok()) return session.handler->failure();
+  if (session.declares_dtd) {
+    return OpeningError::Damaged("la parte " + session.member +
+                                 " declara un DTD, que un libro no tiene");
+  }
+  const xmlError* error = xmlCtxtGetLastError(session.context);
+  const int line = error != nullptr ? error->line : 0;
+  return OpeningError::Damaged("la parte " + session.member + " no es XML válido (línea " +
+                               std::to_string(line) + ")");
+}
+
+}  // namespace
+
+Status XmlStream::Parse(ZipMemberStream* member, XmlHandler* handler) {
+  std::unique_ptr<char[]> buffer(new char[kChunk]);
+  int count = member->Read(buffer.get(), kChunk);
+  if (count < 0) return member->status();
+  Session session;
+  session.handler = handler;
+  session.member = member->name();
+  xmlSAXHandler sax = Callbacks();
+  std::unique_ptr<xmlParserCtxt, ContextFree> context(
+      xmlCreatePushParserCtxt(&sax, &session, buffer.get(), count, nullptr));
+  if (!context) return OpeningError::Damaged("no se puede leer la parte " + member->name());
+  session.context = context.get();
+  xmlCtxtUseOptions(context.get(), XML_PARSE_NONET | XML_PARSE_NOWARNING | XML_PARSE_NOERROR);
+  bool ok = context->wellFormed && !context->disableSAX;
+  while (ok && count > 0) {
+    count = member->Read(buffer.get(), kChunk);
+    if (count < 0) break;
+    ok = xmlParseChunk(context.get(), buffer.get(), count, count == 0) == 0 && !context->disableSAX;
+  }
+  if (ok && count == 0 && context->wellFormed && handler->failure().ok()) return Status::Ok();
+  return Failure(session, *member);
+}
+
+}  // namespace kaldoren

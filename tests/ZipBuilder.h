@@ -1,0 +1,69 @@
+// ZipBuilder: writes small zip archives in memory for the readers' tests
+// (an .xlsx or .ods is one), with libgsf, and damages them on request: a
+// member's declared inflated size can be set to a lie. Test-only; header-only.
+#pragma once
+
+#include <gsf/gsf-outfile-zip.h>
+#include <gsf/gsf-outfile.h>
+#include <gsf/gsf-output-memory.h>
+#include <gsf/gsf-utils.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace kaldoren::testing {
+
+class ZipBuilder {
+ public:
+  using Members = std::vector<std::pair<std::string, std::string>>;
+
+  // An archive of the given members (path, bytes), deflated, or stored when
+  // stored is true.
+  static std::string With(const Members& members, bool stored = false) {
+    gsf_init();
+    GsfOutput* memory = gsf_output_memory_new();
+    GsfOutfile* archive = gsf_outfile_zip_new(memory, nullptr);
+    for (const auto& [name, bytes] : members) {
+      GsfOutput* child = gsf_outfile_new_child_full(
+          archive, name.c_str(), FALSE, "compression-level",
+          stored ? GSF_ZIP_STORED : GSF_ZIP_DEFLATED, static_cast<const char*>(nullptr));
+      gsf_output_write(child, bytes.size(), reinterpret_cast<const guint8*>(bytes.data()));
+      gsf_output_close(child);
+      g_object_unref(child);
+    }
+    gsf_output_close(GSF_OUTPUT(archive));
+    g_object_unref(archive);
+    const auto* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory));
+    std::string file(reinterpret_cast<const char*>(data),
+                     static_cast<size_t>(gsf_output_size(memory)));
+    g_object_unref(memory);
+    return file;
+  }
+
+  // Sets the inflated size that the local and central headers of member
+  // declare (the member must be in the archive).
+  static void DeclareSize(std::string* archive, std::string_view member, std::uint32_t size) {
+    const std::string le{static_cast<char>(size), static_cast<char>(size >> 8),
+                         static_cast<char>(size >> 16), static_cast<char>(size >> 24)};
+    Patch(archive, std::string_view("PK\x03\x04", 4), 30, 22, member, le);
+    Patch(archive, std::string_view("PK\x01\x02", 4), 46, 24, member, le);
+  }
+
+ private:
+  // Writes bytes at offset into every header of that signature (whose name
+  // follows its fixed part of fixed bytes) naming member.
+  static void Patch(std::string* archive, std::string_view signature, size_t fixed, size_t offset,
+                    std::string_view member, const std::string& bytes) {
+    for (size_t at = archive->find(signature); at != std::string::npos;
+         at = archive->find(signature, at + 1)) {
+      if (archive->compare(at + fixed, member.size(), member) == 0) {
+        archive->replace(at + offset, bytes.size(), bytes);
+      }
+    }
+  }
+};
+
+}  // namespace kaldoren::testing
