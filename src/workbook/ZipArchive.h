@@ -17,6 +17,7 @@
 #include <gsf/gsf-input.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -44,6 +45,8 @@ class ZipArchive {
   Status OpenStream(std::string_view member, std::unique_ptr<ZipMemberStream>* out) const;
   // The largest inflated size a member of this archive may have.
   size_t MemberBound() const { return member_bound_; }
+  // The size of the archive's file, for readers that bound what it may hold.
+  std::uint64_t file_bytes() const { return file_bytes_; }
 
  private:
   // The member's input, or nullptr when the archive has none of that name.
@@ -53,6 +56,7 @@ class ZipArchive {
 
   GObjectPtr<GsfInfile> root_;
   size_t member_bound_ = 0;
+  std::uint64_t file_bytes_ = 0;
 };
 
 }  // namespace kaldoren
