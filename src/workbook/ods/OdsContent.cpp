@@ -1,5 +1,7 @@
 #include "workbook/ods/OdsContent.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -40,30 +42,32 @@ std::uint64_t Count(const std::string_view* text) {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
-void Put(const Cell& c, std::uint32_t row, Sheet* sheet) {
+void Put(const Cell& c, Sheet* sheet) {
   switch (c.kind) {
     case CellKind::Number:
-      sheet->AddNumber(row, c.column, c.number);
+      sheet->AddNumber(c.row, c.column, c.number);
       break;
     case CellKind::Date:
-      sheet->AddDate(row, c.column, c.number);
+      sheet->AddDate(c.row, c.column, c.number);
       break;
     case CellKind::Text:
-      sheet->AddPooledText(row, c.column, c.text_index);
+      sheet->AddPooledText(c.row, c.column, c.text_index);
       break;
     case CellKind::Boolean:
-      sheet->AddBoolean(row, c.column, c.number != 0);
+      sheet->AddBoolean(c.row, c.column, c.number != 0);
       break;
     case CellKind::Error:
-      sheet->AddError(row, c.column, c.error_code);
+      sheet->AddError(c.row, c.column, c.error_code);
       break;
     case CellKind::Blank:
-      sheet->AddBlank(row, c.column);
+      sheet->AddBlank(c.row, c.column);
       break;
   }
 }
 
 }  // namespace
+
+void OdsContent::BlockRelease::operator()(Cell* block) const { munmap(block, kBlockBytes); }
 
 OdsContent::OdsContent(Workbook* book, Limits limits)
     : book_(book), copies_left_(limits.copies), table_view_left_(limits.table_view_bytes) {}
@@ -303,11 +307,37 @@ void OdsContent::EndRow() {
   used_.first_column = std::min(used_.first_column, row_cells_.front().column);
   used_.last_column = std::max(used_.last_column, row_cells_.back().column);
   for (std::uint64_t r = first; r < row_; ++r) {
-    for (const Cell& c : row_cells_) Put(c, static_cast<std::uint32_t>(r), sheet_);
+    for (Cell c : row_cells_) {
+      c.row = static_cast<std::uint32_t>(r);
+      Keep(c);
+    }
+    if (!failure().ok()) return;
   }
 }
 
+void OdsContent::Keep(const Cell& c) {
+  if (kept_ % kBlockCells == 0) {
+    void* pages = mmap(nullptr, kBlockBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS,
+                       -1, 0);
+    if (pages == MAP_FAILED) return Fail(OpeningError::OutOfMemory());
+    blocks_.emplace_back(static_cast<Cell*>(pages));
+  }
+  blocks_.back().get()[kept_ % kBlockCells] = c;
+  ++kept_;
+}
+
+void OdsContent::MoveKeptCells() {
+  sheet_->Reserve(kept_);
+  for (size_t i = 0; i < kept_; ++i) {
+    Put(blocks_[i / kBlockCells].get()[i % kBlockCells], sheet_);
+    if ((i + 1) % kBlockCells == 0 || i + 1 == kept_) blocks_[i / kBlockCells].reset();
+  }
+  blocks_.clear();
+  kept_ = 0;
+}
+
 void OdsContent::EndSheet() {
+  MoveKeptCells();
   // What the sheet's table view will cost (Sheet::Finish): an index entry
   // for each row and two names for each column of the used range, however
   // few cells it holds; two values far apart, sheet after sheet, would claim

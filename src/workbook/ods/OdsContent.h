@@ -25,12 +25,18 @@
 // beyond row kMaxRows or column kMaxColumns (the cell model's limits), more
 // copies than Limits allow, or used ranges whose table views (Sheet::Finish)
 // would take more than Limits allow: the caller sets both by the file's size.
-// The workbook must outlive the handler; cells are added to it as rows end,
-// and the sheets are left to the caller to finish.
+// The workbook must outlive the handler; a sheet's cells are kept in blocks
+// until it ends, then added to it at once, so that its cells take their
+// exact room and never the double a growing array would hold on to. The
+// blocks are pages mapped straight from the system, each given back as soon
+// as its cells are moved: blocks from malloc's heap would stay held (the
+// heap keeps what it frees below its top), and the sheet's cells would sit
+// in memory twice over. The sheets are left to the caller to finish.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -86,6 +92,8 @@ class OdsContent final : public XmlHandler {
   void EndCell();
   void EndRow();
   void EndSheet();
+  void Keep(const Cell& c);
+  void MoveKeptCells();
   void AppendSpaces(std::uint64_t count);
   // Takes copies from what repetitions may still add; false (after Fail)
   // when that is not enough.
@@ -107,6 +115,13 @@ class OdsContent final : public XmlHandler {
   std::uint64_t row_repeat_ = 1;
   std::uint64_t column_ = 0;
   std::vector<Cell> row_cells_;
+  static constexpr size_t kBlockCells = size_t{1} << 16;
+  static constexpr size_t kBlockBytes = kBlockCells * sizeof(Cell);
+  struct BlockRelease {
+    void operator()(Cell* block) const;
+  };
+  std::vector<std::unique_ptr<Cell, BlockRelease>> blocks_;  // the sheet's cells so far
+  size_t kept_ = 0;
 
   // The cell being read.
   Content content_ = Content::kTextIfShown;
