@@ -44,6 +44,8 @@ class ZipArchive {
   Status OpenStream(std::string_view member, std::unique_ptr<ZipMemberStream>* out) const;
   // The largest inflated size a member of this archive may have.
   size_t MemberBound() const { return member_bound_; }
+  // The size of the archive's file.
+  size_t FileSize() const { return file_size_; }
 
  private:
   // The member's input, or nullptr when the archive has none of that name.
@@ -52,6 +54,7 @@ class ZipArchive {
                     size_t* size) const;
 
   GObjectPtr<GsfInfile> root_;
+  size_t file_size_ = 0;
   size_t member_bound_ = 0;
 };
 
