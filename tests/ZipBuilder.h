@@ -11,26 +11,34 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace kaldoren::testing {
 
 class ZipBuilder {
  public:
-  using Members = std::vector<std::pair<std::string, std::string>>;
+  // A member: its path and bytes, written repeat times over (a large member
+  // is built without holding it whole).
+  struct Member {
+    std::string name;
+    std::string bytes;
+    size_t repeat = 1;
+  };
+  using Members = std::vector<Member>;
 
-  // An archive of the given members (path, bytes), deflated, or stored when
-  // stored is true.
+  // An archive of the given members, deflated, or stored when stored is true.
   static std::string With(const Members& members, bool stored = false) {
     gsf_init();
     GsfOutput* memory = gsf_output_memory_new();
     GsfOutfile* archive = gsf_outfile_zip_new(memory, nullptr);
-    for (const auto& [name, bytes] : members) {
+    for (const Member& member : members) {
       GsfOutput* child = gsf_outfile_new_child_full(
-          archive, name.c_str(), FALSE, "compression-level",
+          archive, member.name.c_str(), FALSE, "compression-level",
           stored ? GSF_ZIP_STORED : GSF_ZIP_DEFLATED, static_cast<const char*>(nullptr));
-      gsf_output_write(child, bytes.size(), reinterpret_cast<const guint8*>(bytes.data()));
+      for (size_t i = 0; i < member.repeat; ++i) {
+        gsf_output_write(child, member.bytes.size(),
+                         reinterpret_cast<const guint8*>(member.bytes.data()));
+      }
       gsf_output_close(child);
       g_object_unref(child);
     }
@@ -41,6 +49,14 @@ class ZipBuilder {
                      static_cast<size_t>(gsf_output_size(memory)));
     g_object_unref(memory);
     return file;
+  }
+
+  // Sets the number of members the end record declares.
+  static void DeclareMembers(std::string* archive, std::uint16_t count) {
+    const size_t end = archive->rfind(std::string_view("PK\x05\x06", 4));
+    const std::string le{static_cast<char>(count), static_cast<char>(count >> 8)};
+    archive->replace(end + 8, 2, le);
+    archive->replace(end + 10, 2, le);
   }
 
   // Sets the inflated size that the local and central headers of member

@@ -30,8 +30,8 @@ class PackageMediaType final : public XmlHandler {
                     std::span<const XmlAttribute> attributes) override {
     constexpr std::string_view kManifest = "urn:oasis:names:tc:opendocument:xmlns:manifest:1.0";
     if (name != "file-entry" || uri != kManifest) return;
-    const std::string_view* path = Find(attributes, "full-path", kManifest);
-    const std::string_view* type = Find(attributes, "media-type", kManifest);
+    const std::string_view* path = Attribute(attributes, "full-path", kManifest);
+    const std::string_view* type = Attribute(attributes, "media-type", kManifest);
     if (path != nullptr && *path == "/" && type != nullptr) media_type_ = *type;
   }
   void EndElement(std::string_view, std::string_view) override {}
@@ -50,10 +50,9 @@ bool IsOdsPackage(const ZipArchive& zip) {
   if (zip.ReadWhole("mimetype", 256, &media_type).ok()) {
     return Trimmed(media_type) == kOdsMediaType;
   }
-  std::unique_ptr<ZipMemberStream> manifest;
-  if (!zip.OpenStream("META-INF/manifest.xml", &manifest).ok()) return false;
   PackageMediaType entry;
-  return XmlStream::Parse(manifest.get(), &entry).ok() && entry.media_type() == kOdsMediaType;
+  return XmlStream::ParseMember(zip, "META-INF/manifest.xml", &entry).ok() &&
+         entry.media_type() == kOdsMediaType;
 }
 
 Status ReadZip(GsfInput* input, Workbook* out) {

@@ -37,8 +37,8 @@ class XmlHandler {
 
   // The value of the attribute of that name and namespace; nullptr when
   // the element has none.
-  static const std::string_view* Find(std::span<const XmlAttribute> attributes,
-                                      std::string_view name, std::string_view uri = {}) {
+  static const std::string_view* Attribute(std::span<const XmlAttribute> attributes,
+                                           std::string_view name, std::string_view uri = {}) {
     for (const XmlAttribute& attribute : attributes) {
       if (attribute.name == name && attribute.uri == uri) return &attribute.value;
     }

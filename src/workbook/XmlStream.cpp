@@ -155,4 +155,11 @@ Status XmlStream::Parse(ZipMemberStream* member, XmlHandler* handler) {
   return Failure(session, *member);
 }
 
+Status XmlStream::ParseMember(const ZipArchive& zip, std::string_view member, XmlHandler* handler) {
+  std::unique_ptr<ZipMemberStream> stream;
+  const Status opened = zip.OpenStream(member, &stream);
+  if (!opened.ok()) return opened;
+  return Parse(stream.get(), handler);
+}
+
 }  // namespace kaldoren

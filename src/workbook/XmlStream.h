@@ -11,8 +11,11 @@
 // stream's or handler's own failure.
 #pragma once
 
+#include <string_view>
+
 #include "base/Status.h"
 #include "workbook/XmlHandler.h"
+#include "workbook/ZipArchive.h"
 #include "workbook/ZipMemberStream.h"
 
 namespace kaldoren {
@@ -20,6 +23,8 @@ namespace kaldoren {
 class XmlStream {
  public:
   static Status Parse(ZipMemberStream* member, XmlHandler* handler);
+  // Opens the member of the archive and parses it.
+  static Status ParseMember(const ZipArchive& zip, std::string_view member, XmlHandler* handler);
 };
 
 }  // namespace kaldoren

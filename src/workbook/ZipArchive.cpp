@@ -67,9 +67,8 @@ Status ZipArchive::Open(GsfInput* input) {
   root_.reset(gsf_infile_zip_new(input, &error));
   if (error != nullptr) g_error_free(error);
   if (!root_) return OpeningError::Damaged("el archivo ZIP no se puede leer");
-  file_bytes_ = static_cast<std::uint64_t>(std::max<gsf_off_t>(0, gsf_input_size(input)));
-  member_bound_ = static_cast<size_t>(
-      std::min<std::uint64_t>(kMaxMemberBytes, kMemberFloor + kBoundPerFileByte * file_bytes_));
+  file_size_ = static_cast<size_t>(std::max<gsf_off_t>(0, gsf_input_size(input)));
+  member_bound_ = std::min(kMaxMemberBytes, kMemberFloor + kBoundPerFileByte * file_size_);
   return Status::Ok();
 }
 

@@ -17,7 +17,6 @@
 #include <gsf/gsf-input.h>
 
 #include <cstddef>
-#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -45,8 +44,8 @@ class ZipArchive {
   Status OpenStream(std::string_view member, std::unique_ptr<ZipMemberStream>* out) const;
   // The largest inflated size a member of this archive may have.
   size_t MemberBound() const { return member_bound_; }
-  // The size of the archive's file, for readers that bound what it may hold.
-  std::uint64_t file_bytes() const { return file_bytes_; }
+  // The size of the archive's file.
+  size_t FileSize() const { return file_size_; }
 
  private:
   // The member's input, or nullptr when the archive has none of that name.
@@ -55,8 +54,8 @@ class ZipArchive {
                     size_t* size) const;
 
   GObjectPtr<GsfInfile> root_;
+  size_t file_size_ = 0;
   size_t member_bound_ = 0;
-  std::uint64_t file_bytes_ = 0;
 };
 
 }  // namespace kaldoren

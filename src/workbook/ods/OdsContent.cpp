@@ -69,8 +69,8 @@ void Put(const Cell& c, Sheet* sheet) {
 
 void OdsContent::BlockRelease::operator()(Cell* block) const { munmap(block, kBlockBytes); }
 
-OdsContent::OdsContent(Workbook* book, Limits limits)
-    : book_(book), copies_left_(limits.copies), table_view_left_(limits.table_view_bytes) {}
+OdsContent::OdsContent(Workbook* book, std::uint64_t max_copies)
+    : book_(book), copies_left_(max_copies) {}
 
 void OdsContent::StartElement(std::string_view name, std::string_view uri,
                               std::span<const XmlAttribute> attributes) {
@@ -148,7 +148,7 @@ void OdsContent::Characters(std::string_view text) {
 }
 
 void OdsContent::StartSheet(std::span<const XmlAttribute> attributes) {
-  const std::string_view* name = Find(attributes, "name", kTable);
+  const std::string_view* name = Attribute(attributes, "name", kTable);
   sheet_ = &book_->AddSheet(name != nullptr ? std::string(*name)
                                             : "Hoja" + std::to_string(book_->sheets().size() + 1));
   row_ = 0;
@@ -156,7 +156,7 @@ void OdsContent::StartSheet(std::span<const XmlAttribute> attributes) {
 }
 
 void OdsContent::StartRow(std::span<const XmlAttribute> attributes) {
-  row_repeat_ = Count(Find(attributes, "number-rows-repeated", kTable));
+  row_repeat_ = Count(Attribute(attributes, "number-rows-repeated", kTable));
   column_ = 0;
   row_cells_.clear();
   Enter(Level::kRow);
@@ -228,7 +228,7 @@ void OdsContent::StartCell(std::span<const XmlAttribute> attributes) {
 void OdsContent::StartInParagraph(std::string_view name, std::string_view uri,
                                   std::span<const XmlAttribute> attributes) {
   if (uri == kText && name == "s") {
-    AppendSpaces(Count(Find(attributes, "c", kText)));
+    AppendSpaces(Count(Attribute(attributes, "c", kText)));
   } else if (uri == kText && name == "tab") {
     text_.push_back('\t');
   } else if (uri == kText && name == "line-break") {
@@ -298,14 +298,6 @@ void OdsContent::EndRow() {
     return FailInSheet("tiene valores más allá de la fila " + std::to_string(kMaxRows));
   }
   if (!Spend((row_repeat_ - 1) * row_cells_.size())) return;
-  if (used_.rows == 0) {
-    used_.first_row = first;
-    used_.first_column = row_cells_.front().column;
-    used_.last_column = row_cells_.back().column;
-  }
-  used_.rows = row_ - used_.first_row;
-  used_.first_column = std::min(used_.first_column, row_cells_.front().column);
-  used_.last_column = std::max(used_.last_column, row_cells_.back().column);
   for (std::uint64_t r = first; r < row_; ++r) {
     for (Cell c : row_cells_) {
       c.row = static_cast<std::uint32_t>(r);
@@ -317,8 +309,8 @@ void OdsContent::EndRow() {
 
 void OdsContent::Keep(const Cell& c) {
   if (kept_ % kBlockCells == 0) {
-    void* pages = mmap(nullptr, kBlockBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS,
-                       -1, 0);
+    void* pages =
+        mmap(nullptr, kBlockBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (pages == MAP_FAILED) return Fail(OpeningError::OutOfMemory());
     blocks_.emplace_back(static_cast<Cell*>(pages));
   }
@@ -338,20 +330,6 @@ void OdsContent::MoveKeptCells() {
 
 void OdsContent::EndSheet() {
   MoveKeptCells();
-  // What the sheet's table view will cost (Sheet::Finish): an index entry
-  // for each row and two names for each column of the used range, however
-  // few cells it holds; two values far apart, sheet after sheet, would claim
-  // gigabytes from a small file.
-  if (used_.rows != 0) {
-    const std::uint64_t bytes =
-        sizeof(std::uint32_t) * (used_.rows + 1) +
-        2 * sizeof(std::string) * (std::uint64_t{used_.last_column} - used_.first_column + 1);
-    if (bytes > table_view_left_) {
-      return FailInSheet("abarca muchas más filas y columnas de las que el archivo llena");
-    }
-    table_view_left_ -= bytes;
-  }
-  used_ = UsedRange();
   sheet_ = nullptr;
 }
 

@@ -22,9 +22,8 @@
 //   that hold something are copied for each repetition.
 //
 // Hostile input fails with an OpeningError::Damaged naming the sheet: a value
-// beyond row kMaxRows or column kMaxColumns (the cell model's limits), more
-// copies than Limits allow, or used ranges whose table views (Sheet::Finish)
-// would take more than Limits allow: the caller sets both by the file's size.
+// beyond row kMaxRows or column kMaxColumns (the cell model's limits), or
+// more copies than max_copies (the caller sets it by the file's size).
 // The workbook must outlive the handler; a sheet's cells are kept in blocks
 // until it ends, then added to it at once, so that its cells take their
 // exact room and never the double a growing array would hold on to. The
@@ -53,12 +52,8 @@ class OdsContent final : public XmlHandler {
   static constexpr std::uint64_t kMaxRows = std::uint64_t{1} << 20;
   static constexpr std::uint64_t kMaxColumns = std::uint64_t{1} << 16;
 
-  struct Limits {
-    std::uint64_t copies = 0;            // cells that repetitions may add, in all
-    std::uint64_t table_view_bytes = 0;  // what the sheets' table views may take, in all
-  };
-
-  OdsContent(Workbook* book, Limits limits);
+  // max_copies: the cells that repetitions may add, in all.
+  OdsContent(Workbook* book, std::uint64_t max_copies);
 
   void StartElement(std::string_view name, std::string_view uri,
                     std::span<const XmlAttribute> attributes) override;
@@ -70,13 +65,6 @@ class OdsContent final : public XmlHandler {
   enum class Level { kOutside, kSpreadsheet, kSheet, kRow, kCell, kParagraph };
   // What a cell holds once its element ends.
   enum class Content { kValue, kText, kTextIfShown };
-  // The rows and columns a sheet's values span so far.
-  struct UsedRange {
-    std::uint64_t first_row = 0;
-    std::uint64_t rows = 0;  // 0 while the sheet has no value
-    std::uint16_t first_column = 0;
-    std::uint16_t last_column = 0;
-  };
 
   void Skip() { skip_depth_ = depth_; }
   void Enter(Level level) {
@@ -103,8 +91,6 @@ class OdsContent final : public XmlHandler {
   Workbook* book_;
   Sheet* sheet_ = nullptr;
   std::uint64_t copies_left_;
-  std::uint64_t table_view_left_;
-  UsedRange used_;
 
   int depth_ = 0;
   int skip_depth_ = 0;  // the depth of the element whose subtree is passed over; 0 for none

@@ -6,7 +6,8 @@
 //
 // Repetitions let a few bytes stand for millions of cells, so what they may
 // add is bounded by the file's size: two cells a byte (the cells cost 16
-// bytes each) and a fixed allowance; the table views of all sheets likewise.
+// bytes each) and a fixed allowance; the table views of all sheets likewise
+// (TableViewBudget).
 // Failures are OpeningError statuses; on failure *out is left as it was.
 #pragma once
 

@@ -172,7 +172,7 @@ TEST(OdsReader, HostileContentIsRefusedWithItsReason) {
          }
          return sheets;
        }(),
-       "El archivo está dañado: la hoja H abarca muchas más filas y columnas de las que el "
+       "El archivo está dañado: sus hojas abarcan muchas más filas y columnas de las que el "
        "archivo llena"},
       {"text nested thousands of levels deep",
        "<table:table table:name='H'><table:table-row>" + kCell + "'string'><text:p>" + deep +

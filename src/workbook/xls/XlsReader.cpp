@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "workbook/OpeningError.h"
+#include "workbook/TableViewBudget.h"
 #include "workbook/xls/CompoundFile.h"
 #include "workbook/xls/SheetReader.h"
 #include "workbook/xls/WorkbookGlobals.h"
@@ -31,32 +32,6 @@ Status SheetEnds(const std::vector<SheetEntry>& sheets, size_t stream_size,
   return Status::Ok();
 }
 
-// What a sheet's table view will cost (Sheet::Finish): a row index entry for
-// every row of its used range and two names for every column, however few
-// cells the range holds.
-size_t TableViewBytes(const Sheet& sheet) {
-  if (sheet.cells().empty()) return 0;
-  std::uint32_t first_row = UINT32_MAX;
-  std::uint32_t last_row = 0;
-  std::uint16_t first_column = UINT16_MAX;
-  std::uint16_t last_column = 0;
-  for (const Cell& c : sheet.cells()) {
-    first_row = std::min(first_row, c.row);
-    last_row = std::max(last_row, c.row);
-    first_column = std::min(first_column, c.column);
-    last_column = std::max(last_column, c.column);
-  }
-  return sizeof(std::uint32_t) * (size_t{last_row} - first_row + 2) +
-         2 * sizeof(std::string) * (size_t{last_column} - first_column + 1);
-}
-
-// Room for the table views of any real workbook, and a little per byte of
-// stream: sheets whose used ranges are far wider than what the stream holds
-// (two cells at opposite corners, sheet after sheet) would let a small file
-// claim gigabytes, so such a stream is refused as damaged.
-constexpr size_t kTableViewAllowance = size_t{64} << 20;
-constexpr size_t kTableViewBytesPerStreamByte = 4;
-
 // Reads the sheets of a workbook stream into *out; the stream is released
 // before the sheets are finished, so the two are not held at the peak
 // together.
@@ -69,8 +44,7 @@ Status ReadStream(WorkbookStream stream, Workbook* out) {
   status = SheetEnds(globals.sheets(), stream.size, &ends);
   if (!status.ok()) return status;
   SheetReader reader(stream.bytes(), &globals);
-  const size_t table_view_limit = kTableViewAllowance + kTableViewBytesPerStreamByte * stream.size;
-  size_t table_view_bytes = 0;
+  TableViewBudget budget(stream.size);
   for (size_t i = 0; i < globals.sheets().size(); ++i) {
     const SheetEntry& entry = globals.sheets()[i];
     if (entry.type != 0) continue;  // macro sheet, chart or module
@@ -82,11 +56,8 @@ Status ReadStream(WorkbookStream stream, Workbook* out) {
     Sheet& sheet = book.AddSheet(entry.name);
     status = reader.Read(entry.offset, ends[i], &sheet);
     if (!status.ok()) return status;
-    table_view_bytes += TableViewBytes(sheet);
-    if (table_view_bytes > table_view_limit) {
-      return OpeningError::Damaged(
-          "sus hojas abarcan muchas más filas y columnas de las que el archivo llena");
-    }
+    status = budget.Add(sheet);
+    if (!status.ok()) return status;
   }
   stream.data.reset();
   for (const auto& sheet : book.sheets()) sheet->Finish();

@@ -1,9 +1,83 @@
 #include "workbook/xlsx/XlsxReader.h"
 
+#include <string>
+
+#include "workbook/NumberFormats.h"
 #include "workbook/OpeningError.h"
+#include "workbook/TableViewBudget.h"
+#include "workbook/XmlStream.h"
+#include "workbook/xlsx/Relationships.h"
+#include "workbook/xlsx/SharedStringsPart.h"
+#include "workbook/xlsx/StylesPart.h"
+#include "workbook/xlsx/WorkbookPart.h"
+#include "workbook/xlsx/WorksheetPart.h"
 
 namespace kaldoren {
+namespace {
 
-Status XlsxReader::Read(const ZipArchive&, Workbook*) { return OpeningError::NotExcel97(); }
+constexpr std::string_view kWorkbook = "xl/workbook.xml";
+constexpr std::string_view kRelationships = "xl/_rels/workbook.xml.rels";
+constexpr double k1904Offset = 1462;
+
+// The member of a part the workbook relates to by type, or where writers
+// put it when the relationships do not say; empty when there is none.
+std::string PartOfType(const ZipArchive& zip, const Relationships& relationships,
+                       std::string_view type, std::string_view usual) {
+  const std::string related = relationships.TargetOfType(type);
+  if (!related.empty()) return related;
+  return zip.Has(usual) ? std::string(usual) : std::string();
+}
+
+// Parses a part the workbook may lack.
+Status ParseOptional(const ZipArchive& zip, const std::string& member, XmlHandler* handler) {
+  return member.empty() ? Status::Ok() : XmlStream::ParseMember(zip, member, handler);
+}
+
+Status ReadSheets(const ZipArchive& zip, const WorkbookPart& workbook,
+                  const Relationships& relationships, const WorksheetPart::Context& context,
+                  Workbook* book) {
+  TableViewBudget budget(zip.FileSize());
+  for (const WorkbookPart::SheetEntry& entry : workbook.sheets()) {
+    const Relationships::Relationship* part = relationships.Find(entry.relationship);
+    if (part == nullptr) return OpeningError::Damaged("no se encuentra la hoja " + entry.name);
+    if (!part->type.ends_with("/worksheet")) continue;  // chart, dialog or macro sheet
+    Sheet& sheet = book->AddSheet(entry.name);
+    WorksheetPart reader(&sheet, context);
+    Status status = XmlStream::ParseMember(zip, part->target, &reader);
+    if (!status.ok()) return status;
+    status = budget.Add(sheet);
+    if (!status.ok()) return status;
+  }
+  return Status::Ok();
+}
+
+}  // namespace
+
+Status XlsxReader::Read(const ZipArchive& zip, Workbook* out) {
+  Relationships relationships("xl/");
+  Status status = ParseOptional(
+      zip, zip.Has(kRelationships) ? std::string(kRelationships) : std::string(), &relationships);
+  if (!status.ok()) return status;
+  WorkbookPart workbook;
+  status = XmlStream::ParseMember(zip, kWorkbook, &workbook);
+  if (!status.ok()) return status;
+  NumberFormats formats;
+  StylesPart styles(&formats);
+  status = ParseOptional(zip, PartOfType(zip, relationships, "/styles", "xl/styles.xml"), &styles);
+  if (!status.ok()) return status;
+  Workbook book;
+  SharedStringsPart shared(&book.strings());
+  status = ParseOptional(
+      zip, PartOfType(zip, relationships, "/sharedStrings", "xl/sharedStrings.xml"), &shared);
+  if (!status.ok()) return status;
+  size_t cell_budget = kCellFloor + kCellsPerFileByte * zip.FileSize();
+  const WorksheetPart::Context context{&formats, shared.first(), shared.count(),
+                                       workbook.date1904() ? k1904Offset : 0, &cell_budget};
+  status = ReadSheets(zip, workbook, relationships, context, &book);
+  if (!status.ok()) return status;
+  for (const auto& sheet : book.sheets()) sheet->Finish();
+  *out = std::move(book);
+  return Status::Ok();
+}
 
 }  // namespace kaldoren

@@ -1,0 +1,25 @@
+#include "workbook/xlsx/WorkbookPart.h"
+
+namespace kaldoren {
+
+void WorkbookPart::StartElement(std::string_view name, std::string_view,
+                                std::span<const XmlAttribute> attributes) {
+  if (name == "workbookPr") {
+    const std::string_view* date1904 = Attribute(attributes, "date1904");
+    date1904_ = date1904 != nullptr && (*date1904 == "1" || *date1904 == "true");
+    return;
+  }
+  if (name != "sheet") return;
+  const std::string_view* sheet_name = Attribute(attributes, "name");
+  // The relationship id is r:id, in the transitional or the strict
+  // relationships namespace.
+  const std::string_view* id = nullptr;
+  for (const XmlAttribute& attribute : attributes) {
+    if (attribute.name == "id" && !attribute.uri.empty()) id = &attribute.value;
+  }
+  if (sheet_name != nullptr && id != nullptr) {
+    sheets_.push_back({std::string(*sheet_name), std::string(*id)});
+  }
+}
+
+}  // namespace kaldoren
