@@ -88,15 +88,17 @@ void Filas(const fs::path& carpeta) {
   double ultimo = 0;
   for (std::uint32_t filas = 4095; filas <= 65535; filas = filas * 2 + 1) {
     double mb = 0;
-    const Medida m = Caso(carpeta, [filas] { return DeclaracionSintetica::Archivo(filas); }, &mb);
+    const Medida m = Caso(
+        carpeta, [filas] { return DeclaracionSintetica::Archivo(filas); }, &mb);
     const double por_fila = m.verificacion / filas * 1e6;
     if (primero == 0) primero = por_fila;
     ultimo = por_fila;
     std::printf("%17u %5.1f %10.3f %15.3f %12.2f %8ld  %s\n", filas, mb, m.lectura, m.verificacion,
                 por_fila, m.pico_mb, m.informe ? "sí" : "NO");
   }
-  std::printf("Tiempo por fila, la mayor sobre la menor: %.2f (lineal: cerca de 1; cuadrático: 16)\n\n",
-              ultimo / primero);
+  std::printf(
+      "Tiempo por fila, la mayor sobre la menor: %.2f (lineal: cerca de 1; cuadrático: 16)\n\n",
+      ultimo / primero);
 }
 
 void Extremos(const fs::path& carpeta) {

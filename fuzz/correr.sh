@@ -4,19 +4,20 @@
 # time on its seeds; fails when any target finds a crash, a leak, a timeout or
 # memory out of bounds.
 #
-# Usage: fuzz/correr.sh SECONDS [TARGET...]   (targets: lector consulta verificacion)
+# Usage: fuzz/correr.sh SECONDS [TARGET...]   (targets: lector consulta verificacion xlsx)
 #
 # Seeds: the test workbooks (whole, and their workbook stream alone), the
 # generated workbooks and ../shared/xls-corpus when it is there; the queries
-# of fuzz/consultas. What a target finds that is new is kept in
+# of fuzz/consultas; the .xlsx test workbooks, whole and as their parts' XML
+# (see xlsx_fuzzer.cc). What a target finds that is new is kept in
 # out/fuzz/<target>/corpus for the next run; a crash goes to out/fuzz/<target>/
 # and its log to out/fuzz/<target>/registro.txt. Targets run two at a time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-SEGUNDOS=${1:?uso: fuzz/correr.sh SEGUNDOS [lector|consulta|verificacion]...}
+SEGUNDOS=${1:?uso: fuzz/correr.sh SEGUNDOS [lector|consulta|verificacion|xlsx]...}
 shift
 OBJETIVOS=("$@")
-[ ${#OBJETIVOS[@]} -gt 0 ] || OBJETIVOS=(lector consulta verificacion)
+[ ${#OBJETIVOS[@]} -gt 0 ] || OBJETIVOS=(lector consulta verificacion xlsx)
 BUILD=${FUZZ_BUILD:-build-fuzz}
 OUT=out/fuzz
 PARALELO=${FUZZ_PARALELO:-2}
@@ -69,11 +70,30 @@ semillas_de_libros "$OUT/semillas/verificacion" 262144 testdata/workbooks/*.xls
 mkdir -p "$OUT/semillas/consulta"
 cp fuzz/consultas/*.sql "$OUT/semillas/consulta/"
 
+# Seeds of the xlsx target: each workbook whole and its parts joined by NUL.
+mkdir -p "$OUT/semillas/xlsx"
+for libro in testdata/workbooks/xlsx/*.xlsx; do
+  [ "$(stat -c %s "$libro")" -le 262144 ] && cp "$libro" "$OUT/semillas/xlsx/"
+done
+/usr/bin/python3 - "$OUT/semillas/xlsx" testdata/workbooks/xlsx/*.xlsx <<'PY'
+import os, sys, zipfile
+carpeta = sys.argv[1]
+partes = ["xl/worksheets/sheet1.xml", "xl/sharedStrings.xml", "xl/styles.xml",
+          "xl/workbook.xml", "xl/_rels/workbook.xml.rels"]
+for libro in sys.argv[2:]:
+    with zipfile.ZipFile(libro) as z:
+        datos = b"\0".join(z.read(p) if p in z.namelist() else b"" for p in partes)
+    if len(datos) <= 262144:
+        with open(os.path.join(carpeta, os.path.basename(libro) + ".partes"), "wb") as f:
+            f.write(datos)
+PY
+
 opciones() {
   case $1 in
     lector) echo "-max_len=262144 -timeout=10" ;;
     consulta) echo "-max_len=4096 -timeout=5 -dict=fuzz/consulta.dict" ;;
     verificacion) echo "-max_len=262144 -timeout=20" ;;
+    xlsx) echo "-max_len=262144 -timeout=10" ;;
   esac
 }
 

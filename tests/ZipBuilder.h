@@ -3,6 +3,9 @@
 // member's declared inflated size can be set to a lie. Test-only; header-only.
 #pragma once
 
+#include <gsf/gsf-infile-zip.h>
+#include <gsf/gsf-infile.h>
+#include <gsf/gsf-input-memory.h>
 #include <gsf/gsf-outfile-zip.h>
 #include <gsf/gsf-outfile.h>
 #include <gsf/gsf-output-memory.h>
@@ -51,6 +54,19 @@ class ZipBuilder {
     return file;
   }
 
+  // The members of an archive, in its order (directories walked into).
+  static Members Read(const std::string& archive) {
+    gsf_init();
+    GsfInput* input = gsf_input_memory_new(reinterpret_cast<const guint8*>(archive.data()),
+                                           static_cast<gsf_off_t>(archive.size()), FALSE);
+    GsfInfile* root = gsf_infile_zip_new(input, nullptr);
+    Members members;
+    if (root != nullptr) Walk(root, "", &members);
+    if (root != nullptr) g_object_unref(root);
+    g_object_unref(input);
+    return members;
+  }
+
   // Sets the number of members the end record declares.
   static void DeclareMembers(std::string* archive, std::uint16_t count) {
     const size_t end = archive->rfind(std::string_view("PK\x05\x06", 4));
@@ -69,6 +85,21 @@ class ZipBuilder {
   }
 
  private:
+  static void Walk(GsfInfile* folder, const std::string& path, Members* members) {
+    for (int i = 0; i < gsf_infile_num_children(folder); ++i) {
+      GsfInput* child = gsf_infile_child_by_index(folder, i);
+      const std::string name = path + gsf_input_name(child);
+      if (GSF_IS_INFILE(child) && gsf_infile_num_children(GSF_INFILE(child)) >= 0) {
+        Walk(GSF_INFILE(child), name + "/", members);
+      } else {
+        std::string bytes(static_cast<size_t>(gsf_input_size(child)), '\0');
+        gsf_input_read(child, bytes.size(), reinterpret_cast<guint8*>(bytes.data()));
+        members->push_back({name, bytes});
+      }
+      g_object_unref(child);
+    }
+  }
+
   // Writes bytes at offset into every header of that signature (whose name
   // follows its fixed part of fixed bytes) naming member.
   static void Patch(std::string* archive, std::string_view signature, size_t fixed, size_t offset,

@@ -99,8 +99,8 @@ std::string APERTURA::ColumnaFaltante() const {
 
 bool APERTURA::Avisar(bool condicion, const std::string& mensaje, const std::string& titulo) {
   if (!condicion) {
-    problema_ = Status::Error(error_numero_ != 0 ? error_numero_ : kErrorFormato,
-                              titulo + ": " + mensaje);
+    problema_ =
+        Status::Error(error_numero_ != 0 ? error_numero_ : kErrorFormato, titulo + ": " + mensaje);
     avisador_.Mensaje(mensaje, titulo, Icono::Critico);
   }
   return condicion;

@@ -1,11 +1,13 @@
 // Damaged workbooks, derived from every test workbook: cut short at many
 // points, bytes overwritten (fixed seeds), container sectors zeroed, sector
 // chains that loop, counts that lie (SST, MULRK, MULBLANK, DIMENSIONS,
-// LABELSST, BOUNDSHEET), a CONTINUE chain cut short. Each case must either
+// LABELSST, BOUNDSHEET), a CONTINUE chain cut short; for .xlsx workbooks, the
+// archive cut and overwritten, and each of its parts overwritten, cut in half
+// or left out. Each case must either
 // read, or fail with a described opening error, within a time and a memory
 // bound; a case that reads must then be verified to a complete report (or be
 // refused for a missing sheet or column, like any workbook). The number of
-// cases tried is printed.
+// cases tried is printed, per format.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -23,9 +25,10 @@
 #include "CorridaDePrueba.h"
 #include "HuellaDeLibro.h"
 #include "TestData.h"
+#include "ZipBuilder.h"
 #include "app/Verificacion.h"
-#include "workbook/xls/CompoundFile.h"
 #include "workbook/WorkbookReader.h"
+#include "workbook/xls/CompoundFile.h"
 #include "workbook/xls/testing/BiffBuilder.h"
 #include "workbook/xls/testing/ContenedorOle2.h"
 #include "workbook/xls/testing/FlujoBiff.h"
@@ -59,13 +62,16 @@ std::string Contenido(const fs::path& ruta) {
   return texto.str();
 }
 
-// The workbooks the cases come from: the test workbooks except the largest
-// (it adds time and no kind of record the others lack), and the generated ones.
-std::vector<fs::path> LibrosDeOrigen() {
+// The workbooks of a format the cases come from: the test workbooks except
+// the largest (it adds time and no kind of record the others lack), and the
+// generated ones.
+std::vector<fs::path> LibrosDeOrigen(const std::string& formato) {
   std::vector<fs::path> libros;
-  for (const char* carpeta : {"workbooks", "generados"}) {
+  for (const std::string& carpeta :
+       std::vector<std::string>{"workbooks", "generados", "workbooks/" + formato}) {
+    if (!fs::exists(testing::TestDataPath(carpeta))) continue;
     for (const auto& e : fs::directory_iterator(testing::TestDataPath(carpeta))) {
-      if (e.path().extension() == ".xls" && e.path().filename() != "declaracion_grande.xls") {
+      if (e.path().extension() == "." + formato && e.path().stem() != "declaracion_grande") {
         libros.push_back(e.path());
       }
     }
@@ -354,6 +360,35 @@ std::vector<Caso> CasosDe(const fs::path& ruta) {
   return casos.lista();
 }
 
+// The damaged cases derived from one .xlsx workbook: the archive cut and
+// overwritten like any file, and each part overwritten, cut in half or left
+// out of an archive built again.
+std::vector<Caso> CasosXlsx(const fs::path& ruta) {
+  const std::string archivo = Contenido(ruta);
+  const std::string nombre = ruta.stem().string() + ".xlsx: ";
+  std::vector<Caso> casos;
+  for (size_t k = 1; k < 20; ++k) {
+    casos.push_back({nombre + "cortado a " + std::to_string(k) + "/20",
+                     archivo.substr(0, archivo.size() * k / 20)});
+  }
+  for (unsigned semilla = 1; semilla <= 16; ++semilla) {
+    casos.push_back({nombre + "bytes cambiados, semilla " + std::to_string(semilla),
+                     Voltear(archivo, semilla)});
+  }
+  const testing::ZipBuilder::Members partes = testing::ZipBuilder::Read(archivo);
+  for (size_t i = 0; i < partes.size(); ++i) {
+    const std::string parte = nombre + partes[i].name;
+    testing::ZipBuilder::Members cambiadas = partes;
+    cambiadas[i].bytes = Voltear(partes[i].bytes, static_cast<unsigned>(i) + 1);
+    casos.push_back({parte + " con bytes cambiados", testing::ZipBuilder::With(cambiadas)});
+    cambiadas[i].bytes = partes[i].bytes.substr(0, partes[i].bytes.size() / 2);
+    casos.push_back({parte + " cortada a la mitad", testing::ZipBuilder::With(cambiadas)});
+    cambiadas.erase(cambiadas.begin() + static_cast<long>(i));
+    casos.push_back({parte + " ausente", testing::ZipBuilder::With(cambiadas)});
+  }
+  return casos;
+}
+
 struct Cuenta {
   int leidos = 0;
   int verificados = 0;
@@ -418,27 +453,37 @@ class ArchivosDanados : public ::testing::Test {
 };
 
 TEST_F(ArchivosDanados, EveryDamagedWorkbookReadsAndIsReportedOrIsRefusedWithADescription) {
+  const struct {
+    const char* formato;
+    std::function<std::vector<Caso>(const fs::path&)> casos_de;
+  } formatos[] = {{"xls", CasosDe}, {"xlsx", CasosXlsx}};
   size_t casos = 0;
-  Cuenta cuenta;
-  for (const fs::path& libro : LibrosDeOrigen()) {
-    for (const Caso& caso : CasosDe(libro)) {
-      Probar(caso, &cuenta);
-      ++casos;
+  for (const auto& f : formatos) {
+    Cuenta cuenta;
+    size_t del_formato = 0;
+    for (const fs::path& libro : LibrosDeOrigen(f.formato)) {
+      for (const Caso& caso : f.casos_de(libro)) {
+        Probar(caso, &cuenta);
+        ++del_formato;
+      }
     }
+    std::printf(
+        "Archivos dañados (%s): %zu casos probados; %d leídos (%d con informe completo, %d "
+        "rechazados por una hoja o columna faltante), %d rechazados con un error de "
+        "apertura descrito.\n",
+        f.formato, del_formato, cuenta.leidos, cuenta.verificados, cuenta.sin_hojas_o_columnas,
+        cuenta.rechazados);
+    EXPECT_GT(cuenta.verificados, 0) << f.formato;
+    EXPECT_GT(cuenta.rechazados, 0) << f.formato;
+    casos += del_formato;
   }
 
   rusage uso{};
   getrusage(RUSAGE_SELF, &uso);
   EXPECT_LT(uso.ru_maxrss, kPicoDeMemoriaKb);
-  std::printf(
-      "Archivos dañados: %zu casos probados; %d leídos (%d con informe completo, %d "
-      "rechazados por una hoja o columna faltante), %d rechazados con un error de "
-      "apertura descrito. Pico de memoria: %ld MB.\n",
-      casos, cuenta.leidos, cuenta.verificados, cuenta.sin_hojas_o_columnas, cuenta.rechazados,
-      uso.ru_maxrss / 1024);
+  std::printf("Archivos dañados: %zu casos en total. Pico de memoria: %ld MB.\n", casos,
+              uso.ru_maxrss / 1024);
   EXPECT_GT(casos, 1000u);
-  EXPECT_GT(cuenta.verificados, 0);
-  EXPECT_GT(cuenta.rechazados, 0);
 }
 
 }  // namespace

@@ -27,9 +27,9 @@
 #include <string_view>
 
 #include "base/Value.h"
+#include "query/SqlExpression.h"
 #include "workbook/Cell.h"
 #include "workbook/Sheet.h"
-#include "query/SqlExpression.h"
 
 namespace kaldoren {
 

@@ -6,10 +6,10 @@
 
 #include "ResumenSobreLibro_test.h"
 #include "TestData.h"
+#include "query/TableRecordset.h"
 #include "summaries/RESUMEN_ERRORES.h"
 #include "summaries/RESUMEN_PAGOS.h"
 #include "summaries/RESUMEN_SALARIAL.h"
-#include "query/TableRecordset.h"
 
 namespace kaldoren {
 namespace {

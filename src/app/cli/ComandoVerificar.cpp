@@ -74,7 +74,7 @@ bool ComandoVerificar::LeerArgumentos(const std::vector<std::string>& argumentos
   }
   if (planillas_.empty() || carpeta_.empty()) {
     std::fprintf(errores_, "kaldoren20: verificar lleva uno o más libros "
-                           "(kaldoren20 verificar PLANILLA.XLS [--salida CARPETA])\n");
+                           "(kaldoren20 verificar PLANILLA [--salida CARPETA])\n");
     return false;
   }
   return true;

@@ -29,9 +29,12 @@ namespace {
 const char kTitulo[] =
     " Zolvanta - Verificación de Documentación de Colegios Privados  (Versión 1.0)";
 const char kTituloDialogo[] = "Origen de Datos Declaración Jurada";
-// The description shows the patterns as the dialog always has; the patterns
-// proper come in both cases for dialogs that match names by case.
-const char kFiltro[] = "EXCEL(*.XLS) ZIP RAR (*.XLS *.xls *.ZIP *.zip *.RAR *.rar)";
+// The description names the workbook formats; the patterns proper come in
+// both cases for dialogs that match names by case, and take in compressed
+// files too, so that choosing one tells the user to unpack it first.
+const char kFiltro[] =
+    "Planillas (*.xls *.xlsx *.ods) (*.xls *.XLS *.xlsx *.XLSX *.xlsm *.XLSM *.ods *.ODS *.zip "
+    "*.ZIP *.rar *.RAR)";
 const char kCancelado[] = "Se seleccionó Cancelar.\r\nVerificación deshabilitada";
 const char kComprimido[] =
     "El Archivo seleccionado deberá ser previamente descompactado. Vuelva\r"
@@ -232,7 +235,10 @@ void PRINCIPAL::ElegirPlanilla() {
   archxls_->setText(Mayusculas(DeRuta(partes.Archivo())));
   const std::optional<double> modificado = partes.UltimaMod();
   fh_->setText(modificado ? QString::fromStdString(Format::GeneralDate(*modificado)) : QString());
-  if (archxls_->text().endsWith(QStringLiteral("XLS"))) {
+  // A compressed file is refused by its name; any other file is read by its
+  // content, which tells .xls, .xlsx (a zip inside) and .ods apart.
+  if (!archxls_->text().endsWith(QStringLiteral(".ZIP")) &&
+      !archxls_->text().endsWith(QStringLiteral(".RAR"))) {
     verifica_->setEnabled(true);
     verifica_->setFocus();
     return;

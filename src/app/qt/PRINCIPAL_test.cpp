@@ -105,7 +105,8 @@ TEST_F(PRINCIPALTest, ChoosingAWorkbookShowsItsFolderNameAndDateAndEnablesVerifi
 
   ASSERT_EQ(dialogos_.aperturas.size(), 1u);
   EXPECT_EQ(dialogos_.aperturas[0].titulo, "Origen de Datos Declaración Jurada");
-  EXPECT_TRUE(dialogos_.aperturas[0].filtro.startsWith(QStringLiteral("EXCEL(*.XLS) ZIP RAR (")));
+  EXPECT_TRUE(
+      dialogos_.aperturas[0].filtro.startsWith(QStringLiteral("Planillas (*.xls *.xlsx *.ods) (")));
   // the documents folder, or home when there is none: a folder that exists
   EXPECT_TRUE(QDir(dialogos_.aperturas[0].carpeta_inicial).exists());
   EXPECT_FALSE(dialogos_.aperturas[0].carpeta_inicial.isEmpty());
@@ -122,7 +123,11 @@ TEST_F(PRINCIPALTest, ChoosingAWorkbookShowsItsFolderNameAndDateAndEnablesVerifi
 }
 
 TEST_F(PRINCIPALTest, RefusesACompressedFileWithTheFourLineMessage) {
-  Elegir(Archivo(QStringLiteral("planilla.xls")));
+  for (const QString& planilla : {QStringLiteral("planilla.xlsx"), QStringLiteral("PLANILLA.ODS")}) {
+    Elegir(Archivo(planilla));
+    EXPECT_TRUE(dialogos_.mensajes.empty()) << planilla.toStdString();
+    EXPECT_TRUE(Boton("VERIFICA")->isEnabled()) << planilla.toStdString();
+  }
   for (const QString& comprimido :
        {QStringLiteral("DECLARACION.ZIP"), QStringLiteral("envio.rar")}) {
     dialogos_.mensajes.clear();

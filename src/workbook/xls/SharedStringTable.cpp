@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "workbook/OpeningError.h"
 #include "workbook/xls/BiffString.h"
 #include "workbook/xls/ContinuedRecord.h"
-#include "workbook/OpeningError.h"
 
 namespace kaldoren {
 

@@ -4,9 +4,9 @@
 #include <span>
 
 #include "base/Calendar.h"
+#include "workbook/OpeningError.h"
 #include "workbook/xls/ContinuedRecord.h"
 #include "workbook/xls/LittleEndian.h"
-#include "workbook/OpeningError.h"
 #include "workbook/xls/Rk.h"
 
 namespace kaldoren {

@@ -21,8 +21,8 @@
 #include <vector>
 
 #include "base/Status.h"
-#include "workbook/xls/BiffRecordReader.h"
 #include "workbook/Sheet.h"
+#include "workbook/xls/BiffRecordReader.h"
 #include "workbook/xls/WorkbookGlobals.h"
 
 namespace kaldoren {

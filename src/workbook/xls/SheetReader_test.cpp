@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "workbook/xls/Rk.h"
 #include "workbook/WorkbookReader.h"
+#include "workbook/xls/Rk.h"
 #include "workbook/xls/testing/BiffBuilder.h"
 
 namespace kaldoren {

@@ -2,10 +2,10 @@
 
 #include <span>
 
+#include "workbook/OpeningError.h"
 #include "workbook/xls/BiffString.h"
 #include "workbook/xls/ContinuedRecord.h"
 #include "workbook/xls/LittleEndian.h"
-#include "workbook/OpeningError.h"
 
 namespace kaldoren {
 namespace {

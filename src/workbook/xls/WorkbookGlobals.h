@@ -17,13 +17,13 @@
 #include <vector>
 
 #include "base/Status.h"
+#include "workbook/NumberFormats.h"
+#include "workbook/StringPool.h"
 #include "workbook/xls/BiffRecordReader.h"
 #include "workbook/xls/CodePage.h"
 #include "workbook/xls/CompoundFile.h"
 #include "workbook/xls/ContinuedRecord.h"
-#include "workbook/NumberFormats.h"
 #include "workbook/xls/SharedStringTable.h"
-#include "workbook/StringPool.h"
 
 namespace kaldoren {
 

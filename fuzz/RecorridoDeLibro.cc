@@ -1,0 +1,32 @@
+#include "RecorridoDeLibro.h"
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace kaldoren::fuzz {
+namespace {
+
+void Recorrer(const Sheet& hoja) {
+  for (const Cell& celda : hoja.cells()) hoja.ValueOf(celda).TextForm();
+  for (std::size_t r = 0; r < hoja.RecordCount(); ++r) {
+    for (const Cell& celda : hoja.RecordCells(r)) {
+      const int columna = celda.column - hoja.FirstColumn();
+      if (!(hoja.RecordValue(r, columna) == hoja.ValueOf(celda))) std::abort();
+    }
+  }
+  const std::vector<std::string>& nombres = hoja.ColumnNames();
+  if (!nombres.empty() &&
+      (hoja.FindColumn(nombres.front()) != 0 || hoja.FindColumn(nombres.back()) < 0)) {
+    std::abort();
+  }
+}
+
+}  // namespace
+
+void RecorrerLibro(Workbook& libro) {
+  for (const auto& hoja : libro.sheets()) Recorrer(*hoja);
+  if (libro.TableNames().size() != libro.sheets().size()) std::abort();
+}
+
+}  // namespace kaldoren::fuzz
