@@ -20,9 +20,9 @@ constexpr std::string_view kCalcext =
 constexpr std::uint8_t kNumError = 0x24;
 // Positions never pass this, however many repetitions are added up.
 constexpr std::uint64_t kFarAway = std::uint64_t{1} << 62;
-// A run of spaces (text:s) longer than any real cell holds is cut here, so a
-// few bytes cannot ask for gigabytes of spaces.
-constexpr std::uint64_t kMaxSpaces = 1024;
+// A run of spaces (text:s) longer than any real cell holds is cut here, so
+// that the text of a cell grows at most some fifteen times its XML.
+constexpr std::uint64_t kMaxSpaces = 255;
 
 std::uint64_t Advanced(std::uint64_t position, std::uint64_t count) {
   return std::min(kFarAway, position + std::min(count, kFarAway));

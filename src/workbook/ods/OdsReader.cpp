@@ -9,8 +9,8 @@
 namespace kaldoren {
 namespace {
 
-constexpr std::uint64_t kCopiesAllowance = std::uint64_t{1} << 16;
-constexpr std::uint64_t kCopiesPerFileByte = 2;
+constexpr std::uint64_t kCopiesAllowance = std::uint64_t{1} << 15;
+constexpr std::uint64_t kCopiesPerFileByte = 1;
 
 }  // namespace
 

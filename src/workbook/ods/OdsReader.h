@@ -5,8 +5,8 @@
 // an Excel 97 workbook (design.md 2): OdsContent says how each is read.
 //
 // Repetitions let a few bytes stand for millions of cells, so what they may
-// add is bounded by the file's size: two cells a byte (the cells cost 16
-// bytes each) and a fixed allowance; the table views of all sheets likewise
+// add is bounded by the file's size: a cell a byte (a cell costs 16 bytes,
+// half of what the file may hold per byte) and a fixed allowance; the table views of all sheets likewise
 // (TableViewBudget).
 // Failures are OpeningError statuses; on failure *out is left as it was.
 #pragma once
