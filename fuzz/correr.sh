@@ -4,20 +4,22 @@
 # time on its seeds; fails when any target finds a crash, a leak, a timeout or
 # memory out of bounds.
 #
-# Usage: fuzz/correr.sh SECONDS [TARGET...]   (targets: lector consulta verificacion xlsx)
+# Usage: fuzz/correr.sh SECONDS [TARGET...]
+#        (targets: lector consulta verificacion xlsx ods)
 #
 # Seeds: the test workbooks (whole, and their workbook stream alone), the
 # generated workbooks and ../shared/xls-corpus when it is there; the queries
 # of fuzz/consultas; the .xlsx test workbooks, whole and as their parts' XML
-# (see xlsx_fuzzer.cc). What a target finds that is new is kept in
+# (see xlsx_fuzzer.cc); the .ods test workbooks, whole and as their
+# content.xml (see ods_fuzzer.cc). What a target finds that is new is kept in
 # out/fuzz/<target>/corpus for the next run; a crash goes to out/fuzz/<target>/
 # and its log to out/fuzz/<target>/registro.txt. Targets run two at a time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-SEGUNDOS=${1:?uso: fuzz/correr.sh SEGUNDOS [lector|consulta|verificacion|xlsx]...}
+SEGUNDOS=${1:?uso: fuzz/correr.sh SEGUNDOS [lector|consulta|verificacion|xlsx|ods]...}
 shift
 OBJETIVOS=("$@")
-[ ${#OBJETIVOS[@]} -gt 0 ] || OBJETIVOS=(lector consulta verificacion xlsx)
+[ ${#OBJETIVOS[@]} -gt 0 ] || OBJETIVOS=(lector consulta verificacion xlsx ods)
 BUILD=${FUZZ_BUILD:-build-fuzz}
 OUT=out/fuzz
 PARALELO=${FUZZ_PARALELO:-2}
@@ -88,12 +90,39 @@ for libro in sys.argv[2:]:
             f.write(datos)
 PY
 
+# Seeds of the ods target: each workbook whole and its content.xml, without
+# styles and cut to the first rows of each sheet so that it fits.
+mkdir -p "$OUT/semillas/ods"
+for libro in testdata/workbooks/ods/*.ods; do
+  [ "$(stat -c %s "$libro")" -le 262144 ] && cp "$libro" "$OUT/semillas/ods/"
+done
+/usr/bin/python3 - "$OUT/semillas/ods" testdata/workbooks/ods/*.ods <<'PY'
+import os, re, sys, zipfile
+carpeta = sys.argv[1]
+for libro in sys.argv[2:]:
+    with zipfile.ZipFile(libro) as z:
+        texto = z.read("content.xml").decode("utf-8")
+    texto = re.sub(r"<office:(automatic-styles|font-face-decls)>.*?</office:\1>", "", texto,
+                   flags=re.S)
+    def primeras_filas(tabla):
+        filas = tabla.group(0).split("</table:table-row>")
+        if len(filas) <= 25:
+            return tabla.group(0)
+        return "</table:table-row>".join(filas[:24]) + "</table:table-row></table:table>"
+    texto = re.sub(r"<table:table .*?</table:table>", primeras_filas, texto, flags=re.S)
+    datos = texto.encode("utf-8")
+    if len(datos) <= 262144:
+        with open(os.path.join(carpeta, os.path.basename(libro) + ".xml"), "wb") as f:
+            f.write(datos)
+PY
+
 opciones() {
   case $1 in
     lector) echo "-max_len=262144 -timeout=10" ;;
     consulta) echo "-max_len=4096 -timeout=5 -dict=fuzz/consulta.dict" ;;
     verificacion) echo "-max_len=262144 -timeout=20" ;;
     xlsx) echo "-max_len=262144 -timeout=10" ;;
+    ods) echo "-max_len=262144 -timeout=10 -dict=fuzz/ods.dict" ;;
   esac
 }
 

@@ -51,6 +51,10 @@ Status OpeningError::TooLarge() {
                        "El libro es demasiado grande: su secuencia Workbook pasa de 512 MB");
 }
 
+Status OpeningError::OutOfMemory() {
+  return Status::Error(kTooLarge, "El libro es demasiado grande para la memoria disponible");
+}
+
 Status OpeningError::Damaged(std::string_view detail) {
   return Status::Error(kDamaged, "El archivo está dañado: " + std::string(detail));
 }

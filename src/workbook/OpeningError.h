@@ -47,6 +47,8 @@ class OpeningError {
   static Status NoWorkbookStream();
   // A workbook stream beyond the size the reader accepts.
   static Status TooLarge();
+  // The system gave no more memory for the workbook's cells.
+  static Status OutOfMemory();
   // "El archivo está dañado: <detail>"; detail says what was found wrong,
   // for example "registro SST truncado".
   static Status Damaged(std::string_view detail);

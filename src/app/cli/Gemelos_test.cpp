@@ -63,7 +63,7 @@ TEST_P(Gemelos, CadaLibroSeLeeYSeVerificaComoSuGemeloXls) {
   EXPECT_EQ(libros, 7);
 }
 
-INSTANTIATE_TEST_SUITE_P(Formatos, Gemelos, ::testing::Values("xlsx"));
+INSTANTIATE_TEST_SUITE_P(Formatos, Gemelos, ::testing::Values("xlsx", "ods"));
 
 }  // namespace
 }  // namespace kaldoren

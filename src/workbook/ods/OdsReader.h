@@ -1,5 +1,14 @@
-// OdsReader: reads an OpenDocument spreadsheet (.ods) into a Workbook, from
-// the members of its zip archive (content.xml above all).
+// OdsReader: reads an OpenDocument spreadsheet (.ods), already opened as a
+// zip archive by WorkbookReader, into a Workbook. Its content.xml is parsed
+// as it inflates (XmlStream, OdsContent), never held whole: a 65,000-row
+// declaration is some 200 MB of XML. Cells mean what the same cells mean in
+// an Excel 97 workbook (design.md 2): OdsContent says how each is read.
+//
+// Repetitions let a few bytes stand for millions of cells, so what they may
+// add is bounded by the file's size: a cell a byte (a cell costs 16 bytes,
+// half of what the file may hold per byte) and a fixed allowance; the table views of all sheets likewise
+// (TableViewBudget).
+// Failures are OpeningError statuses; on failure *out is left as it was.
 #pragma once
 
 #include "base/Status.h"
@@ -10,8 +19,6 @@ namespace kaldoren {
 
 class OdsReader {
  public:
-  // Reads the spreadsheet into *out, replacing what it held; on failure
-  // *out is left as it was.
   static Status Read(const ZipArchive& zip, Workbook* out);
 };
 

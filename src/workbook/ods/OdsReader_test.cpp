@@ -1,0 +1,205 @@
+#include "workbook/ods/OdsReader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "ZipBuilder.h"
+#include "workbook/WorkbookReader.h"
+
+namespace kaldoren {
+namespace {
+
+using testing::ZipBuilder;
+
+// An .ods whose spreadsheet body is the given XML.
+std::string Ods(const std::string& body, const std::string& before_root = "") {
+  const std::string content =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + before_root +
+      "<office:document-content"
+      " xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\""
+      " xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\""
+      " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\""
+      " xmlns:calcext=\"urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0\">"
+      "<office:body><office:spreadsheet>" +
+      body + "</office:spreadsheet></office:body></office:document-content>";
+  return ZipBuilder::With(
+      {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}, {"content.xml", content}});
+}
+
+// Every cell of the workbook, sheet by sheet: "A!r,c kind value".
+std::string Cells(const Workbook& book) {
+  std::string out;
+  for (const auto& sheet : book.sheets()) {
+    for (const Cell& c : sheet->cells()) {
+      char place[64];
+      std::snprintf(place, sizeof place, "%s!%u,%u ", sheet->name().c_str(), c.row, c.column);
+      out += place;
+      switch (c.kind) {
+        case CellKind::Text:
+          out += "t[" + std::string(sheet->TextOf(c)) + "]";
+          break;
+        case CellKind::Error:
+          out += "e" + std::to_string(c.error_code);
+          break;
+        case CellKind::Blank:
+          out += "blank";
+          break;
+        default:
+          std::snprintf(place, sizeof place, "%c%.10g",
+                        c.kind == CellKind::Date ? 'd' : (c.kind == CellKind::Boolean ? 'b' : 'n'),
+                        c.number);
+          out += place;
+      }
+      out += "; ";
+    }
+  }
+  return out;
+}
+
+struct Case {
+  std::string shows;
+  std::string body;
+  std::string cells;  // or the opening error's description
+};
+
+const std::string kCell = "<table:table-cell office:value-type=";
+
+TEST(OdsReader, CellsMeanWhatTheSameCellsMeanInTheOtherFormats) {
+  const std::vector<Case> cases = {
+      {"each value type",
+       "<table:table table:name='H'><table:table-row>" + kCell + "'float' office:value='2743'/>" +
+           kCell + "'percentage' office:value='0.14'/>" + kCell +
+           "'currency' office:value='-5.5'/>" + kCell + "'date' office:date-value='2004-06-15'/>" +
+           kCell + "'time' office:time-value='PT12H'/>" + kCell +
+           "'boolean' office:boolean-value='true'/>" + kCell +
+           "'boolean' office:boolean-value='false'/>" + kCell +
+           "'string'><text:p>Cañuelas </text:p></table:table-cell>" + kCell +
+           "'string'/></table:table-row></table:table>",
+       "H!0,0 n2743; H!0,1 n0.14; H!0,2 n-5.5; H!0,3 d38153; H!0,4 d0.5; H!0,5 b-1; H!0,6 b0; "
+       "H!0,7 t[Cañuelas ]; H!0,8 t[]; "},
+      {"texts from paragraphs, spaces, tabs, breaks, spans and links; notes left out",
+       "<table:table table:name='H'><table:table-row>" + kCell +
+           "'string'><text:p>  Los   Aromos<text:s text:c='3'/>1450 </text:p>"
+           "<text:p>2º <text:span>piso</text:span><text:tab/>"
+           "<text:a>B</text:a><text:line-break/>fin</text:p>"
+           "<office:annotation><text:p>nota</text:p></office:annotation></table:table-cell>" +
+           kCell +
+           "'string' office:string-value='a &amp; b'><text:p>otra</text:p>"
+           "</table:table-cell><table:table-cell><text:p>sin tipo</text:p>"
+           "</table:table-cell></table:table-row></table:table>",
+       "H!0,0 t[Los Aromos   1450 \n2º piso\tB\nfin]; H!0,1 t[a & b]; H!0,2 t[sin tipo]; "},
+      {"errors read as error cells; a value that cannot be read keeps what the cell shows",
+       "<table:table table:name='H'><table:table-row>"
+       "<table:table-cell office:value-type='string' office:string-value=''"
+       " calcext:value-type='error'><text:p>#VALUE!</text:p></table:table-cell>"
+       "<table:table-cell office:value-type='float' office:value='0' calcext:value-type='error'>"
+       "<text:p>#DIV/0!</text:p></table:table-cell>" +
+           kCell + "'float' office:value='INF'/>" + kCell +
+           "'date' office:date-value='13/10/2004'><text:p>13/10/2004</text:p></table:table-cell>" +
+           kCell + "'float' office:value='x'/></table:table-row></table:table>",
+       "H!0,0 e15; H!0,1 e7; H!0,2 e36; H!0,3 t[13/10/2004]; "},
+      {"repeated cells and rows that hold something are copied; empty runs only move on",
+       "<table:table table:name='H'><table:table-row table:number-rows-repeated='2'>" + kCell +
+           "'float' office:value='1' table:number-columns-repeated='2'/>"
+           "<table:table-cell table:number-columns-repeated='3'/>" +
+           kCell +
+           "'float' office:value='2'/></table:table-row>"
+           "<table:table-row table:number-rows-repeated='1048560'>"
+           "<table:table-cell table:number-columns-repeated='2147483648'/>"
+           "</table:table-row><table:table-row>"
+           "<table:table-cell table:number-columns-repeated='16127'/>" +
+           kCell + "'float' office:value='3'/></table:table-row></table:table>",
+       "H!0,0 n1; H!0,1 n1; H!0,5 n2; H!1,0 n1; H!1,1 n1; H!1,5 n2; H!1048562,16127 n3; "},
+      {"covered cells, row groups and header rows read in place; sheets in order; "
+       "columns, shapes and tables inside cells passed over",
+       "<table:table table:name='Uno'><table:table-column table:number-columns-repeated='9'/>"
+       "<table:shapes><table:table-row>" +
+           kCell +
+           "'float' office:value='9'/></table:table-row></table:shapes>"
+           "<table:table-header-rows><table:table-row>" +
+           kCell +
+           "'float' office:value='1'/><table:covered-table-cell office:value-type='float'"
+           " office:value='2'/></table:table-row></table:table-header-rows>"
+           "<table:table-row-group><table:table-row>" +
+           kCell + "'float' office:value='3'><table:table><table:table-row>" + kCell +
+           "'float' office:value='9'/></table:table-row></table:table>"
+           "</table:table-cell></table:table-row></table:table-row-group></table:table>"
+           "<table:table table:name='Dos'/><table:table table:name='Tres'><table:table-row>" +
+           kCell + "'float' office:value='4'/></table:table-row></table:table>",
+       "Uno!0,0 n1; Uno!0,1 n2; Uno!1,0 n3; Tres!0,0 n4; "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.shows);
+    Workbook book;
+    const Status status = WorkbookReader::ReadBytes(Ods(c.body), &book);
+    ASSERT_TRUE(status.ok()) << status.description();
+    EXPECT_EQ(Cells(book), c.cells);
+  }
+}
+
+TEST(OdsReader, HostileContentIsRefusedWithItsReason) {
+  std::string deep;
+  for (int i = 0; i < 5000; ++i) deep += "<text:span>";
+  const std::vector<Case> cases = {
+      {"a value repeated two thousand million times",
+       "<table:table table:name='H'><table:table-row>" + kCell +
+           "'float' office:value='1' table:number-columns-repeated='2147483648'/>"
+           "</table:table-row></table:table>",
+       "El archivo está dañado: la hoja H tiene valores más allá de la columna 65536"},
+      {"a row of values repeated a million times",
+       "<table:table table:name='H'><table:table-row table:number-rows-repeated='1000000'>" +
+           kCell +
+           "'float' office:value='1' table:number-columns-repeated='100'/>"
+           "</table:table-row></table:table>",
+       "El archivo está dañado: la hoja H repite celdas muchas más veces de lo que el archivo "
+       "justifica"},
+      {"a value below the last row",
+       "<table:table table:name='H'><table:table-row table:number-rows-repeated='1048576'/>"
+       "<table:table-row>" +
+           kCell + "'float' office:value='1'/></table:table-row></table:table>",
+       "El archivo está dañado: la hoja H tiene valores más allá de la fila 1048576"},
+      {"sheets spanning far more rows than the file fills",
+       [] {
+         std::string sheets;
+         for (int i = 0; i < 40; ++i) {
+           sheets += "<table:table table:name='H'><table:table-row>" + kCell +
+                     "'float' office:value='1'/></table:table-row>"
+                     "<table:table-row table:number-rows-repeated='1048570'/><table:table-row>" +
+                     kCell + "'float' office:value='1'/></table:table-row></table:table>";
+         }
+         return sheets;
+       }(),
+       "El archivo está dañado: sus hojas abarcan muchas más filas y columnas de las que el "
+       "archivo llena"},
+      {"text nested thousands of levels deep",
+       "<table:table table:name='H'><table:table-row>" + kCell + "'string'><text:p>" + deep +
+           "</text:p></table:table-cell></table:table-row></table:table>",
+       "El archivo está dañado: la parte content.xml no es XML válido (línea 1)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.shows);
+    Workbook book;
+    EXPECT_EQ(WorkbookReader::ReadBytes(Ods(c.body), &book).description(), c.cells);
+  }
+}
+
+TEST(OdsReader, EntitiesAreNeverExpanded) {
+  const std::string dtd =
+      "<!DOCTYPE office:document-content [<!ENTITY a 'aaaaaaaaaa'>"
+      "<!ENTITY b '&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;'><!ENTITY c '&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;'>"
+      "<!ENTITY x SYSTEM 'file:///etc/passwd'>]>";
+  Workbook book;
+  EXPECT_EQ(WorkbookReader::ReadBytes(Ods("<table:table table:name='H'><table:table-row>" + kCell +
+                                              "'string'><text:p>&c;&x;</text:p></table:table-cell>"
+                                              "</table:table-row></table:table>",
+                                          dtd),
+                                      &book)
+                .description(),
+            "El archivo está dañado: la parte content.xml declara un DTD, que un libro no tiene");
+}
+
+}  // namespace
+}  // namespace kaldoren
