@@ -35,13 +35,17 @@ constexpr long long kEpochOffset = DaysFromCivil(1899, 12, 30);
 // Day counts are held within a billion days either way.
 constexpr double kLimit = 1e9;
 
-// Whole seconds of a day count. Counts far beyond any calendar (and NaN, as
-// 0) are held within a billion days, so the conversions below stay defined.
+// Whole seconds of a day count, the time rounded from the exact fraction of
+// the day: multiplying the whole count by 86400 first loses the fraction's
+// last digits (40293.57903356481 is 13:53:48.4999, which would become :49).
+// Counts far beyond any calendar (and NaN, as 0) are held within a billion
+// days, so the conversions below stay defined.
 double WholeSeconds(double day_count) {
   if (std::isnan(day_count)) return 0;
   if (day_count > kLimit) day_count = kLimit;
   if (day_count < -kLimit) day_count = -kLimit;
-  return std::round(day_count * 86400.0);
+  const double days = std::floor(day_count);
+  return days * 86400.0 + std::round((day_count - days) * 86400.0);
 }
 
 bool IsLeap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }

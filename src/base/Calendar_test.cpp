@@ -1,9 +1,9 @@
 #include "base/Calendar.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <limits>
-
-#include <gtest/gtest.h>
 
 namespace kaldoren {
 namespace {
@@ -46,6 +46,10 @@ TEST(Calendar, TimeOfRoundsToTheNearestSecond) {
   EXPECT_EQ(t.hour, 10);
   EXPECT_EQ(t.minute, 30);
   EXPECT_EQ(t.second, 15);
+  // 13:53:48.4999...: rounded from the fraction, not from the whole count
+  // times 86400, which comes out at exactly .5 and went up to :49.
+  const TimeOfDay exacta = Calendar::TimeOf(40293.57903356481);
+  EXPECT_EQ(exacta.hour * 10000 + exacta.minute * 100 + exacta.second, 135348);
 }
 
 TEST(Calendar, AlmostMidnightRollsOverToTheNextDay) {
@@ -56,9 +60,9 @@ TEST(Calendar, AlmostMidnightRollsOverToTheNextDay) {
 }
 
 TEST(Calendar, WeekdayCountsFromSunday) {
-  EXPECT_EQ(Calendar::Weekday(38061), 1);   // Monday 15/03/2004
-  EXPECT_EQ(Calendar::Weekday(38046), 0);   // Sunday 29/02/2004
-  EXPECT_EQ(Calendar::Weekday(38108), 6);   // Saturday 01/05/2004
+  EXPECT_EQ(Calendar::Weekday(38061), 1);    // Monday 15/03/2004
+  EXPECT_EQ(Calendar::Weekday(38046), 0);    // Sunday 29/02/2004
+  EXPECT_EQ(Calendar::Weekday(38108), 6);    // Saturday 01/05/2004
   EXPECT_EQ(Calendar::Weekday(-657434), 5);  // Friday 01/01/0100
 }
 

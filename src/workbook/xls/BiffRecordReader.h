@@ -26,6 +26,10 @@ namespace biff {
 // Record types the reader looks at.
 enum RecordType : std::uint16_t {
   kFormula = 0x0006,
+  // FORMULA under the numbers of Excel 3 and Excel 4, which some generators
+  // still write in Excel 97 sheets; the fields the reader uses are the same.
+  kFormula3 = 0x0206,
+  kFormula4 = 0x0406,
   kEof = 0x000A,
   kDateMode = 0x0022,
   kFilePass = 0x002F,

@@ -64,6 +64,8 @@ size_t CellsIn(const BiffRecord& record) {
     case biff::kBoolErr:
     case biff::kBlank:
     case biff::kFormula:
+    case biff::kFormula3:
+    case biff::kFormula4:
       return 1;
     case biff::kMulRk:
       return size >= 6 ? (size - 6) / 6 : 0;
@@ -212,6 +214,8 @@ Status SheetReader::ReadRecord(const BiffRecord& record, BiffRecordReader* reade
       }
       break;
     case biff::kFormula:
+    case biff::kFormula3:
+    case biff::kFormula4:
       return ReadFormula(d, sheet);
     default:
       break;

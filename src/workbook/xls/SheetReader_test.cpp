@@ -86,8 +86,8 @@ std::string Number(std::uint16_t row, std::uint16_t column, std::uint16_t xf, do
 }
 
 std::string Formula(std::uint16_t row, std::uint16_t column, std::uint16_t xf,
-                    const std::string& result) {
-  return Record(0x0006, CellHead(row, column, xf) + result + Le16(0) + Le32(0) + Le16(0));
+                    const std::string& result, std::uint16_t type = 0x0006) {
+  return Record(type, CellHead(row, column, xf) + result + Le16(0) + Le32(0) + Le16(0));
 }
 
 // The cached result of a formula that is not a number.
@@ -172,6 +172,13 @@ TEST(SheetReader, FormulaKeepsItsCachedResult) {
             (std::vector<std::string>{"0,0 number 42.5", "0,1 date 38061", "0,2 boolean -1",
                                       "0,3 boolean 0", "0,4 error 15", "0,5 text ",
                                       "1,0 text text result", "1,1 blank"}));
+}
+
+TEST(SheetReader, FormulaUnderItsExcel3And4NumbersIsReadAsAFormula) {
+  const std::string records = Formula(0, 0, 0, LeDouble(7), 0x0206) +
+                              Formula(0, 1, 0, SpecialResult(0), 0x0406) +
+                              Record(0x0207, Compressed("texto"));
+  EXPECT_EQ(Cells(records), (std::vector<std::string>{"0,0 number 7", "0,1 text texto"}));
 }
 
 TEST(SheetReader, FormulaTextResultGoesOnInContinueRecords) {
