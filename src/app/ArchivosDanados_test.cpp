@@ -1,9 +1,11 @@
 // Damaged workbooks, derived from every test workbook: cut short at many
 // points, bytes overwritten (fixed seeds), container sectors zeroed, sector
 // chains that loop, counts that lie (SST, MULRK, MULBLANK, DIMENSIONS,
-// LABELSST, BOUNDSHEET), a CONTINUE chain cut short; for .xlsx workbooks, the
-// archive cut and overwritten, and each of its parts overwritten, cut in half
-// or left out. Each case must either
+// LABELSST, BOUNDSHEET), a CONTINUE chain cut short; for .xlsx and .ods
+// workbooks, the archive cut and overwritten, and each of its parts
+// overwritten, cut in half or left out; for .ods workbooks also repetitions
+// of two thousand million cells and rows, values that cannot be read, a
+// declared DTD with entities, and cells nested inside cells. Each case must either
 // read, or fail with a described opening error, within a time and a memory
 // bound; a case that reads must then be verified to a complete report (or be
 // refused for a missing sheet or column, like any workbook). The number of
@@ -18,6 +20,7 @@
 #include <fstream>
 #include <functional>
 #include <random>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -360,12 +363,12 @@ std::vector<Caso> CasosDe(const fs::path& ruta) {
   return casos.lista();
 }
 
-// The damaged cases derived from one .xlsx workbook: the archive cut and
-// overwritten like any file, and each part overwritten, cut in half or left
-// out of an archive built again.
-std::vector<Caso> CasosXlsx(const fs::path& ruta) {
+// The damaged cases derived from one .xlsx or .ods workbook: the archive cut
+// and overwritten like any file, and each part overwritten, cut in half or
+// left out of an archive built again.
+std::vector<Caso> CasosZip(const fs::path& ruta) {
   const std::string archivo = Contenido(ruta);
-  const std::string nombre = ruta.stem().string() + ".xlsx: ";
+  const std::string nombre = ruta.filename().string() + ": ";
   std::vector<Caso> casos;
   for (size_t k = 1; k < 20; ++k) {
     casos.push_back({nombre + "cortado a " + std::to_string(k) + "/20",
@@ -385,6 +388,50 @@ std::vector<Caso> CasosXlsx(const fs::path& ruta) {
     casos.push_back({parte + " cortada a la mitad", testing::ZipBuilder::With(cambiadas)});
     cambiadas.erase(cambiadas.begin() + static_cast<long>(i));
     casos.push_back({parte + " ausente", testing::ZipBuilder::With(cambiadas)});
+  }
+  return casos;
+}
+
+// Every match of pattern in text replaced (std::regex_replace's format).
+std::string Reemplazar(const std::string& texto, const char* patron, const char* por) {
+  return std::regex_replace(texto, std::regex(patron), por);
+}
+
+// The damaged cases of an .ods workbook: those of any archive, and its
+// content.xml changed where the reader decides what a cell holds.
+std::vector<Caso> CasosOds(const fs::path& ruta) {
+  std::vector<Caso> casos = CasosZip(ruta);
+  testing::ZipBuilder::Members partes = testing::ZipBuilder::Read(Contenido(ruta));
+  const auto contenido = std::find_if(
+      partes.begin(), partes.end(), [](const auto& parte) { return parte.name == "content.xml"; });
+  if (contenido == partes.end()) return casos;
+  const std::string original = contenido->bytes;
+  const struct {
+    const char* que;
+    const char* patron;
+    const char* por;
+  } cambios[] = {
+      {"filas repetidas 2^31 veces", "<table:table-row ",
+       "<table:table-row table:number-rows-repeated=\"2147483648\" "},
+      {"celdas repetidas 2^31 veces", "<table:table-cell ",
+       "<table:table-cell table:number-columns-repeated=\"2147483648\" "},
+      {"celdas con valor repetidas mil veces", "office:value-type=\"float\"",
+       "table:number-columns-repeated=\"1000\" office:value-type=\"float\""},
+      {"números ilegibles", "office:value=\"[^\"]*\"", "office:value=\"1,5e\""},
+      {"fechas ilegibles", "office:date-value=\"[^\"]*\"", "office:date-value=\"2004-13-45\""},
+      {"tipos cambiados", "office:value-type=\"(float|string)\"", "office:value-type=\"date\""},
+      {"espacios sin fin", "<text:p>", "<text:p><text:s text:c=\"99999999999999999999\"/>"},
+      {"celdas dentro de celdas", "<text:p>",
+       "<table:table-row><table:table-cell office:value-type=\"float\" "
+       "office:value=\"1\"/></table:table-row><text:p>"},
+      {"un DTD con entidades", "<office:document-content ",
+       "<!DOCTYPE r [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;\">]>"
+       "<office:document-content "},
+  };
+  for (const auto& cambio : cambios) {
+    contenido->bytes = Reemplazar(original, cambio.patron, cambio.por);
+    casos.push_back({ruta.filename().string() + ": content.xml con " + cambio.que,
+                     testing::ZipBuilder::With(partes)});
   }
   return casos;
 }
@@ -456,7 +503,7 @@ TEST_F(ArchivosDanados, EveryDamagedWorkbookReadsAndIsReportedOrIsRefusedWithADe
   const struct {
     const char* formato;
     std::function<std::vector<Caso>(const fs::path&)> casos_de;
-  } formatos[] = {{"xls", CasosDe}, {"xlsx", CasosXlsx}};
+  } formatos[] = {{"xls", CasosDe}, {"xlsx", CasosZip}, {"ods", CasosOds}};
   size_t casos = 0;
   for (const auto& f : formatos) {
     Cuenta cuenta;

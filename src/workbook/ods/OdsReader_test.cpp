@@ -91,6 +91,21 @@ TEST(OdsReader, CellsMeanWhatTheSameCellsMeanInTheOtherFormats) {
            "</table:table-cell><table:table-cell><text:p>sin tipo</text:p>"
            "</table:table-cell></table:table-row></table:table>",
        "H!0,0 t[Los Aromos   1450 \n2º piso\tB\nfin]; H!0,1 t[a & b]; H!0,2 t[sin tipo]; "},
+      {"dates with a time, durations past a day, signed numbers; values the format does not "
+       "allow keep what the cell shows",
+       "<table:table table:name='H'><table:table-row>" + kCell +
+           "'date' office:date-value='2010-04-25T13:53:48.5Z'/>" + kCell +
+           "'time' office:time-value='-P1DT12H'/>" + kCell + "'float' office:value='+1.5E3'/>" +
+           kCell + "'date' office:date-value='2004-02-30'><text:p>a</text:p></table:table-cell>" +
+           kCell +
+           "'date' office:date-value='2004-01-01T24:00:00'><text:p>b</text:p>"
+           "</table:table-cell>" +
+           kCell + "'time' office:time-value='P1M'><text:p>c</text:p></table:table-cell>" + kCell +
+           "'float' office:value='1,5'><text:p>d</text:p></table:table-cell>" + kCell +
+           "'boolean' office:boolean-value='si'><text:p>e</text:p></table:table-cell>"
+           "</table:table-row></table:table>",
+       "H!0,0 d40293.57903; H!0,1 d-1.5; H!0,2 n1500; H!0,3 t[a]; H!0,4 t[b]; H!0,5 t[c]; "
+       "H!0,6 t[d]; H!0,7 t[e]; "},
       {"errors read as error cells; a value that cannot be read keeps what the cell shows",
        "<table:table table:name='H'><table:table-row>"
        "<table:table-cell office:value-type='string' office:string-value=''"
@@ -141,8 +156,6 @@ TEST(OdsReader, CellsMeanWhatTheSameCellsMeanInTheOtherFormats) {
 }
 
 TEST(OdsReader, HostileContentIsRefusedWithItsReason) {
-  std::string deep;
-  for (int i = 0; i < 5000; ++i) deep += "<text:span>";
   const std::vector<Case> cases = {
       {"a value repeated two thousand million times",
        "<table:table table:name='H'><table:table-row>" + kCell +
@@ -161,44 +174,12 @@ TEST(OdsReader, HostileContentIsRefusedWithItsReason) {
        "<table:table-row>" +
            kCell + "'float' office:value='1'/></table:table-row></table:table>",
        "El archivo está dañado: la hoja H tiene valores más allá de la fila 1048576"},
-      {"sheets spanning far more rows than the file fills",
-       [] {
-         std::string sheets;
-         for (int i = 0; i < 40; ++i) {
-           sheets += "<table:table table:name='H'><table:table-row>" + kCell +
-                     "'float' office:value='1'/></table:table-row>"
-                     "<table:table-row table:number-rows-repeated='1048570'/><table:table-row>" +
-                     kCell + "'float' office:value='1'/></table:table-row></table:table>";
-         }
-         return sheets;
-       }(),
-       "El archivo está dañado: sus hojas abarcan muchas más filas y columnas de las que el "
-       "archivo llena"},
-      {"text nested thousands of levels deep",
-       "<table:table table:name='H'><table:table-row>" + kCell + "'string'><text:p>" + deep +
-           "</text:p></table:table-cell></table:table-row></table:table>",
-       "El archivo está dañado: la parte content.xml no es XML válido (línea 1)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.shows);
     Workbook book;
     EXPECT_EQ(WorkbookReader::ReadBytes(Ods(c.body), &book).description(), c.cells);
   }
-}
-
-TEST(OdsReader, EntitiesAreNeverExpanded) {
-  const std::string dtd =
-      "<!DOCTYPE office:document-content [<!ENTITY a 'aaaaaaaaaa'>"
-      "<!ENTITY b '&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;'><!ENTITY c '&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;'>"
-      "<!ENTITY x SYSTEM 'file:///etc/passwd'>]>";
-  Workbook book;
-  EXPECT_EQ(WorkbookReader::ReadBytes(Ods("<table:table table:name='H'><table:table-row>" + kCell +
-                                              "'string'><text:p>&c;&x;</text:p></table:table-cell>"
-                                              "</table:table-row></table:table>",
-                                          dtd),
-                                      &book)
-                .description(),
-            "El archivo está dañado: la parte content.xml declara un DTD, que un libro no tiene");
 }
 
 }  // namespace

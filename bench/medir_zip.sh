@@ -1,19 +1,25 @@
 #!/bin/bash
-# Times reading every cell of the 65,000-row declaration saved as .xlsx by
-# LibreOffice: our reader (CPU time and peak memory, beside the .xls twin's
-# size), inflating the archive's members alone, and two other readers in the
-# same run: SheetJS (npm "xlsx", installed into /tmp) and openpyxl in
-# read-only mode.
+# Times reading every cell of the 65,000-row declaration saved as .xlsx or
+# .ods by LibreOffice: our reader (CPU time and peak memory, beside the .xls
+# twin's size), inflating the archive's members alone, and other readers in
+# the same run: SheetJS (npm "xlsx", installed into /tmp) for both formats,
+# and openpyxl in read-only mode for .xlsx.
 #
-# Usage: bench/medir_xlsx.sh [BUILD_FOLDER]     (default: build)
+# Usage: bench/medir_zip.sh [xlsx|ods] [BUILD_FOLDER]  (default: xlsx, build)
 # Needs Debian's python3-xlwt, python3-openpyxl, libreoffice-calc-nogui (to
 # convert the .xls; installed when missing and run as root), nodejs, npm, unzip
 # and time. Tests never need any of them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-BUILD=${1:-build}
+FORMATO=${1:-xlsx}
+BUILD=${2:-build}
 XLS=bench/data/planilla_grande.xls
-FILE=bench/data/planilla_grande.xlsx
+FILE=bench/data/planilla_grande.$FORMATO
+case $FORMATO in
+  xlsx) FILTRO='xlsx:Calc MS Excel 2007 XML' ;;
+  ods) FILTRO=ods ;;
+  *) echo "uso: bench/medir_zip.sh [xlsx|ods] [CARPETA_DE_BUILD]" >&2; exit 2 ;;
+esac
 PYTHON=/usr/bin/python3
 SHEETJS=/tmp/kaldoren-sheetjs
 
@@ -25,7 +31,7 @@ if [ ! -f "$FILE" ]; then
   fi
   perfil=$(mktemp -d)
   soffice -env:UserInstallation="file://$perfil" --headless \
-    --convert-to xlsx:"Calc MS Excel 2007 XML" --outdir bench/data "$XLS" >/dev/null
+    --convert-to "$FILTRO" --outdir bench/data "$XLS" >/dev/null
   rm -rf "$perfil"
 fi
 cmake --build "$BUILD" --target lectura_bench >/dev/null
@@ -62,6 +68,7 @@ for (const name of book.SheetNames) {
 console.log("SheetJS: %d celdas, %s s", cells, (Number(process.hrtime.bigint() - start) / 1e9).toFixed(3));
 ' "$FILE"
 
+[ "$FORMATO" = xlsx ] || exit 0
 echo "== openpyxl (solo lectura)"
 medir "$PYTHON" - "$FILE" <<'PY'
 import sys, time, openpyxl
