@@ -1,11 +1,11 @@
 #include "base/Regional.h"
 
-#include <gtest/gtest.h>
-
 #include <cfloat>
 #include <cmath>
 #include <limits>
 #include <string>
+
+#include <gtest/gtest.h>
 
 namespace kaldoren {
 namespace {
@@ -39,8 +39,7 @@ TEST(RegionalNumberText, UsesExponentFormOnlyOutsideTheUsualRange) {
   EXPECT_EQ(Regional::NumberText(0.00001), "1E-05");
   EXPECT_EQ(Regional::NumberText(-0.000015), "-1,5E-05");
   EXPECT_EQ(Regional::NumberText(DBL_MAX), "1,79769313486232E+308");
-  EXPECT_EQ(Regional::NumberText(std::numeric_limits<double>::denorm_min()),
-            "4,94065645841247E-324");
+  EXPECT_EQ(Regional::NumberText(std::numeric_limits<double>::denorm_min()), "4,94065645841247E-324");
 }
 
 struct TextAndNumber {
@@ -49,25 +48,12 @@ struct TextAndNumber {
 };
 
 TEST(RegionalParseNumber, ReadsRegionalNumericTexts) {
-  const TextAndNumber cases[] = {{"12", 12},
-                                 {"  12  ", 12},
-                                 {"+3", 3},
-                                 {"-3", -3},
-                                 {"1.234,5", 1234.5},
-                                 {"1.234.567", 1234567},
-                                 {"1.5", 15},
-                                 {"12.34.5", 12345},
-                                 {",5", 0.5},
-                                 {"-,5", -0.5},
-                                 {"5,", 5},
-                                 {"1,5E3", 1500},
-                                 {"1e3", 1000},
-                                 {"2E-2", 0.02},
-                                 {"1e+2", 100},
-                                 {"0", 0},
-                                 {"-0", 0},
-                                 {"007", 7},
-                                 {"0,000000000000000000001", 1e-21}};
+  const TextAndNumber cases[] = {
+      {"12", 12},        {"  12  ", 12},    {"+3", 3},           {"-3", -3},
+      {"1.234,5", 1234.5}, {"1.234.567", 1234567}, {"1.5", 15},   {"12.34.5", 12345},
+      {",5", 0.5},       {"-,5", -0.5},     {"5,", 5},           {"1,5E3", 1500},
+      {"1e3", 1000},     {"2E-2", 0.02},    {"1e+2", 100},       {"0", 0},
+      {"-0", 0},         {"007", 7},        {"0,000000000000000000001", 1e-21}};
   for (const TextAndNumber& c : cases) {
     double x = -99;
     EXPECT_TRUE(Regional::ParseNumber(c.text, &x)) << c.text;
@@ -76,9 +62,9 @@ TEST(RegionalParseNumber, ReadsRegionalNumericTexts) {
 }
 
 TEST(RegionalParseNumber, RefusesTextsThatAreNotNumbers) {
-  for (const char* text : {"",     "   ",  "abc",  "1 2",       "1,2,3", "1.", ".5",   "1..2",
-                           "1.,5", "+",    "-",    ",",         "E5",    "1e", "1e+",  "\t1",
-                           "1\t",  "1 e3", "12ab", "1.234,5.6", "--1",   "1-", "0x10", "١٢"}) {
+  for (const char* text : {"", "   ", "abc", "1 2", "1,2,3", "1.", ".5", "1..2", "1.,5",
+                           "+", "-", ",", "E5", "1e", "1e+", "\t1", "1\t", "1 e3", "12ab",
+                           "1.234,5.6", "--1", "1-", "0x10", "١٢"}) {
     double x = -99;
     EXPECT_FALSE(Regional::ParseNumber(text, &x)) << text;
     EXPECT_EQ(x, -99) << text;  // left alone
@@ -127,11 +113,12 @@ TEST(RegionalParseNumber, MagnitudesBeyondTheDoublesAreNotNumbers) {
 
 TEST(RegionalLeadingNumber, ReadsTheNumberAtTheStartOfAText) {
   const TextAndNumber cases[] = {
-      {"25900", 25900}, {"25 900", 25900}, {"12ab", 12}, {"ab12", 0},    {"1,5", 1},
-      {"1.5", 1.5},     {".5", 0.5},       {"-12", -12}, {"+ 7", 7},     {"\t1\n2", 12},
-      {"1e3", 1000},    {"1D3", 1000},     {"1e", 1},    {"1e+", 1},     {"2E-1x", 0.2},
-      {"", 0},          {"-", 0},          {".", 0},     {"1.2.3", 1.2}, {"1 . 5 E 1", 15},
-      {"  -0", 0},      {"P17", 0},        {"\r12", 0}};
+      {"25900", 25900},   {"25 900", 25900},    {"12ab", 12},      {"ab12", 0},
+      {"1,5", 1},         {"1.5", 1.5},         {".5", 0.5},       {"-12", -12},
+      {"+ 7", 7},         {"\t1\n2", 12},       {"1e3", 1000},     {"1D3", 1000},
+      {"1e", 1},          {"1e+", 1},           {"2E-1x", 0.2},    {"", 0},
+      {"-", 0},           {".", 0},             {"1.2.3", 1.2},    {"1 . 5 E 1", 15},
+      {"  -0", 0},        {"P17", 0},           {"\r12", 0}};
   for (const TextAndNumber& c : cases) {
     EXPECT_EQ(Regional::LeadingNumber(c.text), c.value) << c.text;
   }
@@ -170,18 +157,14 @@ TEST(RegionalParseDate, ReadsYearFirstWithFourDigits) {
 }
 
 TEST(RegionalParseDate, EveryMonthNameNamesItsMonth) {
-  const char* const names[][5] = {{"enero", "ene", "january", "jan", nullptr},
-                                  {"febrero", "feb", "february", nullptr, nullptr},
-                                  {"marzo", "mar", "march", nullptr, nullptr},
-                                  {"abril", "abr", "april", "apr", nullptr},
-                                  {"mayo", "may", nullptr, nullptr, nullptr},
-                                  {"junio", "jun", "june", nullptr, nullptr},
-                                  {"julio", "jul", "july", nullptr, nullptr},
-                                  {"agosto", "ago", "august", "aug", nullptr},
-                                  {"septiembre", "setiembre", "sep", "set", "september"},
-                                  {"octubre", "oct", "october", nullptr, nullptr},
-                                  {"noviembre", "nov", "november", nullptr, nullptr},
-                                  {"diciembre", "dic", "december", "dec", nullptr}};
+  const char* const names[][5] = {
+      {"enero", "ene", "january", "jan", nullptr},   {"febrero", "feb", "february", nullptr, nullptr},
+      {"marzo", "mar", "march", nullptr, nullptr},   {"abril", "abr", "april", "apr", nullptr},
+      {"mayo", "may", nullptr, nullptr, nullptr},    {"junio", "jun", "june", nullptr, nullptr},
+      {"julio", "jul", "july", nullptr, nullptr},    {"agosto", "ago", "august", "aug", nullptr},
+      {"septiembre", "setiembre", "sep", "set", "september"},
+      {"octubre", "oct", "october", nullptr, nullptr}, {"noviembre", "nov", "november", nullptr, nullptr},
+      {"diciembre", "dic", "december", "dec", nullptr}};
   for (int month = 1; month <= 12; ++month) {
     for (const char* name : names[month - 1]) {
       if (name == nullptr) break;
@@ -193,7 +176,7 @@ TEST(RegionalParseDate, EveryMonthNameNamesItsMonth) {
 }
 
 TEST(RegionalParseDate, ShortYearsUseTheWindowFrom1930To2029) {
-  EXPECT_EQ(DateOf("1/1/30"), 10959);    // 01/01/1930
+  EXPECT_EQ(DateOf("1/1/30"), 10959);  // 01/01/1930
   EXPECT_EQ(DateOf("31/12/29"), 47483);  // 31/12/2029
   EXPECT_EQ(DateOf("15/3/4"), 38061);
   EXPECT_EQ(DateOf("1/1/00"), DateOf("1/1/2000"));
@@ -208,46 +191,15 @@ TEST(RegionalParseDate, ReadsAnOptionalTimeOfDay) {
 }
 
 TEST(RegionalParseDate, RefusesTextsThatAreNotDates) {
-  for (const char* text : {"",
-                           "abc",
-                           "38061",
-                           "15032004",
-                           "10:30",
-                           "10:30:00",
-                           "31/02/2004",
-                           "29/02/2003",
-                           "10/13/2004",
-                           "0/1/2004",
-                           "32/1/2004",
-                           "15/03",
-                           "15/03/2004/1",
-                           "15/03-2004",
-                           "15.03/2004",
-                           "1/1/130",
-                           "1/1/02004",
-                           "1/1/0099",
-                           "123/1/2004",
-                           "2004-3-150",
-                           "15 marz 2004",
-                           "15 mar",
-                           "mar 15 2004",
-                           "15 de marzo de 2004",
-                           "15marzo2004",
-                           "15 - mar - 2004",
-                           "15/03/2004 24:00",
-                           "15/03/2004 10:60",
-                           "15/03/2004 10:5",
-                           "15/03/2004 10",
-                           "15/03/2004 10:30:60",
-                           "15/03/2004 10:30:5",
-                           "15/03/2004x",
-                           "15/03/200410:30",
-                           "15/03/2004 10:30 x",
-                           "15/03/2004\t10:30",
-                           "\t15/03/2004",
-                           "-15/03/2004",
-                           "15/-3/2004",
-                           "1,5/3/2004"}) {
+  for (const char* text :
+       {"", "abc", "38061", "15032004", "10:30", "10:30:00", "31/02/2004", "29/02/2003",
+        "10/13/2004", "0/1/2004", "32/1/2004", "15/03", "15/03/2004/1", "15/03-2004",
+        "15.03/2004", "1/1/130", "1/1/02004", "1/1/0099", "123/1/2004", "2004-3-150",
+        "15 marz 2004", "15 mar", "mar 15 2004", "15 de marzo de 2004", "15marzo2004",
+        "15 - mar - 2004", "15/03/2004 24:00", "15/03/2004 10:60", "15/03/2004 10:5",
+        "15/03/2004 10", "15/03/2004 10:30:60", "15/03/2004 10:30:5", "15/03/2004x",
+        "15/03/200410:30", "15/03/2004 10:30 x", "15/03/2004\t10:30", "\t15/03/2004",
+        "-15/03/2004", "15/-3/2004", "1,5/3/2004"}) {
     double count = -1;
     EXPECT_FALSE(Regional::ParseDate(text, &count)) << text;
     EXPECT_EQ(count, -1) << text;

@@ -9,11 +9,9 @@ TEST(Text, LengthCountsCharactersNotBytes) {
   EXPECT_EQ(Text::Length(""), 0u);
   EXPECT_EQ(Text::Length("año"), 3u);
   EXPECT_EQ(Text::Length("€º«»"), 4u);
-  EXPECT_EQ(Text::Length("\xF0\x9F\x98\x80"), 1u);  // one emoji, four bytes
-  EXPECT_EQ(Text::Length("a\xFF"
-                         "b"),
-            3u);                        // an invalid byte counts one
-  EXPECT_EQ(Text::Length("\xC3"), 1u);  // a sequence cut short
+  EXPECT_EQ(Text::Length("\xF0\x9F\x98\x80"), 1u);   // one emoji, four bytes
+  EXPECT_EQ(Text::Length("a\xFF" "b"), 3u);         // an invalid byte counts one
+  EXPECT_EQ(Text::Length("\xC3"), 1u);               // a sequence cut short
 }
 
 TEST(Text, UpperCapitalisesAsciiAndLatin1LettersOnly) {
@@ -23,10 +21,7 @@ TEST(Text, UpperCapitalisesAsciiAndLatin1LettersOnly) {
   EXPECT_EQ(Text::Upper("ÿ"), "ÿ");  // its capital is outside Latin-1
   EXPECT_EQ(Text::Upper("ß"), "ß");
   EXPECT_EQ(Text::Upper("œ€1-z"), "œ€1-Z");
-  EXPECT_EQ(Text::Upper("a\xFF"
-                        "b"),
-            "A\xFF"
-            "B");  // invalid bytes are kept
+  EXPECT_EQ(Text::Upper("a\xFF" "b"), "A\xFF" "B");  // invalid bytes are kept
 }
 
 TEST(Text, TrimRemovesBlanksButNotTabs) {
