@@ -154,18 +154,6 @@ TEST_F(ConductorInformeTest, PeriodGroupsFollowTheLastPeriodWrittenNotThePreviou
   EXPECT_TRUE(conductor_.HayInconsistencias());
 }
 
-TEST_F(ConductorInformeTest, SectionWithRowsButNoErrorsGetsFinalOfFalse) {
-  Hoja({{T("2004/01"), N(1), T("")}, {T("2004/02"), N(2), T("9")}});
-  Coleccion<SeccionControl> cl;
-  cl.Agregar(std::make_unique<ControlFalso>(&registro_));
-  cl.Agregar(std::make_unique<ControlFalso>(&registro_));
-  ASSERT_TRUE(conductor_.ParteA(cl).ok());
-  const std::vector<std::string> esperado = {"1) TITULO (AGREGADO)", "SIN ERRORES", kRegla,
-                                             "2) TITULO (AGREGADO)", "SIN ERRORES", kRegla};
-  EXPECT_EQ(Lineas(), esperado);
-  EXPECT_FALSE(conductor_.HayInconsistencias());
-}
-
 TEST_F(ConductorInformeTest, SheetWithoutQualifyingRowsIsReportedWithoutAskingTheSection) {
   Hoja({{E(), N(1), T("0")}, {T("  "), N(2), T("0")}});
   Coleccion<SeccionControl> cl;
@@ -260,15 +248,6 @@ TEST_F(ConductorInformeTest, SummarySectionsRestartNumberingAndWriteEmptyText) {
   EXPECT_EQ(registro_,
             (Registro{"Agregado_al_titulo", "Titulo", "Sql", "Encabezado", "Detalle", "Detalle"}));
   EXPECT_EQ(progreso_.llamadas.front(), "titulo USO INTERNO ZOL  1) CORTO");
-}
-
-TEST_F(ConductorInformeTest, SummaryWithoutRowsWritesOnlyItsEmptyText) {
-  Hoja({});
-  Coleccion<SeccionResumen> cl;
-  cl.Agregar(std::make_unique<ResumenFalso>(&registro_));
-  ASSERT_TRUE(conductor_.ParteB(cl).ok());
-  EXPECT_EQ(Lineas(), (std::vector<std::string>{"1) RESUMEN", " ", "   « Nada »", kRegla}));
-  EXPECT_EQ(registro_, (Registro{"Agregado_al_titulo", "Titulo", "Sql", "Vacio"}));
 }
 
 }  // namespace
