@@ -42,13 +42,15 @@ std::unique_ptr<Workbook> LibroCompleto(const std::string& sin = "") {
 }
 
 TEST(APERTURA, OpeningAnswersWhetherTheWorkbookHasTheRequiredFormat) {
-  const std::string formato = "Error de Datos: El Archivo Seleccionado no tiene el formato requerido";
+  const std::string formato =
+      "Error de Datos: El Archivo Seleccionado no tiene el formato requerido";
   const struct {
     const char* que;
     const char* libro;  // nullptr: none is opened
     std::vector<std::string> avisos;
   } casos[] = {
-      {"a file that does not exist", "no/existe.xls",
+      {"a file that does not exist",
+       "no/existe.xls",
        {"Error de Apertura: No se encontró el archivo " + TestDataPath("no/existe.xls")}},
       {"two of the three sheets", "workbooks/hojas_incompletas.xls", {formato}},
       {"sheet names in any case, and extra sheets", "workbooks/hojas_minusculas.xls", {}},
