@@ -2,17 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "Archivos.h"
+#include "CorridaDePrueba.h"
 #include "TestData.h"
 #include "app/APERTURA.h"
-#include "base/Text.h"
 
 namespace kaldoren {
 namespace {
@@ -24,11 +21,6 @@ using testing::T;
 
 // Records every call a section receives, in order.
 using Registro = std::vector<std::string>;
-
-class AvisadorMudo : public Avisador {
- public:
-  void Mensaje(const std::string&, const std::string&, Icono) override {}
-};
 
 class ProgresoGrabado : public PantallaProgreso {
  public:
@@ -57,7 +49,9 @@ class ControlFalso : public SeccionControlPorItem {
     registro_->push_back("Items");
     return {"uno", "dos"};
   }
-  std::string Leyenda(const std::string& dato) override { return Anotar("Leyenda", "Leyenda " + dato); }
+  std::string Leyenda(const std::string& dato) override {
+    return Anotar("Leyenda", "Leyenda " + dato);
+  }
   std::string Final(bool condi) override {
     return Anotar("Final", condi ? "CON ERRORES" : "SIN ERRORES");
   }
@@ -86,8 +80,9 @@ class ResumenFalso : public SeccionResumen {
   std::string Titulo() override { return Anotar("Titulo", "RESUMEN"); }
   std::string Agregado_al_titulo() override { return Anotar("Agregado_al_titulo", "CORTO"); }
   std::string Sql(const Coleccion<SeccionResumen>&) override {
-    return Anotar("Sql", "SELECT PERLIQ, COUNT(ORDEN) AS CC FROM [HOJA$] "
-                         "WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'' GROUP BY PERLIQ;");
+    return Anotar("Sql",
+                  "SELECT PERLIQ, COUNT(ORDEN) AS CC FROM [HOJA$] "
+                  "WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'' GROUP BY PERLIQ;");
   }
   std::string Encabezado() override { return Anotar("Encabezado", "PERIODO CANTIDAD"); }
   std::string Detalle(const Recordset& r) override {
@@ -114,29 +109,20 @@ class ConductorInformeTest : public ::testing::Test {
     apertura_.BaseActivaLibro(std::move(libro));
   }
 
+  // The lines written, the last one ended by CR LF like every other.
   std::vector<std::string> Lineas() {
     EXPECT_TRUE(informe_.Close().ok());
-    std::ifstream archivo(ruta_, std::ios::binary);
-    std::stringstream contenido;
-    contenido << archivo.rdbuf();
-    const std::string texto = Text::FromWindows1252(contenido.str());
-    std::vector<std::string> lineas;
-    size_t inicio = 0;
-    for (size_t fin; (fin = texto.find("\r\n", inicio)) != std::string::npos; inicio = fin + 2) {
-      lineas.push_back(texto.substr(inicio, fin - inicio));
-    }
-    EXPECT_EQ(inicio, texto.size()) << "the file must end with CR LF";
-    return lineas;
+    EXPECT_TRUE(testing::Contenido(ruta_).ends_with("\r\n"));
+    return testing::Lineas(ruta_);
   }
 
   void SetUp() override { ASSERT_TRUE(informe_.Open(ruta_).ok()); }
-  void TearDown() override { std::filesystem::remove(ruta_); }
 
-  AvisadorMudo avisador_;
+  testing::AvisosGrabados avisador_;
   APERTURA apertura_{avisador_};
   ProgresoGrabado progreso_;
-  std::string ruta_ = (std::filesystem::temp_directory_path() /
-                       ("conductor_" + std::to_string(::getpid()) + ".txt")).string();
+  testing::CarpetaTemporal carpeta_;
+  std::string ruta_ = (carpeta_ / "ERRORES.TXT").string();
   TextFileWriter informe_;
   ConductorInforme conductor_{apertura_, informe_, progreso_};
   Registro registro_;
@@ -153,32 +139,19 @@ TEST_F(ConductorInformeTest, PeriodGroupsFollowTheLastPeriodWrittenNotThePreviou
   Coleccion<SeccionControl> cl;
   cl.Agregar(std::make_unique<ControlFalso>(&registro_));
   ASSERT_TRUE(conductor_.ParteA(cl).ok());
-  const std::vector<std::string> esperado = {
-      "1) TITULO (AGREGADO)",
-      " ",
-      "   2004/01:     Leyenda uno",
-      "                Leyenda dos",
-      " ",
-      "   2004/02:     Leyenda uno",
-      " ",
-      "   2004/01:     Leyenda uno",
-      "                Leyenda dos",
-      "CON ERRORES",
-      kRegla};
+  const std::vector<std::string> esperado = {"1) TITULO (AGREGADO)",
+                                             " ",
+                                             "   2004/01:     Leyenda uno",
+                                             "                Leyenda dos",
+                                             " ",
+                                             "   2004/02:     Leyenda uno",
+                                             " ",
+                                             "   2004/01:     Leyenda uno",
+                                             "                Leyenda dos",
+                                             "CON ERRORES",
+                                             kRegla};
   EXPECT_EQ(Lineas(), esperado);
   EXPECT_TRUE(conductor_.HayInconsistencias());
-}
-
-TEST_F(ConductorInformeTest, SectionWithRowsButNoErrorsGetsFinalOfFalse) {
-  Hoja({{T("2004/01"), N(1), T("")}, {T("2004/02"), N(2), T("9")}});
-  Coleccion<SeccionControl> cl;
-  cl.Agregar(std::make_unique<ControlFalso>(&registro_));
-  cl.Agregar(std::make_unique<ControlFalso>(&registro_));
-  ASSERT_TRUE(conductor_.ParteA(cl).ok());
-  const std::vector<std::string> esperado = {"1) TITULO (AGREGADO)", "SIN ERRORES", kRegla,
-                                             "2) TITULO (AGREGADO)", "SIN ERRORES", kRegla};
-  EXPECT_EQ(Lineas(), esperado);
-  EXPECT_FALSE(conductor_.HayInconsistencias());
 }
 
 TEST_F(ConductorInformeTest, SheetWithoutQualifyingRowsIsReportedWithoutAskingTheSection) {
@@ -197,9 +170,9 @@ TEST_F(ConductorInformeTest, GenericSectionAsksRecordsOuterAndItemsInner) {
   Coleccion<SeccionControl> cl;
   cl.Agregar(std::make_unique<ControlFalso>(&registro_));
   ASSERT_TRUE(conductor_.ParteA(cl).ok());
-  const Registro esperado = {"Titulo",      "Agregado_al_titulo", "Sql",         "Items",
-                             "Errores 1 0", "Errores 1 1",        "Leyenda",     "Errores 2 0",
-                             "Errores 2 1", "Final"};
+  const Registro esperado = {
+      "Titulo",  "Agregado_al_titulo", "Sql",         "Items", "Errores 1 0", "Errores 1 1",
+      "Leyenda", "Errores 2 0",        "Errores 2 1", "Final"};
   EXPECT_EQ(registro_, esperado);
 }
 
@@ -209,9 +182,9 @@ TEST_F(ConductorInformeTest, ProgressStepsFollowRecordsAndEndAtHundred) {
   cl.Agregar(std::make_unique<ControlFalso>(&registro_));
   ASSERT_TRUE(conductor_.ParteA(cl).ok());
   const std::vector<std::string> esperado = {
-      "titulo 1) TITULO",  "barra 1205",         "porcentaje 33%", "espera 0.080000",
-      "barra 2410",        "porcentaje 66%",     "espera 0.080000", "barra 3615",
-      "porcentaje 100%",   "espera 0.080000",    "porcentaje 100%"};
+      "titulo 1) TITULO", "barra 1205",      "porcentaje 33%",  "espera 0.080000",
+      "barra 2410",       "porcentaje 66%",  "espera 0.080000", "barra 3615",
+      "porcentaje 100%",  "espera 0.080000", "porcentaje 100%"};
   EXPECT_EQ(progreso_.llamadas, esperado);
 }
 
@@ -272,18 +245,9 @@ TEST_F(ConductorInformeTest, SummarySectionsRestartNumberingAndWriteEmptyText) {
   const std::vector<std::string> esperado = {
       "1) RESUMEN", " ", "   PERIODO CANTIDAD", "   2004/01 2", "   2004/02 1", kRegla};
   EXPECT_EQ(Lineas(), esperado);
-  EXPECT_EQ(registro_, (Registro{"Agregado_al_titulo", "Titulo", "Sql", "Encabezado", "Detalle",
-                                 "Detalle"}));
+  EXPECT_EQ(registro_,
+            (Registro{"Agregado_al_titulo", "Titulo", "Sql", "Encabezado", "Detalle", "Detalle"}));
   EXPECT_EQ(progreso_.llamadas.front(), "titulo USO INTERNO ZOL  1) CORTO");
-}
-
-TEST_F(ConductorInformeTest, SummaryWithoutRowsWritesOnlyItsEmptyText) {
-  Hoja({});
-  Coleccion<SeccionResumen> cl;
-  cl.Agregar(std::make_unique<ResumenFalso>(&registro_));
-  ASSERT_TRUE(conductor_.ParteB(cl).ok());
-  EXPECT_EQ(Lineas(), (std::vector<std::string>{"1) RESUMEN", " ", "   « Nada »", kRegla}));
-  EXPECT_EQ(registro_, (Registro{"Agregado_al_titulo", "Titulo", "Sql", "Vacio"}));
 }
 
 }  // namespace

@@ -74,30 +74,6 @@ TEST(DatosIniciales, ModificationDateWithoutTimeOrEmptyOrUnreadable) {
             std::string::npos);
 }
 
-TEST(DatosIniciales, LongDateOfAWednesdayIsUpperCasedWithItsAccent) {
-  TableRecordset r = Empleador({});
-  const std::string texto =
-      Datos_Iniciales().Encabezado_Informe("A.XLS", "", r, Calendar::DayCount(2026, 9, 9) + 0.5);
-  EXPECT_NE(texto.find("\r\nProcesado el día :  MIÉRCOLES, 9 DE SEPTIEMBRE DE 2026 a la hora "
-                       "12:00:00\r\n"),
-            std::string::npos);
-}
-
-TEST(DatosIniciales, EmployerSheetWithoutPeriodsGivesEmptyValuesAndNoPeriods) {
-  TableRecordset r = Empleador({});
-  const std::string texto = Encabezado(r);
-  EXPECT_TRUE(
-      texto.ends_with("\r\n"
-                      "Correspondiente a \r\n"
-                      "   Kaldoren :           \r\n"
-                      "   Provisorio :         \r\n"
-                      "   Establecimiento :    \r\n"
-                      "   Distrito informado : \r\n"
-                      "   Nivel informado :    \r\n"
-                      "\r\n"
-                      "Periodos Informados : "));
-}
-
 TEST(DatosIniciales, QueryOrdersTheEmployerRowsByPeriodAndSkipsBlankPeriods) {
   Workbook libro;
   AddTable(&libro, "DATOSEMP",

@@ -1,13 +1,12 @@
 #include "app/PARTARCH.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 
+#include "Archivos.h"
 #include "base/Format.h"
 
 namespace kaldoren {
@@ -44,18 +43,12 @@ TEST(PARTARCH, SplitsThePathAtItsLastSeparator) {
 
 class PARTARCHUltimaMod : public ::testing::Test {
  protected:
-  void SetUp() override {
-    carpeta_ = std::filesystem::temp_directory_path() / ("partarch_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(carpeta_);
-  }
-  void TearDown() override { std::filesystem::remove_all(carpeta_); }
-
-  std::filesystem::path carpeta_;
+  testing::CarpetaTemporal carpeta_;
 };
 
 TEST_F(PARTARCHUltimaMod, AnswersTheLocalModificationTimeTruncatedToTheSecond) {
   const std::filesystem::path ruta = carpeta_ / "PLANILLA.XLS";
-  std::ofstream(ruta) << "x";
+  testing::Guardar(ruta, "x");
   std::tm local{};
   local.tm_year = 2004 - 1900;
   local.tm_mon = 2;

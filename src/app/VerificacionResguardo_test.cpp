@@ -14,13 +14,12 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <string>
 
+#include "Archivos.h"
 #include "CorridaDePrueba.h"
 #include "LimiteDeArchivos.h"
 #include "TestData.h"
@@ -29,14 +28,8 @@ namespace kaldoren {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Contenido;
 using testing::TestDataPath;
-
-std::string Contenido(const fs::path& ruta) {
-  std::ifstream archivo(ruta, std::ios::binary);
-  std::ostringstream texto;
-  texto << archivo.rdbuf();
-  return texto.str();
-}
 
 // Every entry of a folder: its content and modification time to the nanosecond.
 std::map<std::string, std::string> Foto(const fs::path& carpeta) {
@@ -98,12 +91,7 @@ std::optional<std::string> EnDiscoChico(const fs::path& carpeta, const std::stri
 
 class VerificacionResguardo : public ::testing::Test {
  protected:
-  void SetUp() override {
-    carpeta_ = fs::temp_directory_path() / ("resguardo_" + std::to_string(::getpid()));
-    fs::remove_all(carpeta_);
-    fs::create_directories(informe_ = carpeta_ / "informe");
-  }
-  void TearDown() override { fs::remove_all(carpeta_); }
+  void SetUp() override { fs::create_directories(informe_); }
 
   ResultadoVerificacion Correr(const std::string& libro) {
     return corrida_.Correr(libro, informe_.string());
@@ -128,8 +116,8 @@ class VerificacionResguardo : public ::testing::Test {
     return corrida_.avisador.avisos.empty() ? std::string() : corrida_.avisador.avisos[0];
   }
 
-  fs::path carpeta_;
-  fs::path informe_;
+  testing::CarpetaTemporal carpeta_;
+  fs::path informe_ = carpeta_ / "informe";
   testing::CorridaDePrueba corrida_;
 };
 
@@ -138,7 +126,7 @@ TEST_F(VerificacionResguardo, WorkbookIsOpenedReadOnlyAndKeepsItsBytesAndModific
   fs::copy_file(TestDataPath("workbooks/declaracion_con_errores.xls"), libro);
   const timespec marca[2] = {{1079356830, 123456789}, {1079356830, 123456789}};
   ASSERT_EQ(utimensat(AT_FDCWD, libro.c_str(), marca, 0), 0);
-  const std::map<std::string, std::string> antes = Foto(carpeta_);
+  const std::map<std::string, std::string> antes = Foto(carpeta_.ruta());
   const int vigia = inotify_init1(IN_NONBLOCK);
   ASSERT_GE(vigia, 0);
   ASSERT_GE(inotify_add_watch(vigia, libro.c_str(),
@@ -153,14 +141,14 @@ TEST_F(VerificacionResguardo, WorkbookIsOpenedReadOnlyAndKeepsItsBytesAndModific
   EXPECT_TRUE(eventos & IN_CLOSE_NOWRITE) << "opened for reading only";
   EXPECT_FALSE(eventos & IN_CLOSE_WRITE) << "never opened for writing";
   EXPECT_FALSE(eventos & (IN_MODIFY | IN_ATTRIB));
-  EXPECT_EQ(Foto(carpeta_)["PLANILLA.XLS"], antes.at("PLANILLA.XLS"));
+  EXPECT_EQ(Foto(carpeta_.ruta())["PLANILLA.XLS"], antes.at("PLANILLA.XLS"));
 }
 
 TEST_F(VerificacionResguardo, DamagedWorkbookLeavesTheEarlierReportAndPagesAsTheyWere) {
   const std::map<std::string, std::string> anterior = InformeAnterior();
   const fs::path danado = carpeta_ / "DANADO.XLS";
-  std::ofstream(danado, std::ios::binary)
-      << Contenido(TestDataPath("workbooks/declaracion_correcta.xls")).substr(0, 60000);
+  testing::Guardar(danado,
+                   Contenido(TestDataPath("workbooks/declaracion_correcta.xls")).substr(0, 60000));
 
   const ResultadoVerificacion r = Correr(danado.string());
 

@@ -1,25 +1,11 @@
 #include "base/Format.h"
 
-#include <limits>
-
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace kaldoren {
 namespace {
-
-TEST(FormatFields, LeftAndRightPadByCharactersNotBytes) {
-  EXPECT_EQ(Format::Left("Peña", 6), "Peña  ");
-  EXPECT_EQ(Format::Right("Peña", 6), "  Peña");
-  EXPECT_EQ(Format::Left("", 3), "   ");
-  EXPECT_EQ(Format::Right("º", 2), " º");
-}
-
-TEST(FormatFields, WiderValuesAreWrittenWhole) {
-  EXPECT_EQ(Format::Left("abcdef", 3), "abcdef");
-  EXPECT_EQ(Format::Right("abcdef", 3), "abcdef");
-  EXPECT_EQ(Format::Left("ñññ", 3), "ñññ");
-  EXPECT_EQ(Format::Right("abc", 0), "abc");
-}
 
 TEST(FormatWhole, RoundsHalfAwayFromZero) {
   EXPECT_EQ(Format::Whole(Value::Number(2.5)), "3");

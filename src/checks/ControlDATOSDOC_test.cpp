@@ -10,30 +10,6 @@ namespace {
 
 using namespace kaldoren::testing;
 
-TEST(ControlDATOSDOC, TitleQueryAndItemsAreWrittenExactly) {
-  ControlDATOSDOC s;
-  EXPECT_EQ(s.Titulo(), "DATOS DE DOCENTES (REVISTA Y SALARIO)");
-  EXPECT_EQ(s.Agregado_al_titulo(),
-            " (Agrupados por Detalle de Inconsistencias, Período Liquidado y\r\n"
-            "                                         Nº de Orden)");
-  EXPECT_EQ(s.Sql(),
-            "SELECT * FROM [DATOSDOC$] WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'' AND ((NOT "
-            "ISNULL(APENOM) AND TRIM(APENOM) <> '') OR NRODOC<>0) ORDER BY PERLIQ, ORDEN;");
-  EXPECT_EQ(s.Items(),
-            (std::vector<std::string>{
-                "Nº de Kaldoren y/o Nº Provisorio no informados o mal informados",
-                "Tipo de Liquidación errónea", "Tipos de Documento inválidos o inexistentes",
-                "Nros. de Documento no informados", "Nros. de CUIL inválidos o inexistentes",
-                "Fechas de nacimiento inválidas", "Sexos inválidos o inexistentes",
-                "Apellido y nombres no informados", "Fechas de ingreso inválidas",
-                "Fechas de Baja Inválidas", "Licencias S/sueldo mal informadas",
-                "Modalidades de Revista inválidas o inexistentes",
-                "Funciones no informadas o mal informadas",
-                "Categorías no informadas o mal informadas", "Antiguedades incorrectas o dudosas",
-                "Remuneraciones C/Aportes o Aportes Personales o Patronales no informados o mal "
-                "informados"}));
-}
-
 TEST(ControlDATOSDOC, LeyendaLettersThePrintedItemsInOrder) {
   ControlDATOSDOC s;
   const std::vector<std::string> items = s.Items();
@@ -41,19 +17,6 @@ TEST(ControlDATOSDOC, LeyendaLettersThePrintedItemsInOrder) {
   EXPECT_EQ(s.Leyenda(items[9]), "b) Fechas de Baja Inválidas");
   EXPECT_EQ(s.Leyenda(items[1]), "c) Tipo de Liquidación errónea");
   EXPECT_EQ(ControlDATOSDOC().Leyenda(items[1]), "a) Tipo de Liquidación errónea");
-}
-
-TEST(ControlDATOSDOC, FinalGivesTheAdviceOrTheAllValidLine) {
-  ControlDATOSDOC s;
-  EXPECT_EQ(
-      s.Final(true),
-      "\r\n"
-      "   Para corregir los errores, verificar las planillas KALDOREN 20 que correspondan. Si se "
-      "reporta\r\n"
-      "   CATEGORIA NO INFORMADA, es posible que se halla informado en forma numérica. De ser "
-      "asi, anteponer\r\n"
-      "   a dicho número a letra 'C' para su validación.\r\n");
-  EXPECT_EQ(s.Final(false), "   « Se han validado todos los Casos »\r\n");
 }
 
 TEST(ControlDATOSDOC, AcomodaCutsTheListIntoPaddedChunksFromIndexOne) {

@@ -20,83 +20,30 @@ using testing::LineasDelLibro;
 using testing::N;
 using testing::T;
 
-// A summary section that only reports a total, standing at positions 2 and 3.
-class ConTotal final : public SeccionResumen {
- public:
-  explicit ConTotal(double total) : total_(total) {}
-  std::string Titulo() override { return ""; }
-  std::string Agregado_al_titulo() override { return ""; }
-  std::string Sql(const Coleccion<SeccionResumen>&) override { return ""; }
-  std::string Encabezado() override { return ""; }
-  std::string Detalle(const Recordset&) override { return ""; }
-  std::string Vacio() override { return ""; }
-  double Totales() const override { return total_; }
-
- private:
-  double total_;
-};
-
-std::string Consulta(double aportes, double pagos) {
-  Coleccion<SeccionResumen> cl;
-  cl.Agregar(std::make_unique<ConTotal>(999));
-  cl.Agregar(std::make_unique<ConTotal>(aportes));
-  cl.Agregar(std::make_unique<ConTotal>(pagos));
-  cl.Agregar(std::make_unique<RESUMEN_DIFERENCIAS>());
-  return cl.Item(4).Sql(cl);
-}
-
-// The printed line for the two totals as texts of the query's single row.
-std::string Linea(const std::string& aportes, const std::string& pagos) {
-  RESUMEN_DIFERENCIAS s;
-  return "   " + s.Detalle(TableRecordset({"APORTES", "PAGOS"}, {{T(aportes), T(pagos)}}));
-}
-
-TEST(ResumenDiferencias, QueryCarriesBothTotalsInTheGeneralNumberForm) {
-  EXPECT_EQ(Consulta(1500.25, 1000),
-            "SELECT TOP 1 '1500,25' AS APORTES,'1000' AS PAGOS FROM [DATOSEMP$]");
-  EXPECT_EQ(Consulta(0, 12345678.9),
-            "SELECT TOP 1 '0' AS APORTES,'12345678,9' AS PAGOS FROM [DATOSEMP$]");
-}
-
-TEST(ResumenDiferencias, HigherContributionsGiveThePlainDifferenceEndingInColumn54) {
-  const std::string linea = Linea("1500,25", "1000");
-  EXPECT_EQ(linea, "      1.500,25           1.000,00               500,25");
-  EXPECT_EQ(linea.find("1.500,25") + 1, 7u);
-  EXPECT_EQ(linea.find("1.000,00") + 8, 33u);
-  EXPECT_EQ(linea.size(), 54u);
-}
-
-TEST(ResumenDiferencias, HigherPaymentsGiveTheDifferenceInParenthesesEndingInColumn56) {
-  const std::string linea = Linea("1000", "1200");
-  EXPECT_EQ(linea, "      1.000,00           1.200,00               (200,00)");
-  EXPECT_EQ(linea.size(), 56u);
-}
-
-TEST(ResumenDiferencias, TotalsEqualToTheCentGiveTheOkMark) {
-  EXPECT_EQ(Linea("1000,004", "1000"), "      1.000,00           1.000,00                «« OK »»");
-  EXPECT_EQ(Linea("0", "0"), "          0,00               0,00                «« OK »»");
-}
-
-TEST(ResumenDiferencias, DifferenceIsTakenBetweenTheAmountsAsWritten) {
-  // 0,006 and 0,004 are written 0,01 and 0,00: the line must say 0,01.
-  EXPECT_EQ(Linea("0,006", "0,004"), "          0,01               0,00                 0,01");
-}
-
-TEST(ResumenDiferencias, AmountsWiderThanTheirFieldsAreWrittenWhole) {
-  EXPECT_EQ(Linea("12000000", "9500000"),
-            "    12.000.000,00         9.500.000,00           2.500.000,00");
-}
-
-TEST(ResumenDiferencias, TotalThatIsNotANumberCountsZero) {
-  EXPECT_EQ(Linea("", "250"), "          0,00             250,00               (250,00)");
-}
-
-TEST(ResumenDiferencias, TextsOfTheSectionAreTheFixedOnes) {
-  RESUMEN_DIFERENCIAS s;
-  EXPECT_EQ(s.Titulo(), "DIFERENCIAS");
-  EXPECT_EQ(s.Agregado_al_titulo(), "DIFERENCIAS");
-  EXPECT_EQ(s.Encabezado(), "TOT A APORTAR       TOTAL PAGOS       DIFERENCIA (Aportes-pagos)\r\n");
-  EXPECT_EQ(s.Vacio(), "   « No se han registrado Datos Salariales y Aportes »");
+TEST(ResumenDiferencias, DifferenceLineOfTheTwoTotals) {
+  const struct {
+    const char* que;
+    std::string aportes, pagos, linea;
+  } casos[] = {
+      {"higher contributions: the plain difference, ending in column 54", "1500,25", "1000",
+       "      1.500,25           1.000,00               500,25"},
+      {"higher payments: the difference in parentheses, ending in column 56", "1000", "1200",
+       "      1.000,00           1.200,00               (200,00)"},
+      {"totals equal to the cent", "1000,004", "1000",
+       "      1.000,00           1.000,00                «« OK »»"},
+      {"both zero", "0", "0", "          0,00               0,00                «« OK »»"},
+      {"0,006 and 0,004 are written 0,01 and 0,00: the difference is 0,01", "0,006", "0,004",
+       "          0,01               0,00                 0,01"},
+      {"amounts wider than their fields are written whole", "12000000", "9500000",
+       "    12.000.000,00         9.500.000,00           2.500.000,00"},
+      {"a total that is not a number counts zero", "", "250",
+       "          0,00             250,00               (250,00)"},
+  };
+  for (const auto& c : casos) {
+    RESUMEN_DIFERENCIAS s;
+    const TableRecordset r({"APORTES", "PAGOS"}, {{T(c.aportes), T(c.pagos)}});
+    EXPECT_EQ("   " + s.Detalle(r), c.linea) << c.que;
+  }
 }
 
 // The four summaries in report order over one declaration, driven one after

@@ -18,37 +18,19 @@ using testing::LineasDelLibro;
 using testing::N;
 using testing::T;
 
-TableRecordset Fila(Value perliq, Value orden, Value fecbaja) {
-  return TableRecordset({"PERLIQ", "ORDEN", "FECBAJA"}, {{perliq, orden, fecbaja}});
-}
-
-TEST(ResumenErrores, DetailLinePutsOrderNumberAndLeavingDateInTheirColumns) {
-  RESUMEN_ERRORES s;
-  const std::string linea =
-      Impresa(s, Fila(T("2005/04"), N(12), D(Calendar::DayCount(2005, 3, 15))));
-  EXPECT_EQ(linea, "       2005/04                   12              15/03/2005");
-  EXPECT_EQ(linea.find("12") + 2, 35u);
-  EXPECT_EQ(linea.find("15/03/2005") + 1, 50u);
-}
-
-TEST(ResumenErrores, OrderNumberZeroLeavesItsFieldBlank) {
-  RESUMEN_ERRORES s;
-  EXPECT_EQ(Impresa(s, Fila(T("2005/04"), N(0), T("15/03/2005"))),
-            "       2005/04                                   15/03/2005");
-}
-
-TEST(ResumenErrores, PeriodLongerThanItsFieldIsWrittenWhole) {
-  RESUMEN_ERRORES s;
-  EXPECT_EQ(Impresa(s, Fila(T("2005/04 ADIC"), N(7), T("15/03/2005"))),
-            "       2005/04 ADIC                 7              15/03/2005");
-}
-
-TEST(ResumenErrores, HeadingIsFollowedByAnEmptyLine) {
-  RESUMEN_ERRORES s;
-  EXPECT_EQ(s.Encabezado(), "PERIODO LIQUIDADO        Nº DE ORDEN        FECHA DE BAJA\r\n");
-  EXPECT_EQ(s.Vacio(), "   « No se han registrado Casos »");
-  EXPECT_EQ(s.Titulo(), "REMUNERACIONES INFORMADAS EN PERIODOS QUE NO CORRESPONDE");
-  EXPECT_EQ(s.Agregado_al_titulo(), "REM. ERRONEAS");
+TEST(ResumenErrores, DetailLineOfOddValues) {
+  const struct {
+    Value perliq, orden;
+    std::string linea;
+  } casos[] = {
+      {T("2005/04"), N(0), "       2005/04                                   15/03/2005"},
+      {T("2005/04 ADIC"), N(7), "       2005/04 ADIC                 7              15/03/2005"},
+  };
+  for (const auto& c : casos) {
+    RESUMEN_ERRORES s;
+    const TableRecordset r({"PERLIQ", "ORDEN", "FECBAJA"}, {{c.perliq, c.orden, T("15/03/2005")}});
+    EXPECT_EQ(Impresa(s, r), c.linea);
+  }
 }
 
 TEST(ResumenErrores, ListsOnlyRowsPaidAfterTheLeavingMonthOutsideSacJanuaryAndFebruary) {

@@ -16,65 +16,30 @@ using testing::LineasDelLibro;
 using testing::N;
 using testing::T;
 
-// One summary row as the grouped query answers it.
-TableRecordset Fila(Value perliq, Value cc, Value rca, Value pezol, Value pazol, Value total) {
-  return TableRecordset({"PERLIQ", "CC", "RCA", "PEZOL", "PAZOL", "TOTAL"},
-                        {{perliq, cc, rca, pezol, pazol, total}});
-}
-
-TEST(ResumenSalarial, DetailLinePutsEveryFieldInItsColumns) {
+TEST(ResumenSalarial, DetailLinesOfOddValuesAndTheirTotal) {
+  const struct {
+    const char* que;
+    std::vector<Value> fila;
+    std::string linea;
+  } casos[] = {
+      {"a count of zero and empty sums leave blank fields of their width",
+       {T("2005/02"), N(0), E(), E(), E(), E()},
+       "       2005/02" + std::string(89, ' ')},
+      {"an amount wider than its field is written whole, shifting the rest",
+       {T("2005/03"), N(12), N(1234567.89), N(45.6), N(0), N(45.6)},
+       "       2005/03                 12          1.234.567,89            45,60              "
+       "0,00          45,60"},
+      {"amounts round to cents",
+       {T("2005/04"), N(1), N(0.125), N(100.004), N(0.5), N(100.504)},
+       "       2005/04                  1                0,13           100,00              "
+       "0,50         100,50"},
+  };
   RESUMEN_SALARIAL s;
-  const std::string linea = Impresa(s, Fila(T("2005/01"), N(3), N(1234.5), N(100), N(200), N(300)));
-  EXPECT_EQ(linea,
-            "       2005/01                  3            1.234,50           100,00            "
-            "200,00         300,00");
-  EXPECT_EQ(linea.find("2005/01") + 1, 8u);
-  EXPECT_EQ(linea.find('3') + 1, 33u);
-  EXPECT_EQ(linea.find("1.234,50") + 8, 53u);
-  EXPECT_EQ(linea.find("100,00") + 6, 70u);
-  EXPECT_EQ(linea.find("200,00") + 6, 88u);
-  EXPECT_EQ(linea.size(), 103u);
-}
-
-TEST(ResumenSalarial, CountOfZeroAndEmptySumsLeaveBlankFieldsOfTheirWidth) {
-  RESUMEN_SALARIAL s;
-  const std::string linea = Impresa(s, Fila(T("2005/02"), N(0), E(), E(), E(), E()));
-  EXPECT_EQ(linea, "       2005/02" + std::string(89, ' '));
-  EXPECT_EQ(s.Totales(), 0);
-}
-
-TEST(ResumenSalarial, AmountWiderThanItsFieldIsWrittenWholeShiftingTheRest) {
-  RESUMEN_SALARIAL s;
-  const std::string linea =
-      Impresa(s, Fila(T("2005/03"), N(12), N(1234567.89), N(45.6), N(0), N(45.6)));
-  EXPECT_EQ(linea,
-            "       2005/03                 12          1.234.567,89            45,60              "
-            "0,00          45,60");
-}
-
-TEST(ResumenSalarial, TotalesAddsTheTotalOfEveryLineAndZeroForAnEmptyOne) {
-  RESUMEN_SALARIAL s;
-  EXPECT_EQ(s.Totales(), 0);
-  s.Detalle(Fila(T("2005/01"), N(3), N(1000), N(100), N(200), N(300)));
-  s.Detalle(Fila(T("2005/02"), N(1), N(50), E(), E(), E()));
-  s.Detalle(Fila(T("2005/03"), N(2), N(900), N(150.25), N(300), N(450.25)));
-  EXPECT_DOUBLE_EQ(s.Totales(), 750.25);
-}
-
-TEST(ResumenSalarial, TextsOfTheSectionAreTheFixedOnes) {
-  RESUMEN_SALARIAL s;
-  EXPECT_EQ(s.Titulo(), "RESUMEN SALARIAL");
-  EXPECT_EQ(s.Agregado_al_titulo(), "RESUMEN SALARIAL");
-  EXPECT_EQ(s.Vacio(), "   « No se han registrado Datos Salariales y Aportes »");
-  const std::string encabezado = "   " + s.Encabezado();
-  const size_t salto = encabezado.find("\r\n");
-  ASSERT_NE(salto, std::string::npos);
-  EXPECT_EQ(encabezado.substr(0, salto),
-            "   PERIODO LIQUIDADO      CANTIDAD DE    REM. C/APORTES  APORTE PERSONAL   CONTR. "
-            "PATRONAL  TOT A APORTAR");
-  EXPECT_EQ(salto, 105u);
-  // The second line is not indented by the run: REGISTROS under CANTIDAD DE.
-  EXPECT_EQ(encabezado.substr(salto + 2), std::string(27, ' ') + "REGISTROS");
+  for (const auto& c : casos) {
+    const TableRecordset r({"PERLIQ", "CC", "RCA", "PEZOL", "PAZOL", "TOTAL"}, {c.fila});
+    EXPECT_EQ(Impresa(s, r), c.linea) << c.que;
+  }
+  EXPECT_DOUBLE_EQ(s.Totales(), 146.104);
 }
 
 TEST(ResumenSalarial, SumsThePeriodsOfTheSheetAndCountsOnlyNamedTeachers) {

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "Archivos.h"
 #include "LimiteDeArchivos.h"
 #include "TestData.h"
 
@@ -40,23 +40,16 @@ Resultado Verificar(const std::vector<std::string>& argumentos) {
 class ComandoVerificarTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    carpeta_ = fs::temp_directory_path() / ("comando_verificar_" + std::to_string(::getpid()));
-    fs::remove_all(carpeta_);
-    fs::create_directories(carpeta_);
-    danado_ = (carpeta_ / "danado.xls").string();
-    std::ifstream original(TestDataPath("workbooks/sin_datos.xls"), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << original.rdbuf();
-    std::ofstream(danado_, std::ios::binary) << bytes.str().substr(0, 3000);
+    testing::Guardar(danado_,
+                     testing::Contenido(TestDataPath("workbooks/sin_datos.xls")).substr(0, 3000));
   }
-  void TearDown() override { fs::remove_all(carpeta_); }
 
   std::string Salida(const std::string& sub = "") const {
     return (sub.empty() ? carpeta_ / "salida" : carpeta_ / "salida" / sub).string();
   }
 
-  fs::path carpeta_;
-  std::string danado_;
+  testing::CarpetaTemporal carpeta_;
+  std::string danado_ = (carpeta_ / "danado.xls").string();
 };
 
 TEST_F(ComandoVerificarTest, DamagedWorkbookExitsWith2AndSaysWhyOnStandardError) {
