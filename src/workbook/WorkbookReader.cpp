@@ -59,11 +59,14 @@ Status ReadZip(GsfInput* input, Workbook* out) {
   ZipArchive zip;
   const Status opened = zip.Open(input);
   if (!opened.ok()) return opened;
-  if (zip.Has("[Content_Types].xml") && zip.Has("xl/workbook.xml")) {
-    return XlsxReader::Read(zip, out);
+  if (zip.Has("[Content_Types].xml")) {
+    // The main document of a package tells a workbook (under xl/) from a
+    // text or a presentation, and an .xlsb's is binary.
+    const std::string main = XlsxReader::MainPart(zip);
+    if (main.ends_with(".bin")) return OpeningError::BinaryExcel();
+    if (main.starts_with("xl/")) return XlsxReader::Read(zip, out);
   }
   if (zip.Has("content.xml") && IsOdsPackage(zip)) return OdsReader::Read(zip, out);
-  if (zip.Has("xl/workbook.bin")) return OpeningError::BinaryExcel();
   return OpeningError::Compressed();
 }
 

@@ -285,7 +285,13 @@ TEST(WorkbookReader, FilesOfOtherFormatsSayWhatTheyAre) {
       {"rar", std::string("Rar!\x1A\x07\x00", 7) + "resto", 106, compressed},
       {"7-zip", "7z\xBC\xAF\x27\x1C resto", 106, compressed},
       {"gzip", "\x1F\x8B\x08 gzip", 106, compressed},
-      {"xlsb", ZipBuilder::With({{"[Content_Types].xml", "<Types/>"}, {"xl/workbook.bin", "b"}}),
+      {"xlsb",
+       ZipBuilder::With({{"[Content_Types].xml", "<Types/>"},
+                         {"_rels/.rels",
+                          "<Relationships><Relationship Id=\"rId1\" Type=\"http://schemas."
+                          "openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+                          "Target=\"xl/workbook.bin\"/></Relationships>"},
+                         {"xl/workbook.bin", "b"}}),
        105,
        "El archivo es un libro binario de Excel (.xlsb), que no se puede leer; guárdelo como "
        ".xlsx o como Excel 97-2003"},

@@ -43,7 +43,7 @@ std::uint64_t DeclaredMembers(GsfInput* input) {
   return LittleEndianAt(record, 32, 8);
 }
 
-// "xl/worksheets/sheet1.xml" as libgsf's list of names.
+// "xl/worksheets/sheet1.xml" as its names, folder by folder.
 std::vector<std::string> PathParts(std::string_view path) {
   std::vector<std::string> parts;
   size_t start = 0;
@@ -53,6 +53,22 @@ std::vector<std::string> PathParts(std::string_view path) {
     start = slash + 1;
   }
   return parts;
+}
+
+// The child of that name, or, when there is none, the first whose name
+// differs only in case: part names of a package ignore case, and some
+// writers name a member "SharedStrings.xml" that the relationships call
+// "sharedStrings.xml".
+GsfInput* ChildNamed(GsfInfile* folder, const std::string& name) {
+  GsfInput* exact = gsf_infile_child_by_name(folder, name.c_str());
+  if (exact != nullptr) return exact;
+  for (int i = 0; i < gsf_infile_num_children(folder); ++i) {
+    const char* other = gsf_infile_name_by_index(folder, i);
+    if (other != nullptr && g_ascii_strcasecmp(other, name.c_str()) == 0) {
+      return gsf_infile_child_by_index(folder, i);
+    }
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -74,11 +90,15 @@ Status ZipArchive::Open(GsfInput* input) {
 
 GsfInputPtr ZipArchive::Find(std::string_view member) const {
   if (!root_ || member.empty()) return nullptr;
-  const std::vector<std::string> parts = PathParts(member);
-  std::vector<const char*> names;
-  for (const std::string& part : parts) names.push_back(part.c_str());
-  names.push_back(nullptr);
-  return GsfInputPtr(gsf_infile_child_by_aname(root_.get(), names.data()));
+  GsfInputPtr found(GSF_INPUT(g_object_ref(root_.get())));
+  for (const std::string& part : PathParts(member)) {
+    if (!GSF_IS_INFILE(found.get()) || gsf_infile_num_children(GSF_INFILE(found.get())) < 0) {
+      return nullptr;
+    }
+    found.reset(ChildNamed(GSF_INFILE(found.get()), part));
+    if (!found) return nullptr;
+  }
+  return found;
 }
 
 bool ZipArchive::Has(std::string_view member) const { return Find(member) != nullptr; }

@@ -1,7 +1,8 @@
 // ZipArchive: the members of a zip archive (an .xlsx or an .ods is one),
 // opened with libgsf from a file or memory input, read whole when small or as
 // a stream when large. Member names are paths inside the archive, as
-// "xl/workbook.xml" or "META-INF/manifest.xml", compared exactly.
+// "xl/workbook.xml" or "META-INF/manifest.xml", compared exactly or, when no
+// member has the exact name, without regard to ASCII case.
 //
 // Bounds against hostile archives, each failing with OpeningError::Damaged:
 // - more than kMaxMembers members (counted in the archive's end record before

@@ -20,9 +20,11 @@ void StylesPart::StartElement(std::string_view name, std::string_view,
                               std::span<const XmlAttribute> attributes) {
   if (name == "cellXfs") {
     in_cell_xfs_ = true;
+  } else if (name == "numFmts") {
+    in_number_formats_ = true;
   } else if (name == "xf" && in_cell_xfs_) {
     formats_->AddXf(FormatId(Attribute(attributes, "numFmtId")));
-  } else if (name == "numFmt") {
+  } else if (name == "numFmt" && in_number_formats_) {
     const std::string_view* code = Attribute(attributes, "formatCode");
     const std::string_view* id = Attribute(attributes, "numFmtId");
     if (code != nullptr && id != nullptr) formats_->AddFormat(FormatId(id), *code);
@@ -31,6 +33,7 @@ void StylesPart::StartElement(std::string_view name, std::string_view,
 
 void StylesPart::EndElement(std::string_view name, std::string_view) {
   if (name == "cellXfs") in_cell_xfs_ = false;
+  if (name == "numFmts") in_number_formats_ = false;
 }
 
 }  // namespace kaldoren

@@ -1,5 +1,6 @@
 // StylesPart: reads xl/styles.xml into NumberFormats: each custom number
-// format (numFmt: its id and code) and each cell format (xf of cellXfs, in
+// format (numFmt of numFmts: its id and code; those of conditional formats,
+// in dxfs, format no cell) and each cell format (xf of cellXfs, in
 // order: a cell's s attribute is its index there) with its numFmtId, so that
 // a cell's style tells whether its number is a date by the same rule as in
 // .xls workbooks.
@@ -24,6 +25,7 @@ class StylesPart final : public XmlHandler {
  private:
   NumberFormats* formats_;
   bool in_cell_xfs_ = false;
+  bool in_number_formats_ = false;
 };
 
 }  // namespace kaldoren

@@ -38,9 +38,27 @@ bool TakeChar(std::string_view* text, char c) {
   return true;
 }
 
-// An ISO 8601 date with an optional time: 2004-03-15, 2004-03-15T13:53:48,
-// with fractions of a second and a final Z allowed.
+// An ISO 8601 time of day, HH:MM or HH:MM:SS with a fraction of a second, as
+// the fraction of a day it is.
+bool ParseIsoTime(std::string_view text, double* fraction) {
+  int hour = 0;
+  int minute = 0;
+  double second = 0;
+  if (!TakeDigits(&text, 2, &hour) || !TakeChar(&text, ':') || !TakeDigits(&text, 2, &minute)) {
+    return false;
+  }
+  if (!text.empty() && (!TakeChar(&text, ':') || !ParseWhole(text, &second))) return false;
+  if (hour > 24 || minute > 59 || !(second >= 0 && second < 61)) return false;
+  *fraction = (hour * 3600 + minute * 60 + second) / 86400;
+  return true;
+}
+
+// An ISO 8601 date with an optional time (2004-03-15, 2004-03-15T13:53:48,
+// a final Z allowed), or a time alone (13:53:48.5), which Excel writes for a
+// time cell in strict files: a time on 30/12/1899, day 0.
 bool ParseIsoDate(std::string_view text, double* day_count) {
+  if (text.ends_with('Z')) text.remove_suffix(1);
+  if (text.size() > 2 && text[2] == ':') return ParseIsoTime(text, day_count);
   int year = 0;
   int month = 0;
   int day = 0;
@@ -50,18 +68,10 @@ bool ParseIsoDate(std::string_view text, double* day_count) {
     return false;
   }
   *day_count = Calendar::DayCount(year, month, day);
-  if (text.ends_with('Z')) text.remove_suffix(1);
+  double fraction = 0;
   if (text.empty()) return true;
-  int hour = 0;
-  int minute = 0;
-  double second = 0;
-  if (!TakeChar(&text, 'T') || !TakeDigits(&text, 2, &hour) || !TakeChar(&text, ':') ||
-      !TakeDigits(&text, 2, &minute)) {
-    return false;
-  }
-  if (TakeChar(&text, ':') && !ParseWhole(text, &second)) return false;
-  if (hour > 24 || minute > 59 || !(second >= 0 && second < 61)) return false;
-  *day_count += (hour * 3600 + minute * 60 + second) / 86400;
+  if (!TakeChar(&text, 'T') || !ParseIsoTime(text, &fraction)) return false;
+  *day_count += fraction;
   return true;
 }
 

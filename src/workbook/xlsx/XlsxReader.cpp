@@ -15,8 +15,7 @@
 namespace kaldoren {
 namespace {
 
-constexpr std::string_view kWorkbook = "xl/workbook.xml";
-constexpr std::string_view kRelationships = "xl/_rels/workbook.xml.rels";
+constexpr std::string_view kUsualWorkbook = "xl/workbook.xml";
 constexpr double k1904Offset = 1462;
 
 // The member of a part the workbook relates to by type, or where writers
@@ -53,13 +52,29 @@ Status ReadSheets(const ZipArchive& zip, const WorkbookPart& workbook,
 
 }  // namespace
 
+std::string XlsxReader::MainPart(const ZipArchive& zip) {
+  Relationships package("");
+  if (zip.Has("_rels/.rels") && XmlStream::ParseMember(zip, "_rels/.rels", &package).ok()) {
+    const std::string main = package.TargetOfType("/officeDocument");
+    if (!main.empty() && zip.Has(main)) return main;
+  }
+  return zip.Has(kUsualWorkbook) ? std::string(kUsualWorkbook) : std::string();
+}
+
 Status XlsxReader::Read(const ZipArchive& zip, Workbook* out) {
-  Relationships relationships("xl/");
+  const std::string main = MainPart(zip);
+  if (main.empty()) return OpeningError::Damaged("falta la parte " + std::string(kUsualWorkbook));
+  // The workbook's relationships: xl/_rels/workbook.xml.rels beside
+  // xl/workbook.xml.
+  const size_t name = main.rfind('/') + 1;
+  const std::string folder = main.substr(0, name);
+  const std::string relationships_part = folder + "_rels/" + main.substr(name) + ".rels";
+  Relationships relationships(folder);
   Status status = ParseOptional(
-      zip, zip.Has(kRelationships) ? std::string(kRelationships) : std::string(), &relationships);
+      zip, zip.Has(relationships_part) ? relationships_part : std::string(), &relationships);
   if (!status.ok()) return status;
   WorkbookPart workbook;
-  status = XmlStream::ParseMember(zip, kWorkbook, &workbook);
+  status = XmlStream::ParseMember(zip, main, &workbook);
   if (!status.ok()) return status;
   NumberFormats formats;
   StylesPart styles(&formats);

@@ -2,8 +2,10 @@
 // Workbook, from the members of its zip archive, streaming each part's XML
 // (nothing holds a whole inflated member).
 //
-// The worksheets are those xl/workbook.xml lists, in its order, hidden ones
-// included, each found through the workbook's relationships; chart, dialog
+// The workbook part is the one the package's relationships (_rels/.rels) name
+// as its main document, xl/workbook.xml when they do not. The worksheets are
+// those it lists, in its order, hidden ones included, each found through the
+// workbook's relationships; chart, dialog
 // and macro sheets are left out, as in .xls workbooks. Shared strings go
 // into the workbook's StringPool once; styles (xl/styles.xml) tell which
 // numbers are dates. What each cell means is WorksheetPart's.
@@ -16,6 +18,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "base/Status.h"
 #include "workbook/Workbook.h"
@@ -30,6 +33,9 @@ class XlsxReader {
 
   // Reads the workbook into *out, replacing what it held.
   static Status Read(const ZipArchive& zip, Workbook* out);
+  // The member of the package's main document, which the archive holds;
+  // empty when there is none.
+  static std::string MainPart(const ZipArchive& zip);
 };
 
 }  // namespace kaldoren

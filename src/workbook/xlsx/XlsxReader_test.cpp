@@ -114,6 +114,8 @@ TEST(XlsxReader, EachKindOfCellMeansWhatItMeansInXls) {
        D(april_25_2010 + (13 * 3600 + 53 * 60 + 48) / 86400.0)},
       {"ISO date without time", "", "<c r=\"A1\" t=\"d\"><v>2010-04-25</v></c>", "",
        D(april_25_2010)},
+      {"ISO time alone is a time of day 0", "",
+       "<c r=\"A1\" t=\"d\"><v>04:48:00.00000000000095850</v></c>", "", D(0.2)},
       {"number in exponent form", "", "<c r=\"A1\"><v>1E+20</v></c>", "", N(1e20)},
       {"cell without value", "", "<c r=\"A1\" s=\"1\"/>", "", E()},
   };
@@ -147,9 +149,20 @@ TEST(XlsxReader, RowsAndCellsWithoutReferenceFollowTheOneBefore) {
   EXPECT_EQ(lugares, (std::vector<std::string>{"0,0", "0,1", "4,2", "4,3", "5,0"}));
 }
 
+// The workbook part named by the package's relationships (not the usual
+// xl/workbook.xml), its sheets through its own relationships, and a member
+// named in another case than its relationship says.
 TEST(XlsxReader, SheetsComeInWorkbookOrderThroughTheirRelationships) {
   Partes partes;
+  partes.sheet_data = "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row>";
   ZipBuilder::Members members = partes.Members();
+  members.push_back({"_rels/.rels", "<Relationships><Relationship Id=\"rId1\" Type=\"" +
+                                        kRelationship +
+                                        "officeDocument\" Target=\"xl/libro.xml\"/>"
+                                        "</Relationships>"});
+  members[1].name = "xl/libro.xml";
+  members[2].name = "xl/_rels/libro.xml.rels";
+  members[3].name = "xl/SharedStrings.xml";
   members[1].bytes = "<workbook xmlns:r=\"" + kRelationship +
                      "\"><sheets><sheet name=\"Oculta &amp; otra\" state=\"hidden\" r:id=\"rId9\"/>"
                      "<sheet name=\"Grafico\" r:id=\"rId8\"/><sheet name=\"HOJA\" r:id=\"rId1\"/>"
@@ -167,6 +180,7 @@ TEST(XlsxReader, SheetsComeInWorkbookOrderThroughTheirRelationships) {
   ASSERT_TRUE(status.ok()) << status.description();
   EXPECT_EQ(libro.TableNames(), (std::vector<std::string>{"Oculta & otra$", "HOJA$"}));
   EXPECT_EQ(At(*libro.sheets()[0], 1, 1), N(7));
+  EXPECT_EQ(At(*libro.sheets()[1], 0, 0), T("uno"));
 }
 
 // Hostile and damaged archives: each is refused with a described opening
