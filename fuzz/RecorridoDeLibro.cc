@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "HuellaDeLibro.h"
+#include "workbook/WorkbookReader.h"
+
 namespace kaldoren::fuzz {
 namespace {
 
@@ -27,6 +30,21 @@ void Recorrer(const Sheet& hoja) {
 void RecorrerLibro(Workbook& libro) {
   for (const auto& hoja : libro.sheets()) Recorrer(*hoja);
   if (libro.TableNames().size() != libro.sheets().size()) std::abort();
+}
+
+void LeerYRecorrer(std::string_view archivo, std::size_t tamano_de_entrada) {
+  Workbook libro;
+  const Status estado = WorkbookReader::ReadBytes(archivo, &libro);
+  if (!estado.ok()) {
+    if (estado.description().empty()) std::abort();
+    return;
+  }
+  RecorrerLibro(libro);
+  using testing::HuellaDeLibro;
+  if (tamano_de_entrada != 0 &&
+      HuellaDeLibro::Bytes(libro) > HuellaDeLibro::Tope(tamano_de_entrada)) {
+    std::abort();
+  }
 }
 
 }  // namespace kaldoren::fuzz

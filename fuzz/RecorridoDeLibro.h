@@ -5,10 +5,19 @@
 // table name.
 #pragma once
 
+#include <cstddef>
+#include <string_view>
+
 #include "workbook/Workbook.h"
 
 namespace kaldoren::fuzz {
 
 void RecorrerLibro(Workbook& libro);
+
+// Reads the bytes of a workbook file as the program would: it must give a
+// workbook or a described opening error. A workbook that reads is walked
+// (RecorrerLibro) and, when tamano_de_entrada is not 0, must hold no more than
+// HuellaDeLibro allows for an input of that size. Aborts on any finding.
+void LeerYRecorrer(std::string_view archivo, std::size_t tamano_de_entrada);
 
 }  // namespace kaldoren::fuzz

@@ -72,11 +72,18 @@ semillas_de_libros "$OUT/semillas/verificacion" 262144 testdata/workbooks/*.xls
 mkdir -p "$OUT/semillas/consulta"
 cp fuzz/consultas/*.sql "$OUT/semillas/consulta/"
 
+# Copies the workbooks of a zip format that fit the inputs into the seeds.
+copiar_libros() {
+  local carpeta=$1 libro
+  shift
+  mkdir -p "$carpeta"
+  for libro in "$@"; do
+    [ "$(stat -c %s "$libro")" -le 262144 ] && cp "$libro" "$carpeta/"
+  done
+}
+
 # Seeds of the xlsx target: each workbook whole and its parts joined by NUL.
-mkdir -p "$OUT/semillas/xlsx"
-for libro in testdata/workbooks/xlsx/*.xlsx; do
-  [ "$(stat -c %s "$libro")" -le 262144 ] && cp "$libro" "$OUT/semillas/xlsx/"
-done
+copiar_libros "$OUT/semillas/xlsx" testdata/workbooks/xlsx/*.xlsx
 /usr/bin/python3 - "$OUT/semillas/xlsx" testdata/workbooks/xlsx/*.xlsx <<'PY'
 import os, sys, zipfile
 carpeta = sys.argv[1]
@@ -92,10 +99,7 @@ PY
 
 # Seeds of the ods target: each workbook whole and its content.xml, without
 # styles and cut to the first rows of each sheet so that it fits.
-mkdir -p "$OUT/semillas/ods"
-for libro in testdata/workbooks/ods/*.ods; do
-  [ "$(stat -c %s "$libro")" -le 262144 ] && cp "$libro" "$OUT/semillas/ods/"
-done
+copiar_libros "$OUT/semillas/ods" testdata/workbooks/ods/*.ods
 /usr/bin/python3 - "$OUT/semillas/ods" testdata/workbooks/ods/*.ods <<'PY'
 import os, re, sys, zipfile
 carpeta = sys.argv[1]

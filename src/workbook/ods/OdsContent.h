@@ -20,6 +20,9 @@
 //   cells and rows only move the position, so the trailing runs writers put
 //   up to the last row and column cost nothing whatever their count; cells
 //   that hold something are copied for each repetition.
+// - A cell without a value is no cell of the sheet, however it is formatted:
+//   writers give styles to whole empty columns and rows, so the used range
+//   is that of the cells with a value.
 //
 // Hostile input fails with an OpeningError::Damaged naming the sheet: a value
 // beyond row kMaxRows or column kMaxColumns (the cell model's limits), or
