@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "app/qt/DialogosQt.h"
-#include "app/qt/Fuentes.h"
+#include "report/pintor/Fuentes.h"
 #include "app/qt/InstanciaUnica.h"
 #include "app/qt/PRINCIPAL.h"
 
