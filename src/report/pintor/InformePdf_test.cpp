@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "CorridaDePrueba.h"
 #include "TestData.h"
@@ -33,12 +34,12 @@ std::string Salida(const QString& orden) {
 // rebuilds the spacing of a page from the glyphs' positions by estimate and
 // leaves out lines that hold only blanks, so only words and line breaks are
 // compared, which is what shows a line lost, cut or merged with another.
-QStringList Renglones(const QString& texto) {
+std::vector<std::string> Renglones(const QString& texto) {
   static const QRegularExpression kBlancos(QStringLiteral("\\s+"));
-  QStringList renglones;
+  std::vector<std::string> renglones;
   for (QString linea : texto.split(QRegularExpression(QStringLiteral("\r?\n|\f")))) {
     linea = linea.replace(kBlancos, QStringLiteral(" ")).trimmed();
-    if (!linea.isEmpty()) renglones.append(linea);
+    if (!linea.isEmpty()) renglones.push_back(linea.toStdString());
   }
   return renglones;
 }
