@@ -52,7 +52,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "verifica la declaración jurada de colegios privados
-Lee el libro de Excel 97-2003 de la declaración jurada que un colegio
+Lee la planilla (.xls, .xlsx u .ods) de la declaración jurada que un colegio
 privado presenta al instituto de previsión, controla cada fila y escribe
 el informe de inconsistencias en hojas de texto y en PDF. Trae el programa
 de escritorio control-kaldoren20 y la línea de órdenes kaldoren20.")
