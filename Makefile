@@ -4,11 +4,12 @@
 
 PACKAGES := cmake g++ make pkg-config libgsf-1-dev libglib2.0-dev libxml2-dev libgtest-dev googletest \
             libbenchmark-dev qt6-base-dev xvfb xauth python3 python3-xlrd python3-xlwt \
-            clang libclang-rt-14-dev fonts-liberation2 qt6-translations-l10n libfreexl-dev time
+            clang libclang-rt-14-dev fonts-liberation2 qt6-translations-l10n libfreexl-dev time \
+            poppler-utils dpkg-dev fakeroot lintian file
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test demo bench clean test-sanitizers fuzz fuzz-ci
+.PHONY: all deps configure build test demo bench deb clean test-sanitizers fuzz fuzz-ci
 
 all: build
 
@@ -50,6 +51,13 @@ demo: build
 
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
+
+# The Debian package control-kaldoren20_<version>_amd64.deb in $(BUILD),
+# checked by lintian (any error fails).
+deb: build
+	cd $(BUILD) && cpack -G DEB
+	@paquete=$$(ls -t $(BUILD)/control-kaldoren20_*_amd64.deb | head -n 1); \
+	  lintian --fail-on error "$$paquete" && echo "Paquete: $$paquete"
 
 # The whole test suite again under AddressSanitizer and
 # UndefinedBehaviorSanitizer (build-asan, without the desktop program), then

@@ -43,10 +43,15 @@ Status CarpetaProvisional::Crear() {
   return Status::Ok();
 }
 
-Status CarpetaProvisional::Instalar(const std::string& prefijo_paginas) {
+Status CarpetaProvisional::Instalar(const std::string& prefijo_paginas,
+                                    const std::vector<std::string>& reemplazados) {
   const Status borrado = Partir_TXT::BorrarHojas((fs::path(destino_) / prefijo_paginas).string());
   if (!borrado.ok()) return borrado;
   std::error_code e;
+  for (const std::string& nombre : reemplazados) {
+    const fs::path viejo = fs::path(destino_) / nombre;
+    if (!fs::remove(viejo, e) && e) return ErrorDeCarpeta("borrar", viejo.string(), e);
+  }
   for (const auto& entrada : fs::directory_iterator(ruta_, e)) {
     const fs::path final = fs::path(destino_) / entrada.path().filename();
     fs::rename(entrada.path(), final, e);

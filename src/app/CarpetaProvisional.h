@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "base/Status.h"
 
@@ -22,9 +23,12 @@ class CarpetaProvisional {
   Status Crear();
   // The provisional folder (valid after Crear succeeded).
   const std::string& ruta() const { return ruta_; }
-  // Removes the destination's page files prefijo + number + ".TXT", then
-  // moves every file of the provisional folder into the destination.
-  Status Instalar(const std::string& prefijo_paginas);
+  // Removes the destination's page files prefijo + number + ".TXT" and the
+  // files named in reemplazados (the earlier report's, whether or not the new
+  // one has them), then moves every file of the provisional folder into the
+  // destination.
+  Status Instalar(const std::string& prefijo_paginas,
+                  const std::vector<std::string>& reemplazados = {});
 
  private:
   std::string destino_;

@@ -18,6 +18,7 @@ namespace {
 
 const char kInforme[] = "/ERRORES.TXT";
 const char kPrefijoPaginas[] = "HOJA_";
+const char kPdf[] = "INFORME.PDF";
 constexpr int kLineasPorHoja = 63;
 constexpr int kAnchoBarraEnReposo = 15;
 
@@ -53,7 +54,10 @@ ResultadoVerificacion Verificacion::Correr(const PlanillaElegida& planilla,
     estado = EscribirInforme(apertura, provisional.ruta(), &resultado.con_inconsistencias);
   }
   if (estado.ok()) estado = Paginar(apertura, planilla, provisional.ruta());
-  if (estado.ok()) estado = provisional.Instalar(kPrefijoPaginas);
+  for (const Paso& paso : pasos_) {
+    if (estado.ok()) estado = paso(provisional.ruta());
+  }
+  if (estado.ok()) estado = provisional.Instalar(kPrefijoPaginas, {kPdf});
   ReposarProgreso();
   if (!estado.ok()) {
     estado = EnLaCarpeta(estado, provisional.ruta(), carpeta);
@@ -90,11 +94,17 @@ Status Verificacion::Paginar(APERTURA& apertura, const PlanillaElegida& planilla
       datos.Encabezado_Informe(planilla.archivo, planilla.fecha, apertura.Reg(), reloj_.Ahora());
   Partir_TXT partir;
   partir.Archivo_Entrada(carpeta + kInforme);
-  partir.Prefijo_Salida(carpeta + "/" + kPrefijoPaginas);
+  partir.Prefijo_Salida(Prefijo(carpeta));
   partir.Encabezado(encabezado);
   partir.Cantidad_Lineas_Hoja(kLineasPorHoja);
   return partir.Correr();
 }
+
+std::string Verificacion::Prefijo(const std::string& carpeta) {
+  return carpeta + "/" + kPrefijoPaginas;
+}
+
+std::string Verificacion::ArchivoPdf(const std::string& carpeta) { return carpeta + "/" + kPdf; }
 
 void Verificacion::ReposarProgreso() {
   progreso_.TituloSeccion("");

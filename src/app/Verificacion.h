@@ -1,15 +1,17 @@
 // Verificacion: one verification run. It opens the workbook through APERTURA,
 // writes the report ERRORES.TXT into a folder by driving every report section,
 // builds the report header and cuts the report into the page files HOJA_1.TXT,
-// HOJA_2.TXT, ... in the same folder, then leaves the progress display at
-// rest. A run that cannot open or check the workbook shows its message through
-// the Avisador and leaves the folder's earlier report untouched; a run that
-// fails while writing leaves the earlier report in place as well.
+// HOJA_2.TXT, ... in the same folder, runs the steps added with AgregarPaso
+// on the new files, then leaves the progress display at rest. A run that cannot open or check the
+// workbook shows its message through the Avisador and leaves the folder's earlier report untouched;
+// a run that fails while writing leaves the earlier report in place as well.
 //
 // The progress display, the Avisador and the Reloj must outlive the object.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "app/APERTURA.h"
 #include "app/Avisador.h"
@@ -37,15 +39,28 @@ class Verificacion {
 
   ResultadoVerificacion Correr(const PlanillaElegida& planilla, const std::string& carpeta);
 
+  // A step on the new report before it replaces the earlier one: it gets the
+  // folder that holds ERRORES.TXT and its pages and may add files there (they
+  // are installed with the report). A failure fails the run and leaves the
+  // earlier report in place. Steps run in the order they were added.
+  using Paso = std::function<Status(const std::string& carpeta)>;
+  void AgregarPaso(Paso paso) { pasos_.push_back(std::move(paso)); }
+
+  // The page-file prefix of the report in carpeta: carpeta + "/HOJA_".
+  static std::string Prefijo(const std::string& carpeta);
+  // The PDF of the report's pages: carpeta + "/INFORME.PDF". A new report
+  // without one removes the earlier report's, which would not match it.
+  static std::string ArchivoPdf(const std::string& carpeta);
+
  private:
-  Status EscribirInforme(APERTURA& apertura, const std::string& carpeta,
-                         bool* con_inconsistencias);
+  Status EscribirInforme(APERTURA& apertura, const std::string& carpeta, bool* con_inconsistencias);
   Status Paginar(APERTURA& apertura, const PlanillaElegida& planilla, const std::string& carpeta);
   void ReposarProgreso();
 
   PantallaProgreso& progreso_;
   Avisador& avisador_;
   Reloj& reloj_;
+  std::vector<Paso> pasos_;
 };
 
 }  // namespace kaldoren

@@ -180,6 +180,34 @@ TEST_F(VerificacionResguardo, PagesThatCannotBeWrittenAreAFailureAndKeepTheEarli
   EXPECT_EQ(Foto(informe_), anterior);
 }
 
+TEST_F(VerificacionResguardo, AStepThatFailsOnTheNewReportKeepsTheEarlierOne) {
+  const std::map<std::string, std::string> anterior = InformeAnterior();
+  Verificacion verificacion(corrida_.progreso, corrida_.avisador, corrida_.reloj);
+  verificacion.AgregarPaso([](const std::string& carpeta) {
+    std::ofstream(carpeta + "/INFORME.PDF") << "a medias";
+    return Status::Error(76, "No se pudo escribir el PDF " + carpeta +
+                                 "/INFORME.PDF: no queda "
+                                 "espacio en el disco");
+  });
+
+  const ResultadoVerificacion r = verificacion.Correr(
+      {TestDataPath("workbooks/sin_datos.xls"), "PLANILLA.XLS", ""}, informe_.string());
+
+  EXPECT_EQ(r.estado.description(), "No se pudo escribir el PDF " + informe_.string() +
+                                        "/INFORME.PDF: no queda espacio en el disco");
+  EXPECT_EQ(Foto(informe_), anterior);
+}
+
+TEST_F(VerificacionResguardo, ANewReportWithoutAPdfTakesTheEarlierReportsPdfAway) {
+  InformeAnterior();
+  std::ofstream(informe_ / "INFORME.PDF") << "de otro informe";
+
+  ASSERT_TRUE(Correr(TestDataPath("workbooks/sin_datos.xls")).estado.ok());
+
+  EXPECT_FALSE(fs::exists(informe_ / "INFORME.PDF"));
+  EXPECT_TRUE(fs::exists(informe_ / "HOJA_1.TXT"));
+}
+
 // A real full disk: a small tmpfs, where the machine lets the test mount one.
 TEST_F(VerificacionResguardo, FullDiskIsAFailureAndKeepsTheEarlierReport) {
   const std::optional<std::string> respuesta = EnDiscoChico(informe_, "20k", [this] {

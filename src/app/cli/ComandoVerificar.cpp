@@ -14,6 +14,7 @@
 #include "app/PARTARCH.h"
 #include "app/cli/AvisadorTerminal.h"
 #include "app/cli/ProgresoTerminal.h"
+#include "app/cli/SalidaPdf.h"
 #include "base/Format.h"
 #include "base/Text.h"
 
@@ -54,6 +55,13 @@ ComandoVerificar::ComandoVerificar(std::ostream& salida, std::FILE* errores)
 
 int ComandoVerificar::Ejecutar(const std::vector<std::string>& argumentos) {
   if (!LeerArgumentos(argumentos) || !PrepararTrabajos()) return kNoVerificado;
+  if (pdf_) {
+    const Status listo = SalidaPdf::Preparar();
+    if (!listo.ok()) {
+      std::fprintf(errores_, "kaldoren20: %s\n", listo.description().c_str());
+      return kNoVerificado;
+    }
+  }
   VerificarTodos();
   return Informar();
 }
@@ -65,6 +73,8 @@ bool ComandoVerificar::LeerArgumentos(const std::vector<std::string>& argumentos
       carpeta_ = argumentos[++i];
     } else if (a.rfind("--salida=", 0) == 0) {
       carpeta_ = a.substr(9);
+    } else if (a == "--pdf") {
+      pdf_ = true;
     } else if (!a.empty() && a[0] == '-') {
       std::fprintf(errores_, "kaldoren20: opción desconocida: %s\n", a.c_str());
       return false;
@@ -87,8 +97,8 @@ bool ComandoVerificar::PrepararTrabajos() {
     trabajo.planilla = Elegir(ruta);
     trabajo.carpeta = carpeta_;
     if (planillas_.size() > 1) {
-      trabajo.carpeta = (std::filesystem::path(carpeta_) /
-                         NombreSinExtension(trabajo.planilla.archivo)).string();
+      trabajo.carpeta =
+          (std::filesystem::path(carpeta_) / NombreSinExtension(trabajo.planilla.archivo)).string();
       if (!carpetas.insert(trabajo.carpeta).second) {
         std::fprintf(errores_, "kaldoren20: dos libros irían a la misma carpeta %s: %s\n",
                      trabajo.carpeta.c_str(), ruta.c_str());
@@ -104,8 +114,13 @@ void ComandoVerificar::Verificar(Trabajo* trabajo, bool con_barra) {
   ProgresoTerminal progreso(errores_, con_barra);
   AvisadorTerminal avisador(errores_, CerrojoDeMensajes(), trabajo->planilla.archivo);
   RelojDelSistema reloj;
-  trabajo->resultado =
-      Verificacion(progreso, avisador, reloj).Correr(trabajo->planilla, trabajo->carpeta);
+  Verificacion verificacion(progreso, avisador, reloj);
+  if (pdf_) {
+    verificacion.AgregarPaso([](const std::string& carpeta) {
+      return SalidaPdf::Escribir(carpeta, Verificacion::ArchivoPdf(carpeta));
+    });
+  }
+  trabajo->resultado = verificacion.Correr(trabajo->planilla, trabajo->carpeta);
 }
 
 void ComandoVerificar::VerificarTodos() {

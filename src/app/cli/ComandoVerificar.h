@@ -2,7 +2,9 @@
 // Runs the verification of each workbook without pauses. One workbook writes
 // ERRORES.TXT and its HOJA pages into CARPETA (default: the current folder);
 // several write each into CARPETA/<NAME WITHOUT EXTENSION, IN CAPITALS>/, two
-// at a time, and a workbook that cannot be checked gets no folder. Answers the
+// at a time, and a workbook that cannot be checked gets no folder. With --pdf
+// each report also gets INFORME.PDF, written before the report is installed
+// (a PDF that cannot be written fails that run). Answers the
 // exit status: 2 if any workbook could not be checked (or the arguments are
 // wrong), else 1 if any report lists inconsistencies, else 0.
 #pragma once
@@ -39,6 +41,7 @@ class ComandoVerificar {
   std::FILE* errores_;
   std::vector<std::string> planillas_;
   std::string carpeta_ = ".";
+  bool pdf_ = false;
   std::vector<Trabajo> trabajos_;
 };
 

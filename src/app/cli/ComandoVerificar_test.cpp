@@ -12,6 +12,7 @@
 #include "Archivos.h"
 #include "LimiteDeArchivos.h"
 #include "TestData.h"
+#include "app/cli/SalidaPdf.h"
 
 namespace kaldoren {
 namespace {
@@ -76,6 +77,32 @@ TEST_F(ComandoVerificarTest, ReportThatCannotBeWrittenExitsWith2AndSaysWhy) {
                 Salida() + "/ERRORES.TXT: el archivo es demasiado grande\n");
   EXPECT_FALSE(fs::exists(Salida("ERRORES.TXT")));
   EXPECT_TRUE(fs::is_empty(Salida())) << "no provisional folder is left";
+}
+
+TEST_F(ComandoVerificarTest, PdfOfAllPagesIsInstalledWithTheReportOrRefusedByABuildWithoutQt) {
+  const Resultado r = Verificar(
+      {TestDataPath("workbooks/declaracion_con_errores.xls"), "--pdf", "--salida", Salida()});
+
+  if (!SalidaPdf::Disponible()) {
+    EXPECT_EQ(r.estado, 2);
+    EXPECT_EQ(r.errores,
+              "kaldoren20: Este kaldoren20 se construyó sin Qt y no puede escribir archivos PDF\n");
+    EXPECT_FALSE(fs::exists(Salida("ERRORES.TXT")));
+    return;
+  }
+  EXPECT_EQ(r.estado, 1);
+  std::ifstream pdf(Salida("INFORME.PDF"), std::ios::binary);
+  std::ostringstream bytes;
+  bytes << pdf.rdbuf();
+  size_t hojas = 0;
+  for (size_t en = bytes.str().find("/Type /Page\n"); en != std::string::npos;
+       en = bytes.str().find("/Type /Page\n", en + 1)) {
+    ++hojas;
+  }
+  size_t paginas = 0;
+  while (fs::exists(Salida("HOJA_" + std::to_string(paginas + 1) + ".TXT"))) ++paginas;
+  EXPECT_GT(paginas, 1u);
+  EXPECT_EQ(hojas, paginas);
 }
 
 TEST_F(ComandoVerificarTest, AmongSeveralWorkbooksTheDamagedOneGetsNoFolderAndTheStatusIs2) {

@@ -4,12 +4,13 @@
 
 #include "app/cli/ComandoCeldas.h"
 #include "app/cli/ComandoDatosValidos.h"
+#include "app/cli/ComandoPdf.h"
 #include "app/cli/ComandoVerificar.h"
+#include "app/cli/SalidaPdf.h"
+#include "base/Version.h"
 
 namespace kaldoren {
 namespace {
-
-const char kVersion[] = "kaldoren20 1.0";
 
 const char kAyuda[] =
     "Uso: kaldoren20 COMANDO [ARGUMENTOS]\n"
@@ -17,13 +18,18 @@ const char kAyuda[] =
     "Verifica la declaración jurada (planilla .xls, .xlsx u .ods) de un colegio privado.\n"
     "\n"
     "Comandos:\n"
-    "  verificar PLANILLA [PLANILLA2 ...] [--salida CARPETA]\n"
+    "  verificar PLANILLA [PLANILLA2 ...] [--salida CARPETA] [--pdf]\n"
     "                          verifica cada libro y escribe ERRORES.TXT y sus hojas\n"
     "                          HOJA_1.TXT, HOJA_2.TXT, ... en CARPETA (con varios libros,\n"
-    "                          en CARPETA/<NOMBRE DEL LIBRO>/)\n"
+    "                          en CARPETA/<NOMBRE DEL LIBRO>/); con --pdf, también\n"
+    "                          INFORME.PDF con todas las hojas\n"
     "  datos-validos [--salida CARPETA]\n"
     "                          escribe el listado de datos válidos DVALIDOS.TXT y sus\n"
     "                          hojas DATOS1.TXT, DATOS2.TXT, ...\n"
+    "  pdf CARPETA [--salida ARCHIVO.PDF]\n"
+    "                          escribe el PDF de las hojas que hay en CARPETA: las del\n"
+    "                          informe en INFORME.PDF o, si no hay informe, las del\n"
+    "                          listado en DVALIDOS.PDF\n"
     "  celdas PLANILLA         lista cada celda con valor, un objeto JSON por línea\n"
     "  --help                  muestra esta ayuda\n"
     "  --version               muestra la versión\n"
@@ -33,8 +39,7 @@ const char kAyuda[] =
 
 }  // namespace
 
-LineaDeComandos::LineaDeComandos(std::ostream& salida, std::ostream& errores,
-                                 std::FILE* terminal)
+LineaDeComandos::LineaDeComandos(std::ostream& salida, std::ostream& errores, std::FILE* terminal)
     : salida_(salida), errores_(errores), terminal_(terminal) {}
 
 int LineaDeComandos::Ejecutar(const std::vector<std::string>& argumentos) {
@@ -43,7 +48,7 @@ int LineaDeComandos::Ejecutar(const std::vector<std::string>& argumentos) {
   const std::vector<std::string> resto(argumentos.begin() + 1, argumentos.end());
   if (comando == "--help" || comando == "-h") return Ayuda();
   if (comando == "--version") {
-    salida_ << kVersion << "\n";
+    salida_ << "kaldoren20 " << kVersion << "\n";
     return 0;
   }
   if (comando == "verificar") {
@@ -56,6 +61,11 @@ int LineaDeComandos::Ejecutar(const std::vector<std::string>& argumentos) {
     errores_.flush();
     return ComandoDatosValidos(salida_, terminal_).Ejecutar(resto);
   }
+  if (comando == "pdf") {
+    if (resto.size() == 1 && resto[0] == "--help") return Ayuda();
+    errores_.flush();
+    return ComandoPdf(salida_, terminal_).Ejecutar(resto);
+  }
   if (comando == "celdas") {
     if (resto.size() == 1 && resto[0] == "--help") return Ayuda();
     if (resto.size() != 1) return Uso("celdas lleva exactamente un libro");
@@ -66,6 +76,9 @@ int LineaDeComandos::Ejecutar(const std::vector<std::string>& argumentos) {
 
 int LineaDeComandos::Ayuda() {
   salida_ << kAyuda;
+  if (!SalidaPdf::Disponible()) {
+    salida_ << "\nEste kaldoren20 se construyó sin Qt: no escribe PDF (--pdf, pdf).\n";
+  }
   return 0;
 }
 

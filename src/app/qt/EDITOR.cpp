@@ -1,28 +1,25 @@
 #include "app/qt/EDITOR.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPageLayout>
-#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <initializer_list>
 #include <limits>
 
 #include "app/qt/CarpetaDocumentos.h"
 #include "app/qt/Controles.h"
 #include "app/qt/Dialogos.h"
-#include "app/qt/Fuentes.h"
-#include "app/qt/PaginaInforme.h"
+#include "report/pintor/Fuentes.h"
+#include "report/pintor/InformePdf.h"
+#include "report/pintor/PaginaInforme.h"
+#include "report/pintor/PintorHojas.h"
 
 namespace kaldoren {
 
@@ -57,23 +54,6 @@ QLineEdit* CajaDeHoja(const QString& nombre, const QFont& fuente, QWidget* padre
   caja->setAlignment(Qt::AlignCenter);
   caja->setFixedWidth(QFontMetrics(fuente).horizontalAdvance(QStringLiteral("0000")) + 12);
   return caja;
-}
-
-void PrepararImpresora(QPrinter* impresora) {
-  impresora->setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-}
-
-// Draws one page document on the printer's current sheet, shrunk when it is
-// larger than the printable area so that every page file fills one sheet.
-void DibujarHoja(QTextDocument* hoja, QPainter* pintor, QPrinter* impresora) {
-  const QRectF area = impresora->pageLayout().paintRectPixels(impresora->resolution());
-  const QSizeF tamano = hoja->size();
-  const qreal escala =
-      std::min({1.0, area.width() / tamano.width(), area.height() / tamano.height()});
-  pintor->save();
-  pintor->scale(escala, escala);
-  hoja->drawContents(pintor);
-  pintor->restore();
 }
 
 }  // namespace
@@ -162,15 +142,9 @@ bool EDITOR::eventFilter(QObject* objeto, QEvent* evento) {
   return QWidget::eventFilter(objeto, evento);
 }
 
-QString EDITOR::ArchivoDeHoja(qint64 hoja) const {
-  return xarch_ + QString::number(hoja) + QStringLiteral(".TXT");
-}
-
-void EDITOR::Ver_Archivo(const QString& xarch, const QList<Resaltado>& xtextos) {
-  xarch_ = xarch;
-  xtextos_ = xtextos;
-  qint64 paginas = 0;
-  while (QFileInfo::exists(ArchivoDeHoja(paginas + 1))) ++paginas;
+void EDITOR::Ver_Archivo(const JuegoDeHojas& hojas) {
+  hojas_ = hojas;
+  const qint64 paginas = hojas_.Contar();
   const bool hay_paginas = paginas > 0;
   for (QWidget* control : Controles{avanzar_, retroceder_, desdeh_, hastah_, imprimir_, pdf_}) {
     control->setEnabled(hay_paginas);
@@ -185,21 +159,21 @@ void EDITOR::Ver_Archivo(const QString& xarch, const QList<Resaltado>& xtextos) 
 
 void EDITOR::Mostrar_Hoja() {
   reporte_->setUpdatesEnabled(false);
-  PaginaInforme::Cargar(ArchivoDeHoja(hoja_actual_), reporte_->document());
-  PaginaInforme::Resaltar_Textos(xtextos_, reporte_->document());
+  PaginaInforme::Cargar(hojas_.Archivo(hoja_actual_), reporte_->document());
+  PaginaInforme::Resaltar_Textos(hojas_.textos, reporte_->document());
   reporte_->setTextCursor(QTextCursor(reporte_->document()));
   hoja_->setText(QString::number(hoja_actual_));
   reporte_->setUpdatesEnabled(true);
 }
 
 void EDITOR::Avanzar() {
-  if (!QFileInfo::exists(ArchivoDeHoja(hoja_actual_ + 1))) return;
+  if (!QFileInfo::exists(hojas_.Archivo(hoja_actual_ + 1))) return;
   ++hoja_actual_;
   Mostrar_Hoja();
 }
 
 void EDITOR::Retroceder() {
-  if (hoja_actual_ <= 1 || !QFileInfo::exists(ArchivoDeHoja(hoja_actual_ - 1))) return;
+  if (hoja_actual_ <= 1 || !QFileInfo::exists(hojas_.Archivo(hoja_actual_ - 1))) return;
   --hoja_actual_;
   Mostrar_Hoja();
 }
@@ -229,7 +203,7 @@ bool EDITOR::Errores_Rango() {
 void EDITOR::Imprimir() {
   if (Errores_Rango()) return;
   QPrinter impresora(QPrinter::HighResolution);
-  PrepararImpresora(&impresora);
+  PintorHojas::PrepararHoja(&impresora);
   if (!dialogos_.ElegirImpresora(this, &impresora)) return;
   ImprimirRango(&impresora);
 }
@@ -238,37 +212,32 @@ void EDITOR::GuardarPdf() {
   if (Errores_Rango()) return;
   const Rango rango = RangoPedido();
   const QString sugerido = CarpetaDocumentos::Ruta() + QLatin1Char('/') +
-                           QFileInfo(xarch_).fileName() + QString::number(rango.desde) +
+                           QFileInfo(hojas_.prefijo).fileName() + QString::number(rango.desde) +
                            QLatin1Char('-') + QString::number(rango.hasta) + QStringLiteral(".pdf");
   const std::optional<QString> ruta = dialogos_.GuardarPdf(this, sugerido);
   if (!ruta) return;
-  QPrinter impresora(QPrinter::HighResolution);
-  PrepararImpresora(&impresora);
-  impresora.setOutputFormat(QPrinter::PdfFormat);
-  impresora.setOutputFileName(*ruta);
-  ImprimirRango(&impresora);
+  const Status estado = InformePdf::Escribir(hojas_, rango.desde, rango.hasta, *ruta);
+  if (!estado.ok()) {
+    dialogos_.Aviso(this, QMessageBox::Critical, QStringLiteral("ERROR"),
+                    QString::fromStdString(estado.description()));
+  }
 }
 
 void EDITOR::ImprimirRango(QPrinter* impresora) {
   const Rango rango = RangoPedido();
-  impresora->setDocName(windowTitle().trimmed());
-  QPainter pintor;
-  if (!pintor.begin(impresora)) {
+  impresora->setDocName(hojas_.titulo);
+  PintorHojas pintor(impresora, hojas_.textos);
+  if (!pintor.Empezar()) {
     dialogos_.Aviso(this, QMessageBox::Critical, QStringLiteral("ERROR"),
                     QStringLiteral("No se pudo imprimir en ") +
                         (impresora->outputFileName().isEmpty() ? impresora->printerName()
                                                                : impresora->outputFileName()));
     return;
   }
-  for (qint64 k = rango.desde; k <= rango.hasta; ++k) {
-    if (k > rango.desde) impresora->newPage();
-    QTextDocument hoja;
-    hoja.documentLayout()->setPaintDevice(impresora);
-    PaginaInforme::Cargar(ArchivoDeHoja(k), &hoja);
-    PaginaInforme::Resaltar_Textos(xtextos_, &hoja);
-    DibujarHoja(&hoja, &pintor, impresora);
-  }
-  pintor.end();
+  bool bien = true;
+  for (qint64 k = rango.desde; bien && k <= rango.hasta; ++k)
+    bien = pintor.Pintar(hojas_.Archivo(k));
+  pintor.Terminar();
   Mostrar_Hoja();
 }
 

@@ -1,7 +1,8 @@
 // EDITOR: the viewer of page files. It shows the page files prefix1.TXT,
 // prefix2.TXT, ... one at a time in a read-only rich-text view with chosen
 // texts set off, pages back and forth, and prints a range of pages (one print
-// job) or saves the range as a PDF file. It only reads the page files.
+// job) or saves the range as a PDF file, both painted by PintorHojas. It only
+// reads the page files.
 //
 // The caller creates the window, sets its caption and calls Ver_Archivo; the
 // window deletes itself when closed. The Dialogos must outlive the window.
@@ -11,7 +12,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/qt/TextosResaltados.h"
+#include "report/pintor/JuegoDeHojas.h"
 
 class QFont;
 class QLabel;
@@ -33,7 +34,7 @@ class EDITOR final : public QWidget {
 
   // Counts the consecutive page files from 1, fills the page labels and the
   // range boxes, shows page 1 and shows the window without waiting for it.
-  void Ver_Archivo(const QString& xarch, const QList<Resaltado>& xtextos);
+  void Ver_Archivo(const JuegoDeHojas& hojas);
 
   // Number of the page shown, from 1.
   int Hoja_Actual() const { return hoja_actual_; }
@@ -49,7 +50,6 @@ class EDITOR final : public QWidget {
 
   void CrearControles();
   QPushButton* Boton(const QString& nombre, const QString& texto, const QFont& fuente);
-  QString ArchivoDeHoja(qint64 hoja) const;
   void Mostrar_Hoja();
   void Avanzar();
   void Retroceder();
@@ -62,8 +62,7 @@ class EDITOR final : public QWidget {
   void ImprimirRango(QPrinter* impresora);
 
   Dialogos& dialogos_;
-  QString xarch_;
-  QList<Resaltado> xtextos_;
+  JuegoDeHojas hojas_;
   int hoja_actual_ = 1;
 
   QTextEdit* reporte_ = nullptr;

@@ -12,7 +12,7 @@
 
 #include "app/qt/DialogosDePrueba.h"
 #include "app/qt/PruebasEscritorio.h"
-#include "app/qt/TextosResaltados.h"
+#include "report/pintor/TextosResaltados.h"
 
 namespace kaldoren {
 namespace {
@@ -47,7 +47,7 @@ class EDITORTest : public ::testing::Test {
   void Abrir() {
     visor_ = new EDITOR(dialogos_);
     visor_->setWindowTitle(QStringLiteral(" Resultados de la Verificación"));
-    visor_->Ver_Archivo(Prefijo(), TextosResaltados::Informe());
+    visor_->Ver_Archivo(JuegoDeHojas::Informe(carpeta_.path()));
   }
 
   QString Texto(const char* nombre) const {

@@ -17,10 +17,10 @@
 #include "app/qt/Controles.h"
 #include "app/qt/Dialogos.h"
 #include "app/qt/EDITOR.h"
-#include "app/qt/Fuentes.h"
 #include "base/Format.h"
 #include "base/Text.h"
 #include "listing/ListadoDatosValidos.h"
+#include "report/pintor/Fuentes.h"
 
 namespace kaldoren {
 
@@ -266,8 +266,7 @@ void PRINCIPAL::UltimoReporte() {
                     QStringLiteral("No se ha generado Reporte"));
     return;
   }
-  AbrirVisor(QStringLiteral(" Resultados de la Verificación"), carpeta_ + QStringLiteral("/HOJA_"),
-             TextosResaltados::Informe());
+  AbrirVisor(JuegoDeHojas::Informe(carpeta_));
 }
 
 void PRINCIPAL::DatosValidos() {
@@ -277,19 +276,17 @@ void PRINCIPAL::DatosValidos() {
                     QString::fromStdString(estado.description()));
     return;
   }
-  AbrirVisor(QStringLiteral(" Datos Válidos"),
-             DeRuta(ListadoDatosValidos::Prefijo(ARuta(carpeta_))),
-             TextosResaltados::DatosValidos());
+  AbrirVisor(JuegoDeHojas::Listado(carpeta_));
 }
 
-void PRINCIPAL::AbrirVisor(const QString& titulo, const QString& prefijo,
-                           const QList<Resaltado>& textos) {
+void PRINCIPAL::AbrirVisor(const JuegoDeHojas& hojas) {
   if (visor_) visor_->close();
   // Window-modal: the main window takes no input while the viewer is open.
   visor_ = new EDITOR(dialogos_, this);
   visor_->setWindowModality(Qt::WindowModal);
-  visor_->setWindowTitle(titulo);
-  visor_->Ver_Archivo(prefijo, textos);
+  // The captions begin with a space: " Resultados de la Verificación".
+  visor_->setWindowTitle(QLatin1Char(' ') + hojas.titulo);
+  visor_->Ver_Archivo(hojas);
 }
 
 void PRINCIPAL::closeEvent(QCloseEvent* evento) {

@@ -18,7 +18,7 @@
 #include <functional>
 
 #include "app/PantallaProgreso.h"
-#include "app/qt/TextosResaltados.h"
+#include "report/pintor/JuegoDeHojas.h"
 
 class QGroupBox;
 class QLabel;
@@ -64,7 +64,7 @@ class PRINCIPAL final : public QWidget, public PantallaProgreso {
   void Verificar();
   void UltimoReporte();
   void DatosValidos();
-  void AbrirVisor(const QString& titulo, const QString& prefijo, const QList<Resaltado>& textos);
+  void AbrirVisor(const JuegoDeHojas& hojas);
   void VaciarEtiquetas();
   QString CarpetaInicial() const;
 

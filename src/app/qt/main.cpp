@@ -6,12 +6,15 @@
 #include <QStandardPaths>
 #include <QTranslator>
 #include <chrono>
+#include <cstdio>
+#include <cstring>
 #include <thread>
 
 #include "app/qt/DialogosQt.h"
-#include "app/qt/Fuentes.h"
 #include "app/qt/InstanciaUnica.h"
 #include "app/qt/PRINCIPAL.h"
+#include "base/Version.h"
+#include "report/pintor/Fuentes.h"
 
 namespace {
 
@@ -21,9 +24,27 @@ void Dormir(double segundos) {
   std::this_thread::sleep_for(std::chrono::duration<double>(segundos));
 }
 
+// --version and --help answer on the terminal, without a display.
+bool Consulta(int argc, char** argv) {
+  if (argc != 2) return false;
+  if (std::strcmp(argv[1], "--version") == 0) {
+    std::printf("control-kaldoren20 %s\n", kaldoren::kVersion);
+    return true;
+  }
+  if (std::strcmp(argv[1], "--help") == 0) {
+    std::printf(
+        "Uso: control-kaldoren20\n\n"
+        "Abre la ventana de verificación de la declaración jurada (libro .XLS) de un\n"
+        "colegio privado. Para verificar desde un script, use kaldoren20.\n");
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (Consulta(argc, argv)) return 0;
   QApplication aplicacion(argc, argv);
   QApplication::setApplicationName(QStringLiteral("control-kaldoren20"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/control-kaldoren20.png")));

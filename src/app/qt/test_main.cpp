@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QtGlobal>
 
-#include "app/qt/Fuentes.h"
+#include "report/pintor/Fuentes.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/qt/TextosResaltados.h"
+#include "report/pintor/TextosResaltados.h"
 
 namespace kaldoren {
 

@@ -1,4 +1,4 @@
-#include "app/qt/Fuentes.h"
+#include "report/pintor/Fuentes.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,8 @@
-// Fuentes: the fonts of the desktop windows. The windows name the fonts they
-// were designed with (Arial, Verdana, MS Sans Serif, Courier New); on Linux
-// these are substituted by installed families of similar metrics, which
-// InstalarSustitutos registers once, before the first window is built.
+// Fuentes: the fonts of the desktop windows and of the painted pages. They
+// name the fonts they were designed with (Arial, Verdana, MS Sans Serif,
+// Courier New); on Linux these are substituted by installed families of
+// similar metrics, which InstalarSustitutos registers once, before the first
+// window is built or page painted.
 #pragma once
 
 #include <QFont>

@@ -8,7 +8,7 @@
 #include <QList>
 #include <QString>
 
-#include "app/qt/TextosResaltados.h"
+#include "report/pintor/TextosResaltados.h"
 
 class QTextDocument;
 

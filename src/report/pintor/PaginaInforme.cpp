@@ -1,12 +1,12 @@
-#include "app/qt/PaginaInforme.h"
+#include "report/pintor/PaginaInforme.h"
 
 #include <QFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
 
-#include "app/qt/Fuentes.h"
 #include "base/Text.h"
+#include "report/pintor/Fuentes.h"
 
 namespace kaldoren {
 

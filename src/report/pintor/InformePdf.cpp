@@ -1,0 +1,74 @@
+#include "report/pintor/InformePdf.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <cerrno>
+#include <optional>
+
+#include "base/SystemError.h"
+#include "base/Version.h"
+#include "report/pintor/PintorHojas.h"
+
+namespace kaldoren {
+namespace {
+
+constexpr int kErrorPdf = 76;
+
+// errno as the last system call left it; painting itself sets none.
+std::string MotivoDelSistema() {
+  return errno != 0 ? SystemError::Reason(errno) : "falló la escritura";
+}
+
+Status ErrorDePdf(const QString& destino, const std::string& motivo) {
+  return Status::Error(kErrorPdf, "No se pudo escribir el PDF " +
+                                      QFile::encodeName(destino).toStdString() + ": " + motivo);
+}
+
+}  // namespace
+
+Status InformePdf::Escribir(const JuegoDeHojas& hojas, qint64 desde, qint64 hasta,
+                            const QString& destino) {
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+    return ErrorDePdf(destino, "el programa no inició la parte gráfica de Qt");
+  }
+  if (desde < 1 || hasta < desde) return ErrorDePdf(destino, "no hay hojas que escribir");
+  QSaveFile archivo(destino);
+  errno = 0;
+  if (!archivo.open(QIODevice::WriteOnly)) return ErrorDePdf(destino, MotivoDelSistema());
+  QPdfWriter pdf(&archivo);
+  pdf.setTitle(hojas.titulo);
+  pdf.setCreator(QStringLiteral("Control_Kaldoren20 ") + QString::fromLatin1(kVersion));
+  PintorHojas::PrepararHoja(&pdf);
+  PintorHojas pintor(&pdf, hojas.textos);
+  bool bien = pintor.Empezar();
+  for (qint64 k = desde; bien && k <= hasta; ++k) bien = pintor.Pintar(hojas.Archivo(k));
+  bien = pintor.Terminar() && bien;
+  errno = 0;
+  if (!bien || !archivo.commit()) return ErrorDePdf(destino, MotivoDelSistema());
+  return Status::Ok();
+}
+
+Status InformePdf::Escribir(const JuegoDeHojas& hojas, const QString& destino) {
+  return Escribir(hojas, 1, hojas.Contar(), destino);
+}
+
+std::optional<JuegoDeHojas> InformePdf::HojasDe(const std::string& carpeta) {
+  const QString en = QFile::decodeName(carpeta.c_str());
+  for (const JuegoDeHojas& hojas : {JuegoDeHojas::Informe(en), JuegoDeHojas::Listado(en)}) {
+    if (hojas.Contar() > 0) return hojas;
+  }
+  return std::nullopt;
+}
+
+Status InformePdf::EscribirPdf(const std::string& carpeta, const std::string& destino) {
+  if (const std::optional<JuegoDeHojas> hojas = HojasDe(carpeta)) {
+    return Escribir(*hojas, QFile::decodeName(destino.c_str()));
+  }
+  return Status::Error(kErrorPdf, "La carpeta " + carpeta +
+                                      " no tiene hojas de informe (HOJA_1.TXT) ni de listado "
+                                      "(DATOS1.TXT)");
+}
+
+}  // namespace kaldoren

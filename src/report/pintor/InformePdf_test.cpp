@@ -1,0 +1,146 @@
+#include "report/pintor/InformePdf.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "CorridaDePrueba.h"
+#include "TestData.h"
+#include "base/Text.h"
+#include "listing/ListadoDatosValidos.h"
+#include "report/pintor/AplicacionSinPantalla.h"
+
+namespace kaldoren {
+namespace {
+
+// What a command prints on standard output.
+std::string Salida(const QString& orden) {
+  std::string texto;
+  if (std::FILE* tubo = popen(orden.toLocal8Bit().constData(), "r")) {
+    char bloque[4096];
+    for (size_t n; (n = std::fread(bloque, 1, sizeof bloque, tubo)) > 0;) texto.append(bloque, n);
+    pclose(tubo);
+  }
+  return texto;
+}
+
+// The lines that hold text, each with its runs of blanks made one: pdftotext
+// rebuilds the spacing of a page from the glyphs' positions by estimate and
+// leaves out lines that hold only blanks, so only words and line breaks are
+// compared, which is what shows a line lost, cut or merged with another.
+std::vector<std::string> Renglones(const QString& texto) {
+  static const QRegularExpression kBlancos(QStringLiteral("\\s+"));
+  std::vector<std::string> renglones;
+  for (QString linea : texto.split(QRegularExpression(QStringLiteral("\r?\n|\f")))) {
+    linea = linea.replace(kBlancos, QStringLiteral(" ")).trimmed();
+    if (!linea.isEmpty()) renglones.push_back(linea.toStdString());
+  }
+  return renglones;
+}
+
+QString TextoDeHoja(const QString& ruta) {
+  QFile archivo(ruta);
+  if (!archivo.open(QIODevice::ReadOnly)) return QString();
+  return QString::fromStdString(Text::FromWindows1252(archivo.readAll().toStdString()));
+}
+
+class InformePdfTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { AplicacionSinPantalla::Asegurar(); }
+  void SetUp() override {
+    if (Salida(QStringLiteral("command -v pdftotext pdffonts pdfinfo")).empty()) {
+      GTEST_SKIP() << "faltan pdftotext, pdffonts o pdfinfo (poppler-utils)";
+    }
+  }
+  std::string Carpeta() const { return QFile::encodeName(carpeta_.path()).toStdString(); }
+
+  QTemporaryDir carpeta_;
+};
+
+struct CasoDePdf {
+  const char* nombre;
+  const char* libro;  // nullptr: the valid-data listing
+  qint64 hojas;
+  const char* titulo;
+};
+
+TEST_F(InformePdfTest, EveryPageComesBackAsTextOnItsOwnA4SheetWithItsFontsEmbedded) {
+  const CasoDePdf casos[] = {
+      // Its header holds a line of 153 characters, wider than the sheet.
+      {"informe de 11 hojas", "workbooks/declaracion_grande.xls", 11,
+       "Resultados de la Verificación"},
+      {"listado de datos válidos", nullptr, 1, "Datos Válidos"},
+  };
+  for (const CasoDePdf& caso : casos) {
+    SCOPED_TRACE(caso.nombre);
+    QTemporaryDir carpeta;
+    const std::string en = QFile::encodeName(carpeta.path()).toStdString();
+    if (caso.libro != nullptr) {
+      testing::CorridaDePrueba().Correr(testing::TestDataPath(caso.libro), en);
+    } else {
+      ASSERT_TRUE(ListadoDatosValidos::Escribir(en).ok());
+    }
+    const std::optional<JuegoDeHojas> hojas = InformePdf::HojasDe(en);
+    ASSERT_TRUE(hojas.has_value());
+    ASSERT_EQ(hojas->Contar(), caso.hojas);
+    const QString pdf = carpeta.filePath(QStringLiteral("salida.pdf"));
+
+    const Status estado = InformePdf::EscribirPdf(en, QFile::encodeName(pdf).toStdString());
+
+    ASSERT_TRUE(estado.ok()) << estado.description();
+    const QString info = QString::fromStdString(Salida(QStringLiteral("pdfinfo '%1'").arg(pdf)));
+    EXPECT_TRUE(info.contains(QStringLiteral("Pages:           %1\n").arg(caso.hojas))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("(A4)"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("Title:           ") + caso.titulo)) << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("Creator:         Control_Kaldoren20 "))) << info.toStdString();
+    for (qint64 k = 1; k <= caso.hojas; ++k) {
+      const QString pagina = QString::fromStdString(
+          Salida(QStringLiteral("pdftotext -layout -f %1 -l %1 '%2' -").arg(k).arg(pdf)));
+      EXPECT_EQ(Renglones(pagina), Renglones(TextoDeHoja(hojas->Archivo(k)))) << "hoja " << k;
+    }
+    const QStringList fuentes =
+        QString::fromStdString(Salida(QStringLiteral("pdffonts '%1'").arg(pdf)))
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+            .mid(2);
+    EXPECT_FALSE(fuentes.isEmpty());
+    for (const QString& fuente : fuentes) {
+      EXPECT_TRUE(fuente.contains(QStringLiteral(" yes ")))
+          << "no incrustada: " << fuente.toStdString();
+    }
+  }
+}
+
+TEST_F(InformePdfTest, AFailureSaysWhyInSpanishAndLeavesTheEarlierFileWhole) {
+  ListadoDatosValidos::Escribir(Carpeta());
+  const QString anterior = carpeta_.filePath(QStringLiteral("DVALIDOS.PDF"));
+  {
+    QFile escrito(anterior);
+    ASSERT_TRUE(escrito.open(QIODevice::WriteOnly));
+    escrito.write("anterior");
+  }
+  const std::string vacia = Carpeta() + "/vacia";
+  QDir().mkpath(QFile::decodeName(vacia.c_str()));
+
+  const Status sin_hojas = InformePdf::EscribirPdf(vacia, Carpeta() + "/DVALIDOS.PDF");
+  const Status sin_carpeta =
+      InformePdf::EscribirPdf(Carpeta(), Carpeta() + "/no/existe/DVALIDOS.PDF");
+
+  EXPECT_EQ(sin_hojas.description(), "La carpeta " + vacia +
+                                         " no tiene hojas de informe (HOJA_1.TXT) ni de listado "
+                                         "(DATOS1.TXT)");
+  EXPECT_EQ(sin_carpeta.description(), "No se pudo escribir el PDF " + Carpeta() +
+                                           "/no/existe/DVALIDOS.PDF: no existe el archivo o la "
+                                           "carpeta");
+  QFile escrito(anterior);
+  ASSERT_TRUE(escrito.open(QIODevice::ReadOnly));
+  EXPECT_EQ(escrito.readAll(), "anterior");
+}
+
+}  // namespace
+}  // namespace kaldoren
