@@ -21,7 +21,7 @@ class SalidaPdf {
   // report's pages, DVALIDOS.PDF for a listing's; empty when it has none.
   static std::string Destino(const std::string& carpeta);
   // The PDF of the report's pages in carpeta (or else the listing's) into
-  // destino. Safe to call from several threads: one PDF is painted at a time.
+  // destino. Safe to call from several threads.
   static Status Escribir(const std::string& carpeta, const std::string& destino);
 };
 

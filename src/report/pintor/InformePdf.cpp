@@ -4,7 +4,10 @@
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QThread>
 #include <cerrno>
+#include <memory>
+#include <mutex>
 #include <optional>
 
 #include "base/SystemError.h"
@@ -64,7 +67,17 @@ std::optional<JuegoDeHojas> InformePdf::HojasDe(const std::string& carpeta) {
 
 Status InformePdf::EscribirPdf(const std::string& carpeta, const std::string& destino) {
   if (const std::optional<JuegoDeHojas> hojas = HojasDe(carpeta)) {
-    return Escribir(*hojas, QFile::decodeName(destino.c_str()));
+    // Qt's text layout starts timers, which only a thread that Qt started
+    // may do: the caller's thread (a worker of the command line, of the
+    // server) waits for one; and one PDF is painted at a time.
+    static std::mutex cerrojo;
+    const std::lock_guard<std::mutex> uno(cerrojo);
+    Status estado;
+    const std::unique_ptr<QThread> pintor(
+        QThread::create([&] { estado = Escribir(*hojas, QFile::decodeName(destino.c_str())); }));
+    pintor->start();
+    pintor->wait();
+    return estado;
   }
   return Status::Error(kErrorPdf, "La carpeta " + carpeta +
                                       " no tiene hojas de informe (HOJA_1.TXT) ni de listado "

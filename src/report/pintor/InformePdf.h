@@ -31,6 +31,8 @@ class InformePdf {
   // none, the valid-data listing's; nothing when it holds neither.
   static std::optional<JuegoDeHojas> HojasDe(const std::string& carpeta);
   // The PDF of HojasDe(carpeta) into destino; an error when there are none.
+  // Safe from any thread (painting runs in a thread of Qt's own, one PDF at
+  // a time).
   static Status EscribirPdf(const std::string& carpeta, const std::string& destino);
 };
 

@@ -1,7 +1,6 @@
 #include "app/cli/SalidaPdf.h"
 
 #include <QFile>
-#include <mutex>
 #include <optional>
 
 #include "report/pintor/AplicacionSinPantalla.h"
@@ -22,10 +21,6 @@ std::string SalidaPdf::Destino(const std::string& carpeta) {
 }
 
 Status SalidaPdf::Escribir(const std::string& carpeta, const std::string& destino) {
-  // Qt's font and text layout are safe from one thread at a time; the
-  // verification of several workbooks runs on two.
-  static std::mutex cerrojo;
-  const std::lock_guard<std::mutex> uno(cerrojo);
   return InformePdf::EscribirPdf(carpeta, destino);
 }
 
