@@ -49,13 +49,19 @@ bool PaginaInforme::Cargar(const QString& ruta, QTextDocument* documento) {
 }
 
 void PaginaInforme::Resaltar_Textos(const QList<Resaltado>& textos, QTextDocument* documento) {
+  // Searched in the plain text, whose positions are the document's (one
+  // character per line end): far quicker than the document's own search
+  // for the many texts that a page does not hold.
+  const QString pagina = documento->toPlainText();
   for (const Resaltado& resaltado : textos) {
     if (resaltado.texto.isEmpty()) continue;
     const QTextCharFormat formato = FormatoDe(resaltado);
-    QTextCursor hallado = documento->find(resaltado.texto, 0);
-    while (!hallado.isNull()) {
+    for (qsizetype p = pagina.indexOf(resaltado.texto, 0, Qt::CaseInsensitive); p >= 0;
+         p = pagina.indexOf(resaltado.texto, p + 1, Qt::CaseInsensitive)) {
+      QTextCursor hallado(documento);
+      hallado.setPosition(static_cast<int>(p));
+      hallado.setPosition(static_cast<int>(p + resaltado.texto.size()), QTextCursor::KeepAnchor);
       hallado.mergeCharFormat(formato);
-      hallado = documento->find(resaltado.texto, hallado.selectionStart() + 1);
     }
   }
 }
