@@ -12,13 +12,31 @@ namespace kaldoren {
 
 namespace {
 
+// The blanks that end the lines show nothing, but they are a third of a
+// long report's characters, and each one is a glyph to lay out and paint.
+QString SinBlancosAlFinal(const QString& texto) {
+  QString limpio;
+  limpio.reserve(texto.size());
+  qsizetype blancos = 0;
+  for (const QChar c : texto) {
+    if (c == QLatin1Char(' ')) {
+      ++blancos;
+      continue;
+    }
+    if (blancos > 0 && c != QLatin1Char('\n')) limpio.append(QString(blancos, QLatin1Char(' ')));
+    blancos = 0;
+    limpio.append(c);
+  }
+  return limpio;
+}
+
 QString TextoDePagina(const QByteArray& bytes) {
   QString texto = QString::fromStdString(Text::FromWindows1252(bytes.toStdString()));
   texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   // The last line's own line end does not open another, empty line.
   if (texto.endsWith(QLatin1Char('\n'))) texto.chop(1);
-  return texto;
+  return SinBlancosAlFinal(texto);
 }
 
 QTextCharFormat FormatoDe(const Resaltado& resaltado) {
