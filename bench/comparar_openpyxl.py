@@ -58,7 +58,7 @@ def theirs(path, date1904):
                     cells[place] = ("numero", value)
                 else:
                     cells[place] = ("texto", str(value))
-    return cells, book.epoch != openpyxl.utils.datetime.CALENDAR_WINDOWS_1900
+    return cells
 
 
 def same(a, b):
@@ -71,16 +71,21 @@ def same(a, b):
 
 def main():
     program, files = sys.argv[1], sys.argv[2:]
-    agree = differ = refused = cells_total = 0
+    agree = differ = refused = unread = cells_total = 0
     for path in files:
         mine, error = ours(program, path)
         if mine is None:
             print("%s: rechazado: %s" % (path, error))
             refused += 1
             continue
-        book = openpyxl.load_workbook(path, read_only=True)
-        date1904 = book.epoch != openpyxl.utils.datetime.CALENDAR_WINDOWS_1900
-        other, _ = theirs(path, date1904)
+        try:
+            book = openpyxl.load_workbook(path, read_only=True)
+            date1904 = book.epoch != openpyxl.utils.datetime.CALENDAR_WINDOWS_1900
+            other = theirs(path, date1904)
+        except Exception as error:  # the other reader's failure, not ours
+            print("%s: openpyxl no lo lee (%s); nosotros: %d celdas" % (path, error, len(mine)))
+            unread += 1
+            continue
         notes = []
         for place in sorted(set(mine) | set(other), key=str):
             a, b = mine.get(place), other.get(place)
@@ -93,8 +98,8 @@ def main():
             print("\n".join(notes[:8]))
         else:
             agree += 1
-    print("%d archivos iguales celda por celda (%d celdas), %d con diferencias, %d rechazados"
-          % (agree, cells_total, differ, refused))
+    print("%d archivos iguales celda por celda (%d celdas), %d con diferencias, %d rechazados, "
+          "%d que openpyxl no lee" % (agree, cells_total, differ, refused, unread))
 
 
 if __name__ == "__main__":
