@@ -62,9 +62,12 @@ Status ReadZip(GsfInput* input, Workbook* out) {
   if (zip.Has("[Content_Types].xml")) {
     // The main document of a package tells a workbook (under xl/) from a
     // text or a presentation, and an .xlsb's is binary.
+    // A package with an xl folder and no workbook part is a damaged .xlsx.
     const std::string main = XlsxReader::MainPart(zip);
     if (main.ends_with(".bin")) return OpeningError::BinaryExcel();
-    if (main.starts_with("xl/")) return XlsxReader::Read(zip, out);
+    if (main.starts_with("xl/") || (main.empty() && zip.Has("xl"))) {
+      return XlsxReader::Read(zip, out);
+    }
   }
   if (zip.Has("content.xml") && IsOdsPackage(zip)) return OdsReader::Read(zip, out);
   return OpeningError::Compressed();

@@ -23,12 +23,13 @@ class WorkbookPart final : public XmlHandler {
 
   void StartElement(std::string_view name, std::string_view uri,
                     std::span<const XmlAttribute> attributes) override;
-  void EndElement(std::string_view, std::string_view) override {}
+  void EndElement(std::string_view name, std::string_view uri) override;
   void Characters(std::string_view) override {}
 
  private:
   std::vector<SheetEntry> sheets_;
   bool date1904_ = false;
+  int depth_ = 0;  // of the next element; the workbook element is at 0
 };
 
 }  // namespace kaldoren

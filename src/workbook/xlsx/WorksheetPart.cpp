@@ -54,11 +54,13 @@ bool ParseIsoTime(std::string_view text, double* fraction) {
 }
 
 // An ISO 8601 date with an optional time (2004-03-15, 2004-03-15T13:53:48,
-// a final Z allowed), or a time alone (13:53:48.5), which Excel writes for a
-// time cell in strict files: a time on 30/12/1899, day 0.
-bool ParseIsoDate(std::string_view text, double* day_count) {
+// a final Z allowed), or a time alone (13:53:48.5), which Excel writes in
+// strict files for a time cell, a time of the workbook's day 0: then
+// *time_alone is set and the count is the fraction of the day.
+bool ParseIsoDate(std::string_view text, double* day_count, bool* time_alone) {
   if (text.ends_with('Z')) text.remove_suffix(1);
-  if (text.size() > 2 && text[2] == ':') return ParseIsoTime(text, day_count);
+  *time_alone = text.size() > 2 && text[2] == ':';
+  if (*time_alone) return ParseIsoTime(text, day_count);
   int year = 0;
   int month = 0;
   int day = 0;
@@ -234,10 +236,13 @@ void WorksheetPart::AddNumber(std::uint16_t column) {
 
 void WorksheetPart::AddIsoDate(std::uint16_t column) {
   double day_count = 0;
-  if (!ParseIsoDate(Trimmed(value_), &day_count)) {
+  bool time_alone = false;
+  if (!ParseIsoDate(Trimmed(value_), &day_count, &time_alone)) {
     FailAtCell("tiene una fecha ilegible: " + value_.substr(0, 40));
     return;
   }
+  // Day 0 of a 1904 workbook is 01/01/1904.
+  if (time_alone) day_count += context_.date_offset;
   sheet_->AddDate(static_cast<std::uint32_t>(row_), column, day_count);
 }
 

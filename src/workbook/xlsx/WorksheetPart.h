@@ -4,7 +4,8 @@
 // What a cell means, by its t attribute: s, a shared string (an index out of
 // range is damage); str, a formula's text result; inlineStr, the text of its
 // is element; b, a boolean; e, an error (its code kept, read as empty); d, an
-// ISO 8601 date and time, as a day count; otherwise a number, a date when its
+// ISO 8601 date and time, as a day count (a time alone is a time of the
+// workbook's day 0); otherwise a number, a date when its
 // style (s attribute) formats dates, with 1462 days added in a 1904 workbook.
 // A formula cell holds its cached result in v like any other; a cell without
 // a value is a formatted blank. Rows and cells without an r attribute follow

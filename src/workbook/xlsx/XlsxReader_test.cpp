@@ -109,13 +109,17 @@ TEST(XlsxReader, EachKindOfCellMeansWhatItMeansInXls) {
       {"a quoted d is not a date", "", "<c r=\"A1\" s=\"3\"><v>5</v></c>", "", N(5)},
       {"style beyond the cell formats", "", "<c r=\"A1\" s=\"99\"><v>5</v></c>", "", N(5)},
       {"1904 workbook adds 1462 days", "", "<c r=\"A1\" s=\"1\"><v>0</v></c>",
-       "<workbookPr date1904=\"true\"/>", D(1462)},
+       "<workbookPr date1904=\"true\"/><extLst><ext><x15:workbookPr xmlns:x15=\"x\"/></ext>"
+       "</extLst>",
+       D(1462)},
       {"ISO date with time", "", "<c r=\"A1\" t=\"d\"><v>2010-04-25T13:53:48</v></c>", "",
        D(april_25_2010 + (13 * 3600 + 53 * 60 + 48) / 86400.0)},
       {"ISO date without time", "", "<c r=\"A1\" t=\"d\"><v>2010-04-25</v></c>", "",
        D(april_25_2010)},
       {"ISO time alone is a time of day 0", "",
        "<c r=\"A1\" t=\"d\"><v>04:48:00.00000000000095850</v></c>", "", D(0.2)},
+      {"ISO time alone in a 1904 workbook is on 01/01/1904", "",
+       "<c r=\"A1\" t=\"d\"><v>12:00</v></c>", "<workbookPr date1904=\"1\"/>", D(1462.5)},
       {"number in exponent form", "", "<c r=\"A1\"><v>1E+20</v></c>", "", N(1e20)},
       {"cell without value", "", "<c r=\"A1\" s=\"1\"/>", "", E()},
   };
