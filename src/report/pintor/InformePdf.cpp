@@ -1,6 +1,7 @@
 #include "report/pintor/InformePdf.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -29,6 +30,22 @@ Status ErrorDePdf(const QString& destino, const std::string& motivo) {
                                       QFile::encodeName(destino).toStdString() + ": " + motivo);
 }
 
+// The file the PDF goes into. A regular file (or a new one) is replaced
+// whole once the PDF is complete, so a failure leaves the earlier one; a
+// device or a pipe (/dev/stdout, /dev/null) is written in place, because
+// replacing it would put a regular file where the device was.
+std::unique_ptr<QFileDevice> Destino(const QString& ruta) {
+  const QFileInfo info(ruta);
+  if (info.exists() && !info.isFile()) return std::make_unique<QFile>(ruta);
+  return std::make_unique<QSaveFile>(ruta);
+}
+
+bool Confirmar(QFileDevice* archivo) {
+  if (auto* reemplazo = qobject_cast<QSaveFile*>(archivo)) return reemplazo->commit();
+  archivo->close();
+  return archivo->error() == QFileDevice::NoError;
+}
+
 }  // namespace
 
 Status InformePdf::Escribir(const JuegoDeHojas& hojas, qint64 desde, qint64 hasta,
@@ -37,10 +54,10 @@ Status InformePdf::Escribir(const JuegoDeHojas& hojas, qint64 desde, qint64 hast
     return ErrorDePdf(destino, "el programa no inició la parte gráfica de Qt");
   }
   if (desde < 1 || hasta < desde) return ErrorDePdf(destino, "no hay hojas que escribir");
-  QSaveFile archivo(destino);
+  const std::unique_ptr<QFileDevice> archivo = Destino(destino);
   errno = 0;
-  if (!archivo.open(QIODevice::WriteOnly)) return ErrorDePdf(destino, MotivoDelSistema());
-  QPdfWriter pdf(&archivo);
+  if (!archivo->open(QIODevice::WriteOnly)) return ErrorDePdf(destino, MotivoDelSistema());
+  QPdfWriter pdf(archivo.get());
   pdf.setTitle(hojas.titulo);
   pdf.setCreator(QStringLiteral("Control_Kaldoren20 ") + QString::fromLatin1(kVersion));
   PintorHojas::PrepararHoja(&pdf);
@@ -49,7 +66,7 @@ Status InformePdf::Escribir(const JuegoDeHojas& hojas, qint64 desde, qint64 hast
   for (qint64 k = desde; bien && k <= hasta; ++k) bien = pintor.Pintar(hojas.Archivo(k));
   bien = pintor.Terminar() && bien;
   errno = 0;
-  if (!bien || !archivo.commit()) return ErrorDePdf(destino, MotivoDelSistema());
+  if (!bien || !Confirmar(archivo.get())) return ErrorDePdf(destino, MotivoDelSistema());
   return Status::Ok();
 }
 

@@ -1,6 +1,8 @@
 #include "report/pintor/InformePdf.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <QDir>
 #include <QFile>
@@ -95,10 +97,13 @@ TEST_F(InformePdfTest, EveryPageComesBackAsTextOnItsOwnA4SheetWithItsFontsEmbedd
 
     ASSERT_TRUE(estado.ok()) << estado.description();
     const QString info = QString::fromStdString(Salida(QStringLiteral("pdfinfo '%1'").arg(pdf)));
-    EXPECT_TRUE(info.contains(QStringLiteral("Pages:           %1\n").arg(caso.hojas))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("Pages:           %1\n").arg(caso.hojas)))
+        << info.toStdString();
     EXPECT_TRUE(info.contains(QStringLiteral("(A4)"))) << info.toStdString();
-    EXPECT_TRUE(info.contains(QStringLiteral("Title:           ") + caso.titulo)) << info.toStdString();
-    EXPECT_TRUE(info.contains(QStringLiteral("Creator:         Control_Kaldoren20 "))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("Title:           ") + caso.titulo))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("Creator:         Control_Kaldoren20 ")))
+        << info.toStdString();
     for (qint64 k = 1; k <= caso.hojas; ++k) {
       const QString pagina = QString::fromStdString(
           Salida(QStringLiteral("pdftotext -layout -f %1 -l %1 '%2' -").arg(k).arg(pdf)));
@@ -140,6 +145,21 @@ TEST_F(InformePdfTest, AFailureSaysWhyInSpanishAndLeavesTheEarlierFileWhole) {
   QFile escrito(anterior);
   ASSERT_TRUE(escrito.open(QIODevice::ReadOnly));
   EXPECT_EQ(escrito.readAll(), "anterior");
+}
+
+// Regression: the PDF went through a provisional file renamed over its
+// destination, so `kaldoren20 pdf CARPETA --salida /dev/null` run as root put
+// a regular file where the null device was.
+TEST_F(InformePdfTest, ADeviceGivenAsDestinationIsWrittenInPlaceNotReplaced) {
+  const std::string nulo = Carpeta() + "/nulo";
+  if (mknod(nulo.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
+    GTEST_SKIP() << "hace falta poder crear un dispositivo (root)";
+  }
+  ListadoDatosValidos::Escribir(Carpeta());
+  EXPECT_TRUE(InformePdf::EscribirPdf(Carpeta(), nulo).ok());
+  struct stat info;
+  ASSERT_EQ(stat(nulo.c_str(), &info), 0);
+  EXPECT_TRUE(S_ISCHR(info.st_mode));
 }
 
 }  // namespace
