@@ -5,11 +5,12 @@
 // workbooks, the archive cut and overwritten, and each of its parts
 // overwritten, cut in half or left out; for .ods workbooks also repetitions
 // of two thousand million cells and rows, values that cannot be read, a
-// declared DTD with entities, and cells nested inside cells. Each case must either
-// read, or fail with a described opening error, within a time and a memory
-// bound; a case that reads must then be verified to a complete report (or be
-// refused for a missing sheet or column, like any workbook). The number of
-// cases tried is printed, per format.
+// declared DTD with entities, cells nested inside cells and elements nested
+// ten thousand levels deep. Each case must either read, or fail with a
+// described opening error, within a time and a memory bound; a case that
+// reads must then be verified to a complete report (or be refused for a
+// missing sheet or column, like any workbook). The number of cases tried is
+// printed, per format.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -406,6 +407,8 @@ std::vector<Caso> CasosOds(const fs::path& ruta) {
       partes.begin(), partes.end(), [](const auto& parte) { return parte.name == "content.xml"; });
   if (contenido == partes.end()) return casos;
   const std::string original = contenido->bytes;
+  std::string anidado = "$&";
+  for (int i = 0; i < 10000; ++i) anidado += "<table:table-row-group>";
   const struct {
     const char* que;
     const char* patron;
@@ -427,6 +430,7 @@ std::vector<Caso> CasosOds(const fs::path& ruta) {
       {"un DTD con entidades", "<office:document-content ",
        "<!DOCTYPE r [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;\">]>"
        "<office:document-content "},
+      {"elementos anidados diez mil niveles", "<office:spreadsheet>", anidado.c_str()},
   };
   for (const auto& cambio : cambios) {
     contenido->bytes = Reemplazar(original, cambio.patron, cambio.por);
