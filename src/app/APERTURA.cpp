@@ -57,6 +57,8 @@ Status APERTURA::TablaActiva(const std::string& tabla) {
 
 bool APERTURA::Apertura_Ok() {
   problema_ = Status::Ok();
+  titulo_problema_.clear();
+  mensaje_problema_.clear();
   if (error_numero_ != 0) {
     return Avisar(false, error_descripcion_, kTituloApertura);
   }
@@ -101,6 +103,8 @@ bool APERTURA::Avisar(bool condicion, const std::string& mensaje, const std::str
   if (!condicion) {
     problema_ =
         Status::Error(error_numero_ != 0 ? error_numero_ : kErrorFormato, titulo + ": " + mensaje);
+    titulo_problema_ = titulo;
+    mensaje_problema_ = mensaje;
     avisador_.Mensaje(mensaje, titulo, Icono::Critico);
   }
   return condicion;

@@ -41,8 +41,13 @@ class APERTURA {
   // when the workbook lacks a sheet or a column, and answers false; true when
   // the workbook is fit for the run. What it showed stays in Problema().
   bool Apertura_Ok();
-  // The message Apertura_Ok showed last (ok when it showed none).
+  // The message Apertura_Ok showed last (ok when it showed none), and its
+  // title and text apart.
   const Status& Problema() const { return problema_; }
+  const std::string& TituloProblema() const { return titulo_problema_; }
+  const std::string& MensajeProblema() const { return mensaje_problema_; }
+  // The open workbook; nullptr when none is open.
+  const Workbook* Libro() const { return base_.get(); }
 
   void CerrarTabla();
   void CerrarBase();
@@ -60,6 +65,8 @@ class APERTURA {
   int error_numero_ = 0;
   std::string error_descripcion_;
   Status problema_;
+  std::string titulo_problema_;
+  std::string mensaje_problema_;
 };
 
 }  // namespace kaldoren

@@ -4,11 +4,13 @@
 #include <vector>
 
 #include "base/Format.h"
+#include "base/Text.h"
 
 namespace kaldoren {
 namespace {
 
-const char kEncabezadoParteA[] = "                                      a) Detalle de Inconsistencias";
+const char kEncabezadoParteA[] =
+    "                                      a) Detalle de Inconsistencias";
 const char kEncabezadoParteB[] = "                                          b) Uso interno ZOL";
 const char kSinDatos[] = "   No hay Datos en dicha Tabla";
 const char kLineaBlanca[] = " ";
@@ -85,7 +87,9 @@ void ConductorInforme::RecorrerRegistros(SeccionControl& seccion, bool* sin_erro
         columna = ColumnaPeriodo(periodo);
         periodo_escrito = periodo;
       }
-      Linea(columna + " " + seccion.Leyenda(items[j]));
+      const std::string leyenda = seccion.Leyenda(items[j]);
+      Linea(columna + " " + leyenda);
+      Anotar("a", seccion.Hoja(), static_cast<int>(j) + 1, leyenda, seccion.Columnas(j), false);
       *sin_errores = false;
       inconsistencias_ = true;
     }
@@ -142,7 +146,9 @@ void ConductorInforme::RecorrerItem(SeccionControlPorItem& seccion, int item,
   for (const GrupoDePeriodo& grupo : grupos) {
     std::string ordenes;
     for (long k = 0; k < grupo.registros; ++k, r.MoveNext()) {
-      if (seccion.Errores(r, item)) ordenes += " " + Format::Right(Format::Whole(r.Field("ORDEN")), 3);
+      if (!seccion.Errores(r, item)) continue;
+      ordenes += " " + Format::Right(Format::Whole(r.Field("ORDEN")), 3);
+      Anotar("a", seccion.Hoja(), item + 1, texto, seccion.Columnas(item), true);
     }
     if (ordenes.empty()) continue;
     if (!leyenda_escrita_) {
@@ -176,7 +182,8 @@ Status ConductorInforme::ParteB(const Coleccion<SeccionResumen>& Cl) {
 Status ConductorInforme::Resumen(SeccionResumen& seccion, const Coleccion<SeccionResumen>& Cl) {
   ++numero_seccion_;
   const std::string numero = std::to_string(numero_seccion_) + ") ";
-  progreso_.TituloSeccion("USO INTERNO ZOL  " + numero + seccion.Agregado_al_titulo());
+  const std::string corto = seccion.Agregado_al_titulo();
+  progreso_.TituloSeccion("USO INTERNO ZOL  " + numero + corto);
   Linea(numero + seccion.Titulo());
   Linea(kLineaBlanca);
   const Status estado = apertura_.TablaActiva(seccion.Sql(Cl));
@@ -192,13 +199,27 @@ Status ConductorInforme::Resumen(SeccionResumen& seccion, const Coleccion<Seccio
     for (long i = 1; i <= total; ++i) {
       Avance(i, total);
       progreso_.Esperar(kPausaResumen);
-      Linea("   " + seccion.Detalle(r));
+      const std::string detalle = seccion.Detalle(r);
+      Linea("   " + detalle);
+      if (seccion.EsHallazgo(r))
+        Anotar("b", corto, std::nullopt, detalle, seccion.Columnas(), true);
       r.MoveNext();
     }
     progreso_.Porcentaje("100%");
   }
   Linea(kRegla);
   return Status::Ok();
+}
+
+void ConductorInforme::Anotar(const std::string& parte, const std::string& seccion,
+                              std::optional<int> item, std::string_view texto,
+                              std::span<const std::string_view> columnas, bool con_orden) {
+  Hallazgo h;
+  h.parte = parte;
+  h.seccion = seccion;
+  h.item = item;
+  h.texto = std::string(Text::Trim(texto));
+  hallazgos_.Anotar(std::move(h), apertura_.Reg(), columnas, con_orden);
 }
 
 void ConductorInforme::Avance(long posicion, long total) {

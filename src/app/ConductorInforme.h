@@ -3,12 +3,16 @@
 // the period grouping of part a, the order-number lines of the teacher data,
 // the summary lines of part b, the rulers and blank lines, and the progress
 // display after every record or check item. The sections only answer texts and
-// checks; the recordsets come from the accessor.
+// checks; the recordsets come from the accessor. Every inconsistency it writes
+// is also a finding, collected in report order as the lines are written.
 //
 // The accessor, the report file and the progress display must outlive it.
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/APERTURA.h"
@@ -18,6 +22,7 @@
 #include "app/SeccionResumen.h"
 #include "base/Status.h"
 #include "base/TextFileWriter.h"
+#include "hallazgos/RegistroHallazgos.h"
 
 namespace kaldoren {
 
@@ -37,6 +42,8 @@ class ConductorInforme {
 
   // True once part a has written at least one inconsistency.
   bool HayInconsistencias() const { return inconsistencias_; }
+  // The findings of the lines written so far.
+  RegistroHallazgos& Hallazgos() { return hallazgos_; }
 
  private:
   // A run of consecutive records with equal PERLIQ: the teacher section lists
@@ -55,6 +62,9 @@ class ConductorInforme {
   void EscribirGrupo(SeccionControlPorItem& seccion, const Value& periodo,
                      const std::string& ordenes);
   Status Resumen(SeccionResumen& seccion, const Coleccion<SeccionResumen>& Cl);
+  // A finding about the current row of r, for the report line texto.
+  void Anotar(const std::string& parte, const std::string& seccion, std::optional<int> item,
+              std::string_view texto, std::span<const std::string_view> columnas, bool con_orden);
   void Avance(long posicion, long total);
   void Linea(const std::string& texto) { informe_.WriteLine(texto); }
 
@@ -64,6 +74,7 @@ class ConductorInforme {
   int numero_seccion_ = 0;
   bool inconsistencias_ = false;
   bool leyenda_escrita_ = false;
+  RegistroHallazgos hallazgos_;
 };
 
 }  // namespace kaldoren

@@ -55,6 +55,8 @@ class ControlFalso : public SeccionControlPorItem {
   std::string Final(bool condi) override {
     return Anotar("Final", condi ? "CON ERRORES" : "SIN ERRORES");
   }
+  std::string Hoja() const override { return "HOJA"; }
+  std::span<const std::string_view> Columnas(int) const override { return {}; }
   std::vector<std::string> Acomoda(const std::string& texto, int largo) override {
     registro_->push_back("Acomoda");
     std::vector<std::string> lineas(1);

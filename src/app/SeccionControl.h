@@ -6,7 +6,9 @@
 // moves it. A section object serves exactly one run.
 #pragma once
 
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "query/Recordset.h"
@@ -28,6 +30,12 @@ class SeccionControl {
   virtual std::string Leyenda(const std::string& dato) = 0;
   // Closing text; condi is true when at least one failure was written.
   virtual std::string Final(bool condi) = 0;
+
+  // The sheet the section checks, as the findings name their section.
+  virtual std::string Hoja() const = 0;
+  // The columns the rule of item i reads, declared beside the rule (none
+  // outside the list): a finding points at these cells of the failing row.
+  virtual std::span<const std::string_view> Columnas(int i) const = 0;
 };
 
 // The teacher-data section: the run walks its items in the outer loop and

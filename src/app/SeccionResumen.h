@@ -5,7 +5,9 @@
 // earlier ones; the run calls Sql only after every earlier section is done.
 #pragma once
 
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "app/Coleccion.h"
 #include "query/Recordset.h"
@@ -26,6 +28,12 @@ class SeccionResumen {
   // The total a summary accumulates while its lines are written (the salary
   // and payment summaries keep one); 0 for a section that keeps none.
   virtual double Totales() const { return 0; }
+
+  // True when the line of the current row of r is also a finding (none by
+  // default); the section's short name (Agregado_al_titulo) names it.
+  virtual bool EsHallazgo(const Recordset&) const { return false; }
+  // The columns of the row's sheet a finding points at (none by default).
+  virtual std::span<const std::string_view> Columnas() const { return {}; }
 };
 
 }  // namespace kaldoren

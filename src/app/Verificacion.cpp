@@ -1,6 +1,8 @@
 #include "app/Verificacion.h"
 
+#include <cerrno>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "app/APERTURA.h"
@@ -9,14 +11,18 @@
 #include "app/CarpetaProvisional.h"
 #include "app/ConductorInforme.h"
 #include "app/Datos_Iniciales.h"
+#include "base/SystemError.h"
 #include "base/TextFileWriter.h"
 #include "checks/ControlDATOSDOC.h"
+#include "hallazgos/DocumentoHallazgos.h"
 #include "report/Partir_TXT.h"
 
 namespace kaldoren {
 namespace {
 
 const char kInforme[] = "/ERRORES.TXT";
+const char kDocumento[] = "HALLAZGOS.JSON";
+constexpr int kErrorDeEscritura = 75;
 const char kPrefijoPaginas[] = "HOJA_";
 const char kPdf[] = "INFORME.PDF";
 constexpr int kLineasPorHoja = 63;
@@ -40,35 +46,40 @@ Verificacion::Verificacion(PantallaProgreso& progreso, Avisador& avisador, Reloj
     : progreso_(progreso), avisador_(avisador), reloj_(reloj) {}
 
 ResultadoVerificacion Verificacion::Correr(const PlanillaElegida& planilla,
-                                           const std::string& carpeta) {
+                                           const std::string& carpeta,
+                                           const OpcionesVerificacion& opciones) {
   ResultadoVerificacion resultado;
   APERTURA apertura(avisador_);
   apertura.BaseActivaJet(planilla.ruta);
   if (!apertura.Apertura_Ok()) {
     resultado.estado = apertura.Problema();
+    resultado.titulo = apertura.TituloProblema();
     return resultado;
   }
+  resultado.procesado = DocumentoHallazgos::HoraLocal();
   CarpetaProvisional provisional(carpeta);
   Status estado = provisional.Crear();
-  if (estado.ok()) {
-    estado = EscribirInforme(apertura, provisional.ruta(), &resultado.con_inconsistencias);
-  }
+  if (estado.ok()) estado = EscribirInforme(apertura, provisional.ruta(), &resultado);
   if (estado.ok()) estado = Paginar(apertura, planilla, provisional.ruta());
+  if (estado.ok() && opciones.documento) {
+    estado = EscribirDocumento(planilla, resultado, provisional.ruta());
+  }
   for (const Paso& paso : pasos_) {
     if (estado.ok()) estado = paso(provisional.ruta());
   }
-  if (estado.ok()) estado = provisional.Instalar(kPrefijoPaginas, {kPdf});
+  if (estado.ok()) estado = provisional.Instalar(kPrefijoPaginas, {kPdf, kDocumento});
   ReposarProgreso();
   if (!estado.ok()) {
     estado = EnLaCarpeta(estado, provisional.ruta(), carpeta);
-    avisador_.Mensaje(estado.description(), "Error de Escritura", Icono::Critico);
+    resultado.titulo = "Error de Escritura";
+    avisador_.Mensaje(estado.description(), resultado.titulo, Icono::Critico);
   }
   resultado.estado = estado;
   return resultado;
 }
 
 Status Verificacion::EscribirInforme(APERTURA& apertura, const std::string& carpeta,
-                                     bool* con_inconsistencias) {
+                                     ResultadoVerificacion* resultado) {
   TextFileWriter informe;
   Status estado = informe.Open(carpeta + kInforme);
   if (!estado.ok()) return estado;
@@ -81,7 +92,8 @@ Status Verificacion::EscribirInforme(APERTURA& apertura, const std::string& carp
   }
   if (estado.ok()) estado = conductor.ParteB(COL_R_FINAL().Cl());
   const Status cierre = informe.Close();
-  *con_inconsistencias = conductor.HayInconsistencias();
+  resultado->con_inconsistencias = conductor.HayInconsistencias();
+  resultado->hallazgos = conductor.Hallazgos().Entregar();
   return estado.ok() ? cierre : estado;
 }
 
@@ -105,6 +117,22 @@ std::string Verificacion::Prefijo(const std::string& carpeta) {
 }
 
 std::string Verificacion::ArchivoPdf(const std::string& carpeta) { return carpeta + "/" + kPdf; }
+
+Status Verificacion::EscribirDocumento(const PlanillaElegida& planilla,
+                                       const ResultadoVerificacion& resultado,
+                                       const std::string& carpeta) {
+  const std::string ruta = carpeta + "/" + kDocumento;
+  std::ofstream archivo(ruta, std::ios::binary | std::ios::trunc);
+  archivo << DocumentoHallazgos::Texto(planilla.archivo, resultado.procesado,
+                                       resultado.con_inconsistencias, resultado.hallazgos)
+          << "\n";
+  archivo.close();
+  if (!archivo) {
+    return Status::Error(kErrorDeEscritura,
+                         "No se pudo escribir " + ruta + ": " + SystemError::Reason(errno));
+  }
+  return Status::Ok();
+}
 
 void Verificacion::ReposarProgreso() {
   progreso_.TituloSeccion("");

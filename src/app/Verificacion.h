@@ -6,6 +6,10 @@
 // workbook shows its message through the Avisador and leaves the folder's earlier report untouched;
 // a run that fails while writing leaves the earlier report in place as well.
 //
+// The run answers the findings of the report (Hallazgo) and, when asked,
+// writes them beside the report as HALLAZGOS.JSON; both are installed with
+// the report, so a failed run leaves the earlier ones too.
+//
 // The progress display, the Avisador and the Reloj must outlive the object.
 #pragma once
 
@@ -18,6 +22,7 @@
 #include "app/PantallaProgreso.h"
 #include "app/Reloj.h"
 #include "base/Status.h"
+#include "hallazgos/Hallazgo.h"
 
 namespace kaldoren {
 
@@ -28,16 +33,25 @@ struct PlanillaElegida {
   std::string fecha;    // last-modified date and time as shown, FH
 };
 
+// What a run writes besides the report and its pages.
+struct OpcionesVerificacion {
+  bool documento = false;  // HALLAZGOS.JSON
+};
+
 struct ResultadoVerificacion {
   Status estado;                     // not ok: the report was not written
+  std::string titulo;                // the title of the message of a failure
   bool con_inconsistencias = false;  // part a of the report has error lines
+  std::string procesado;             // when the run wrote the report (ISO 8601)
+  std::vector<Hallazgo> hallazgos;   // in the order of the report's lines
 };
 
 class Verificacion {
  public:
   Verificacion(PantallaProgreso& progreso, Avisador& avisador, Reloj& reloj);
 
-  ResultadoVerificacion Correr(const PlanillaElegida& planilla, const std::string& carpeta);
+  ResultadoVerificacion Correr(const PlanillaElegida& planilla, const std::string& carpeta,
+                               const OpcionesVerificacion& opciones = {});
 
   // A step on the new report before it replaces the earlier one: it gets the
   // folder that holds ERRORES.TXT and its pages and may add files there (they
@@ -53,7 +67,11 @@ class Verificacion {
   static std::string ArchivoPdf(const std::string& carpeta);
 
  private:
-  Status EscribirInforme(APERTURA& apertura, const std::string& carpeta, bool* con_inconsistencias);
+  Status EscribirInforme(APERTURA& apertura, const std::string& carpeta,
+                         ResultadoVerificacion* resultado);
+  static Status EscribirDocumento(const PlanillaElegida& planilla,
+                                  const ResultadoVerificacion& resultado,
+                                  const std::string& carpeta);
   Status Paginar(APERTURA& apertura, const PlanillaElegida& planilla, const std::string& carpeta);
   void ReposarProgreso();
 

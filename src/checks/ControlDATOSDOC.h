@@ -26,6 +26,10 @@ class ControlDATOSDOC final : public SeccionControlPorItem {
   std::vector<std::string> Items() override;
   std::string Leyenda(const std::string& dato) override;
   std::string Final(bool condi) override;
+  std::string Hoja() const override { return "DATOSDOC"; }
+  std::span<const std::string_view> Columnas(int i) const override {
+    return ReglasDocente::Columnas(i);
+  }
   // A largo below 1 keeps the whole text in one chunk, so nothing is lost.
   std::vector<std::string> Acomoda(const std::string& texto, int largo) override;
 

@@ -22,6 +22,23 @@ std::string ControlDATOSEMP::Sql() {
   return "SELECT * FROM [DATOSEMP$] WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'';";
 }
 
+// The columns each check below reads, by check number.
+std::span<const std::string_view> ControlDATOSEMP::Columnas(int i) const {
+  static const std::vector<std::string_view> kColumnas[] = {{"KALDOREN", "PROVISORIO"},
+                                                            {"ESTABLECIMIENTO"},
+                                                            {"DISTRITO"},
+                                                            {"NIVEL"},
+                                                            {"KALDOREN", "EXPEDIENTE"},
+                                                            {"URBANO", "RURAL", "RESOLUCION"},
+                                                            {"DOMICILIO"},
+                                                            {"LOCALIDAD"},
+                                                            {"PROPIETARIO", "RLEGAL"},
+                                                            {"TIPODOCP", "TIPODOCR"},
+                                                            {"NRODOCP", "NRODOCR"}};
+  if (i < 0 || static_cast<size_t>(i) >= std::size(kColumnas)) return {};
+  return kColumnas[i];
+}
+
 bool ControlDATOSEMP::Errores(const Recordset& r, int i) {
   switch (i) {
     case 0:

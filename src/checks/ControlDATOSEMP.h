@@ -30,6 +30,8 @@ class ControlDATOSEMP final : public SeccionControl {
   std::vector<std::string> Items() override;
   std::string Leyenda(const std::string& dato) override;
   std::string Final(bool condi) override;
+  std::string Hoja() const override { return "DATOSEMP"; }
+  std::span<const std::string_view> Columnas(int i) const override;
 
  private:
   // The file number as a school of this number must give it: none at all for

@@ -15,6 +15,14 @@ std::string ControlPAGOS::Sql() {
   return "SELECT * FROM [PAGOS$] WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'';";
 }
 
+// The columns each check below reads, by check number.
+std::span<const std::string_view> ControlPAGOS::Columnas(int i) const {
+  static const std::vector<std::string_view> kColumnas[] = {
+      {"KALDOREN", "PROVISORIO"}, {"FECVTO"}, {"FECPAGO", "PAGO"}, {"FECPAGO", "PAGO"}};
+  if (i < 0 || static_cast<size_t>(i) >= std::size(kColumnas)) return {};
+  return kColumnas[i];
+}
+
 bool ControlPAGOS::Errores(const Recordset& r, int i) {
   complemento_.clear();
   switch (i) {

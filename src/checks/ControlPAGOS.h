@@ -31,6 +31,8 @@ class ControlPAGOS final : public SeccionControl {
   std::vector<std::string> Items() override;
   std::string Leyenda(const std::string& dato) override;
   std::string Final(bool condi) override;
+  std::string Hoja() const override { return "PAGOS"; }
+  std::span<const std::string_view> Columnas(int i) const override;
 
  private:
   // Due date missing, invalid or before 1900.

@@ -85,6 +85,29 @@ const Value& ReglasDocente::Celda(const Recordset& r, Columna columna) const {
 
 std::string ReglasDocente::Periodo(const Recordset& r) const { return Celda(r, PERLIQ).TextForm(); }
 
+// The columns each rule below reads, by item.
+std::span<const std::string_view> ReglasDocente::Columnas(int item) {
+  static const std::vector<std::string_view> kColumnas[] = {
+      {"KALDOREN", "PROVISORIO"},
+      {"ORIGINAL", "RECTIFICATIVA"},
+      {"TIPODOC"},
+      {"NRODOC"},
+      {"CUIL"},
+      {"FECNAC", "PERLIQ"},
+      {"SEXO"},
+      {"APENOM"},
+      {"FINGEMP", "PERLIQ"},
+      {"FECBAJA", "FINGEMP", "PERLIQ"},
+      {"LICS/S", "PERLIQ"},
+      {"MODREV"},
+      {"FUN"},
+      {"CATRE"},
+      {"ANOS", "MESES"},
+      {"FECBAJA", "PERLIQ", "LICS/S", "C_APORTE", "PER_ZOL", "PAT_ZOL", "OBSERVACIONES"}};
+  if (item < 0 || static_cast<size_t>(item) >= std::size(kColumnas)) return {};
+  return kColumnas[item];
+}
+
 bool ReglasDocente::Falla(const Recordset& r, int item) const {
   switch (item) {
     case 0:

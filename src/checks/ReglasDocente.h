@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,8 @@ class ReglasDocente {
   ReglasDocente();
 
   bool Falla(const Recordset& r, int item) const;
+  // The columns the rule of an item reads (none outside the list).
+  static std::span<const std::string_view> Columnas(int item);
 
  private:
   // The columns the rules read (LICS_S is "LICS/S"). The rules read them on

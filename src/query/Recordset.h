@@ -15,12 +15,23 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 #include "base/Value.h"
 
 namespace kaldoren {
+
+class Sheet;
+
+// Where a row of a result comes from: a record of a sheet (counted from 0, as
+// Sheet::RecordCells counts them), or no sheet for a row the engine computed
+// (groups, literal rows) and when there is no current row.
+struct RowOrigin {
+  const Sheet* sheet = nullptr;
+  size_t record = 0;
+};
 
 class Recordset {
  public:
@@ -39,6 +50,9 @@ class Recordset {
   // The value at a position of the current row, valid as Field's; empty for
   // a position Position does not answer, or no current row.
   virtual const Value& FieldAt(int position) const = 0;
+  // The sheet record the current row shows, whatever the query filtered and
+  // sorted; none by default.
+  virtual RowOrigin Origin() const { return {}; }
   // A number no other recordset of the process has (copies aside); never 0.
   std::uint64_t Serial() const { return serial_; }
 

@@ -48,6 +48,10 @@ class SheetRecordset final : public Recordset {
   long RecordCount() const override { return static_cast<long>(records_.size()); }
   int Position(std::string_view name) const override { return columns_.Find(name); }
   const Value& FieldAt(int position) const override;
+  RowOrigin Origin() const override {
+    if (Eof()) return {};
+    return {&sheet_, records_[position_]};
+  }
 
  private:
   // What a result column answered on the record at position read_at.

@@ -43,6 +43,10 @@ std::string RESUMEN_DIFERENCIAS::Detalle(const Recordset& r) {
          Diferencia(aportes, pagos);
 }
 
+bool RESUMEN_DIFERENCIAS::EsHallazgo(const Recordset& r) const {
+  return TotalLeido(r.Field("APORTES")) != TotalLeido(r.Field("PAGOS"));
+}
+
 std::string RESUMEN_DIFERENCIAS::Vacio() {
   return "   « No se han registrado Datos Salariales y Aportes »";
 }

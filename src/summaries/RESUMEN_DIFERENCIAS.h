@@ -24,6 +24,8 @@ class RESUMEN_DIFERENCIAS final : public SeccionResumen {
   // number counts 0.
   std::string Detalle(const Recordset& r) override;
   std::string Vacio() override;
+  // A difference that is not the OK mark is a finding (without cells).
+  bool EsHallazgo(const Recordset& r) const override;
 };
 
 }  // namespace kaldoren

@@ -38,6 +38,12 @@ std::string RESUMEN_ERRORES::Detalle(const Recordset& r) {
          r.Field("FECBAJA").TextForm();
 }
 
+std::span<const std::string_view> RESUMEN_ERRORES::Columnas() const {
+  static constexpr std::string_view kColumnas[] = {"PERLIQ", "FECBAJA", "C_APORTE", "PER_ZOL",
+                                                   "PAT_ZOL"};
+  return kColumnas;
+}
+
 std::string RESUMEN_ERRORES::Vacio() { return "   « No se han registrado Casos »"; }
 
 }  // namespace kaldoren

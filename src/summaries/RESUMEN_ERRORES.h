@@ -20,6 +20,9 @@ class RESUMEN_ERRORES final : public SeccionResumen {
   // Period, order number and leaving date of the current row.
   std::string Detalle(const Recordset& r) override;
   std::string Vacio() override;
+  // Every row listed is a finding, at its period, leaving date and amounts.
+  bool EsHallazgo(const Recordset&) const override { return true; }
+  std::span<const std::string_view> Columnas() const override;
 };
 
 }  // namespace kaldoren

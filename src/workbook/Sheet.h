@@ -77,6 +77,11 @@ class Sheet {
   // column index.
   std::span<const Cell> RecordCells(size_t record) const;
   std::uint16_t FirstColumn() const { return first_column_; }
+  // The sheet row (from 0, as Cell::row) of a record: the used range may
+  // start below the sheet's first row, and its first row is the header.
+  std::uint32_t RecordRow(size_t record) const {
+    return first_row_ + 1 + static_cast<std::uint32_t>(record);
+  }
   // The cell of a column (from 0) among the cells of one record, as
   // RecordCells gives them; nullptr when the record has none there. Quick
   // for the records the queries walk: few gaps before the column.

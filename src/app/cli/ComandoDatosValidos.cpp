@@ -14,6 +14,9 @@ int ComandoDatosValidos::Ejecutar(const std::vector<std::string>& argumentos) {
   std::string carpeta = ".";
   if (argumentos.size() == 2 && argumentos[0] == "--salida") {
     carpeta = argumentos[1];
+  } else if (argumentos.size() == 1 && argumentos[0] == "--salida") {
+    std::fprintf(errores_, "kaldoren20: --salida lleva una carpeta\n");
+    return 2;
   } else if (!argumentos.empty()) {
     std::fprintf(errores_, "kaldoren20: uso: kaldoren20 datos-validos [--salida CARPETA]\n");
     return 2;

@@ -17,6 +17,7 @@
 #include "app/cli/SalidaPdf.h"
 #include "base/Format.h"
 #include "base/Text.h"
+#include "hallazgos/DocumentoHallazgos.h"
 
 namespace kaldoren {
 namespace {
@@ -69,25 +70,49 @@ int ComandoVerificar::Ejecutar(const std::vector<std::string>& argumentos) {
 bool ComandoVerificar::LeerArgumentos(const std::vector<std::string>& argumentos) {
   for (size_t i = 0; i < argumentos.size(); ++i) {
     const std::string& a = argumentos[i];
-    if (a == "--salida" && i + 1 < argumentos.size()) {
-      carpeta_ = argumentos[++i];
-    } else if (a.rfind("--salida=", 0) == 0) {
-      carpeta_ = a.substr(9);
-    } else if (a == "--pdf") {
-      pdf_ = true;
-    } else if (!a.empty() && a[0] == '-') {
-      std::fprintf(errores_, "kaldoren20: opción desconocida: %s\n", a.c_str());
-      return false;
-    } else {
+    if (a.empty() || a[0] != '-') {
       planillas_.push_back(a);
+    } else if (!LeerOpcion(argumentos, &i)) {
+      return false;
     }
   }
-  if (planillas_.empty() || carpeta_.empty()) {
+  if (planillas_.empty()) {
     std::fprintf(errores_, "kaldoren20: verificar lleva uno o más libros "
                            "(kaldoren20 verificar PLANILLA [--salida CARPETA])\n");
     return false;
   }
   return true;
+}
+
+// The folder is the next argument unless that is another option; a folder
+// whose name starts with "-" is given as --salida=-CARPETA.
+bool ComandoVerificar::LeerOpcion(const std::vector<std::string>& argumentos, size_t* i) {
+  const std::string& a = argumentos[*i];
+  const size_t igual = a.find('=');
+  const std::string nombre = a.substr(0, igual);
+  if (nombre == "--salida") {
+    if (igual != std::string::npos) {
+      carpeta_ = a.substr(igual + 1);
+    } else if (*i + 1 < argumentos.size() && argumentos[*i + 1].rfind("-", 0) != 0) {
+      carpeta_ = argumentos[++*i];
+    } else {
+      carpeta_.clear();
+    }
+    return !carpeta_.empty() || Problema("--salida lleva una carpeta");
+  }
+  bool* bandera = nombre == "--hallazgos" ? &opciones_.documento
+                  : nombre == "--pdf"     ? &pdf_
+                  : nombre == "--json"    ? &json_
+                                          : nullptr;
+  if (bandera == nullptr) return Problema("opción desconocida: " + a);
+  if (igual != std::string::npos) return Problema(nombre + " no lleva valor");
+  *bandera = true;
+  return true;
+}
+
+bool ComandoVerificar::Problema(const std::string& texto) const {
+  std::fprintf(errores_, "kaldoren20: %s\n", texto.c_str());
+  return false;
 }
 
 bool ComandoVerificar::PrepararTrabajos() {
@@ -120,7 +145,7 @@ void ComandoVerificar::Verificar(Trabajo* trabajo, bool con_barra) {
       return SalidaPdf::Escribir(carpeta, Verificacion::ArchivoPdf(carpeta));
     });
   }
-  trabajo->resultado = verificacion.Correr(trabajo->planilla, trabajo->carpeta);
+  trabajo->resultado = verificacion.Correr(trabajo->planilla, trabajo->carpeta, opciones_);
 }
 
 void ComandoVerificar::VerificarTodos() {
@@ -143,18 +168,34 @@ void ComandoVerificar::VerificarTodos() {
   for (std::thread& h : hilos) h.join();
 }
 
+// The findings document of a run, or its error form: the message as shown,
+// without the title that the status description puts in front of it.
+std::string ComandoVerificar::Documento(const Trabajo& t) {
+  const ResultadoVerificacion& r = t.resultado;
+  if (r.estado.ok()) {
+    return DocumentoHallazgos::Texto(t.planilla.archivo, r.procesado, r.con_inconsistencias,
+                                     r.hallazgos);
+  }
+  std::string mensaje = r.estado.description();
+  if (mensaje.rfind(r.titulo + ": ", 0) == 0) mensaje.erase(0, r.titulo.size() + 2);
+  return DocumentoHallazgos::TextoDeError(t.planilla.archivo, r.titulo, mensaje);
+}
+
 int ComandoVerificar::Informar() const {
   int estado = kSinInconsistencias;
   for (const Trabajo& t : trabajos_) {
+    if (json_) salida_ << Documento(t) << "\n";
     if (!t.resultado.estado.ok()) {
       estado = kNoVerificado;
       continue;
     }
     const std::string informe = (std::filesystem::path(t.carpeta) / "ERRORES.TXT").string();
-    salida_ << t.planilla.archivo << ": " << informe
-            << (t.resultado.con_inconsistencias ? " (con inconsistencias)"
-                                                : " (sin inconsistencias)")
-            << "\n";
+    if (!json_) {
+      salida_ << t.planilla.archivo << ": " << informe
+              << (t.resultado.con_inconsistencias ? " (con inconsistencias)"
+                                                  : " (sin inconsistencias)")
+              << "\n";
+    }
     if (t.resultado.con_inconsistencias && estado == kSinInconsistencias) {
       estado = kConInconsistencias;
     }
