@@ -141,12 +141,61 @@ def hojas():
     return book
 
 
+HOSTILE_TEXTS = {
+    "comillas": 'Comillas "dobles", \'simples\' y \\barras\\ invertidas',
+    "script": '<script>alert("x")</script> & ]]>',
+    "control": "control\x01\x02\x07\x0b\x1b fin\ttab",
+    "formula": '=HYPERLINK("http://x")',
+    "escape": "_x0041_ no es una A",
+}
+
+
+def hostil():
+    """A declaration whose texts hold quotes, backslashes, control characters,
+    markup and a formula-looking text, each in a cell that fails its check.
+    DATOSDOC starts at row 3, column C (its used range is not at A1)."""
+    t = HOSTILE_TEXTS
+    book = xlwt.Workbook()
+    date = style("dd/mm/yyyy")
+    emp = book.add_sheet("DATOSEMP")
+    emp_cols = ["PERLIQ", "KALDOREN", "PROVISORIO", "ESTABLECIMIENTO", "DISTRITO", "NIVEL",
+                "EXPEDIENTE", "URBANO", "RURAL", "RESOLUCION", "DOMICILIO", "LOCALIDAD",
+                "PROPIETARIO", "RLEGAL", "TIPODOCP", "NRODOCP", "TIPODOCR", "NRODOCR"]
+    emp_row = ["2004/03", 2743, "", t["formula"], t["script"], t["control"], t["comillas"], "X",
+               0, "", t["escape"], "", t["comillas"], "", "DNI", 1, t["script"], 2]
+    for c, (name, value) in enumerate(zip(emp_cols, emp_row)):
+        emp.write(0, c, name)
+        emp.write(1, c, value)
+    pagos = book.add_sheet("PAGOS")
+    for c, (name, value) in enumerate(zip(
+            ["PERLIQ", "KALDOREN", "PROVISORIO", "FECVTO", "FECPAGO", "PAGO"],
+            ["2004/03", 2743, "", t["script"], t["formula"], 10])):
+        pagos.write(0, c, name)
+        pagos.write(1, c, value)
+    doc = book.add_sheet("DATOSDOC")
+    doc_cols = ["PERLIQ", "ORDEN", "KALDOREN", "PROVISORIO", "ORIGINAL", "RECTIFICATIVA",
+                "TIPODOC", "NRODOC", "CUIL", "FECNAC", "SEXO", "APENOM", "FINGEMP", "FECBAJA",
+                "LICS/S", "MODREV", "FUN", "CATRE", "ANOS", "MESES", "C_APORTE", "PER_ZOL",
+                "PAT_ZOL", "OBSERVACIONES"]
+    doc_row = ["2004/03", 1, 2743, "", "X", "", t["formula"], 20123456, t["control"], 25000,
+               t["control"], t["comillas"], 36000, 0, 0, "T", t["script"], t["escape"], 1, 2,
+               1000, 140, 160, t["script"]]
+    for c, (name, value) in enumerate(zip(doc_cols, doc_row)):
+        doc.write(2, 2 + c, name)
+        if name in ("FECNAC", "FINGEMP", "FECBAJA"):
+            doc.write(3, 2 + c, value, date)
+        else:
+            doc.write(3, 2 + c, value)
+    return book
+
+
 BOOKS = {
     "fechas_1900.xls": lambda: fechas(False),
     "fechas_1904.xls": lambda: fechas(True),
     "tipos.xls": tipos,
     "textos.xls": textos,
     "hojas.xls": hojas,
+    "declaracion_hostil.xls": hostil,
 }
 
 

@@ -96,11 +96,12 @@ TEST_F(HallazgosMuestrasTest, EveryMistakeOfTheReadmeIsAFindingAtItsCellAndNothi
       esperados.insert({e.seccion, item, fila});
       const std::string hoja = e.seccion == "REM. ERRONEAS" ? "DATOSDOC" : e.seccion;
       const std::string ref = hoja + "!" + e.columna + std::to_string(fila);
-      const bool hallado = std::any_of(r.hallazgos.begin(), r.hallazgos.end(), [&](const Hallazgo& h) {
-        return h.seccion == e.seccion && h.item == item && h.hoja == hoja && h.fila == fila &&
-               std::any_of(h.celdas.begin(), h.celdas.end(),
-                           [&](const CeldaHallazgo& c) { return c.ref == ref; });
-      });
+      const bool hallado =
+          std::any_of(r.hallazgos.begin(), r.hallazgos.end(), [&](const Hallazgo& h) {
+            return h.seccion == e.seccion && h.item == item && h.hoja == hoja && h.fila == fila &&
+                   std::any_of(h.celdas.begin(), h.celdas.end(),
+                               [&](const CeldaHallazgo& c) { return c.ref == ref; });
+          });
       EXPECT_TRUE(hallado) << e.seccion << " item " << e.item << " at " << ref;
     }
   }
@@ -119,9 +120,8 @@ TEST_F(HallazgosMuestrasTest, EveryMistakeOfTheReadmeIsAFindingAtItsCellAndNothi
 TEST_F(HallazgosMuestrasTest, CorrectDeclarationHasNoFindingAndNoInconsistency) {
   const ResultadoVerificacion r = Verificar("declaracion_correcta.xls");
   ASSERT_TRUE(r.estado.ok());
-  const nlohmann::json documento = nlohmann::json::parse(
-      DocumentoHallazgos::Texto("DECLARACION_CORRECTA.XLS", r.procesado, r.con_inconsistencias,
-                                r.hallazgos));
+  const nlohmann::json documento = nlohmann::json::parse(DocumentoHallazgos::Texto(
+      "DECLARACION_CORRECTA.XLS", r.procesado, r.con_inconsistencias, r.hallazgos));
   EXPECT_EQ(documento["inconsistencias"], false);
   EXPECT_EQ(documento["hallazgos"], nlohmann::json::array());
 }

@@ -34,7 +34,8 @@ class SeccionControl {
   // The sheet the section checks, as the findings name their section.
   virtual std::string Hoja() const = 0;
   // The columns the rule of item i reads, declared beside the rule (none
-  // outside the list): a finding points at these cells of the failing row.
+  // outside the list): a finding points at these cells of the failing row,
+  // the first (the one a link leads to) the cell most likely at fault.
   virtual std::span<const std::string_view> Columnas(int i) const = 0;
 };
 

@@ -14,6 +14,7 @@
 #include "base/SystemError.h"
 #include "base/TextFileWriter.h"
 #include "checks/ControlDATOSDOC.h"
+#include "hallazgos/CopiaMarcada.h"
 #include "hallazgos/DocumentoHallazgos.h"
 #include "report/Partir_TXT.h"
 
@@ -64,10 +65,17 @@ ResultadoVerificacion Verificacion::Correr(const PlanillaElegida& planilla,
   if (estado.ok() && opciones.documento) {
     estado = EscribirDocumento(planilla, resultado, provisional.ruta());
   }
+  const std::string marcada = CopiaMarcada::NombreDeArchivo(planilla.archivo);
+  if (estado.ok() && opciones.marcada) {
+    estado = CopiaMarcada::Escribir(*apertura.Libro(), resultado.hallazgos,
+                                    provisional.ruta() + "/" + marcada);
+  }
   for (const Paso& paso : pasos_) {
     if (estado.ok()) estado = paso(provisional.ruta());
   }
-  if (estado.ok()) estado = provisional.Instalar(kPrefijoPaginas, {kPdf, kDocumento});
+  // Findings and copy of an earlier run go with its report: they would not
+  // match the new one.
+  if (estado.ok()) estado = provisional.Instalar(kPrefijoPaginas, {kPdf, kDocumento, marcada});
   ReposarProgreso();
   if (!estado.ok()) {
     estado = EnLaCarpeta(estado, provisional.ruta(), carpeta);

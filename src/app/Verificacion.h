@@ -7,8 +7,9 @@
 // a run that fails while writing leaves the earlier report in place as well.
 //
 // The run answers the findings of the report (Hallazgo) and, when asked,
-// writes them beside the report as HALLAZGOS.JSON; both are installed with
-// the report, so a failed run leaves the earlier ones too.
+// writes them beside the report as HALLAZGOS.JSON, and the marked copy of the
+// workbook; all are installed with the report, so a failed run leaves the
+// earlier ones too.
 //
 // The progress display, the Avisador and the Reloj must outlive the object.
 #pragma once
@@ -36,6 +37,7 @@ struct PlanillaElegida {
 // What a run writes besides the report and its pages.
 struct OpcionesVerificacion {
   bool documento = false;  // HALLAZGOS.JSON
+  bool marcada = false;    // <NAME OF THE WORKBOOK>_MARCADA.xlsx (CopiaMarcada)
 };
 
 struct ResultadoVerificacion {

@@ -55,9 +55,9 @@ void CompararConLaRegla(SeccionControl& seccion) {
   std::vector<std::set<std::string>> leidas(items);
   for (const char* nombre : kLibros) {
     Workbook libro;
-    ASSERT_TRUE(WorkbookReader::Read(testing::TestDataPath(std::string("workbooks/") + nombre),
-                                     &libro)
-                    .ok());
+    ASSERT_TRUE(
+        WorkbookReader::Read(testing::TestDataPath(std::string("workbooks/") + nombre), &libro)
+            .ok());
     std::unique_ptr<Recordset> r;
     ASSERT_TRUE(QueryEngine::Run(libro, seccion.Sql(), &r).ok());
     RecordsetQueAnota anotado(*r);

@@ -28,7 +28,7 @@ std::span<const std::string_view> ControlDATOSEMP::Columnas(int i) const {
                                                             {"ESTABLECIMIENTO"},
                                                             {"DISTRITO"},
                                                             {"NIVEL"},
-                                                            {"KALDOREN", "EXPEDIENTE"},
+                                                            {"EXPEDIENTE", "KALDOREN"},
                                                             {"URBANO", "RURAL", "RESOLUCION"},
                                                             {"DOMICILIO"},
                                                             {"LOCALIDAD"},

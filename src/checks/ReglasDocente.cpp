@@ -103,7 +103,7 @@ std::span<const std::string_view> ReglasDocente::Columnas(int item) {
       {"FUN"},
       {"CATRE"},
       {"ANOS", "MESES"},
-      {"FECBAJA", "PERLIQ", "LICS/S", "C_APORTE", "PER_ZOL", "PAT_ZOL", "OBSERVACIONES"}};
+      {"C_APORTE", "PER_ZOL", "PAT_ZOL", "LICS/S", "FECBAJA", "OBSERVACIONES", "PERLIQ"}};
   if (item < 0 || static_cast<size_t>(item) >= std::size(kColumnas)) return {};
   return kColumnas[item];
 }

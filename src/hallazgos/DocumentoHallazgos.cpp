@@ -81,10 +81,9 @@ std::string DocumentoHallazgos::HoraLocal() {
   localtime_r(&ahora, &local);
   char texto[40];
   const size_t largo = std::strftime(texto, sizeof texto, "%Y-%m-%dT%H:%M:%S%z", &local);
-  std::string hora(texto, largo);
   // strftime writes the offset as -0300; ISO 8601's extended form is -03:00.
-  if (hora.size() >= 5) hora.insert(hora.size() - 2, ":");
-  return hora;
+  if (largo < 5) return std::string(texto, largo);
+  return std::string(texto, largo - 2) + ":" + std::string(texto + largo - 2, 2);
 }
 
 }  // namespace kaldoren

@@ -39,7 +39,7 @@ std::string RESUMEN_ERRORES::Detalle(const Recordset& r) {
 }
 
 std::span<const std::string_view> RESUMEN_ERRORES::Columnas() const {
-  static constexpr std::string_view kColumnas[] = {"PERLIQ", "FECBAJA", "C_APORTE", "PER_ZOL",
+  static constexpr std::string_view kColumnas[] = {"FECBAJA", "PERLIQ", "C_APORTE", "PER_ZOL",
                                                    "PAT_ZOL"};
   return kColumnas;
 }

@@ -102,6 +102,7 @@ bool ComandoVerificar::LeerOpcion(const std::vector<std::string>& argumentos, si
   }
   bool* bandera = nombre == "--hallazgos" ? &opciones_.documento
                   : nombre == "--pdf"     ? &pdf_
+                  : nombre == "--marcada" ? &opciones_.marcada
                   : nombre == "--json"    ? &json_
                                           : nullptr;
   if (bandera == nullptr) return Problema("opción desconocida: " + a);

@@ -1,12 +1,13 @@
 // ComandoVerificar: "kaldoren20 verificar PLANILLA ... [--salida CARPETA]
-// [--pdf] [--hallazgos] [--json]". Runs the verification of each workbook
-// without pauses. One workbook writes ERRORES.TXT and its HOJA pages into
-// CARPETA (default: the current folder); several write each into
+// [--pdf] [--hallazgos] [--marcada] [--json]". Runs the verification of each
+// workbook without pauses. One workbook writes ERRORES.TXT and its HOJA pages
+// into CARPETA (default: the current folder); several write each into
 // CARPETA/<NAME WITHOUT EXTENSION, IN CAPITALS>/, two at a time, and a
 // workbook that cannot be checked gets no folder. With --pdf each report also
 // gets INFORME.PDF, written before the report is installed (a PDF that cannot
 // be written fails that run). --hallazgos also writes HALLAZGOS.JSON beside
-// each report; --json prints that document on standard output instead of the
+// each report, --marcada the marked copy <NAME>_MARCADA.xlsx (CopiaMarcada);
+// --json prints that document on standard output instead of the
 // line naming the report, one line per workbook in the order given (the
 // error form for a workbook that could not be checked). Answers the exit
 // status: 2 if any workbook could not be checked (or the arguments are
