@@ -118,5 +118,43 @@ TEST_F(ComandoVerificarTest, AmongSeveralWorkbooksTheDamagedOneGetsNoFolderAndTh
   EXPECT_FALSE(fs::exists(Salida("DANADO")));
 }
 
+TEST_F(ComandoVerificarTest, AnOptionWithoutItsValueOrWithOneItTakesNoneSaysSo) {
+  const struct {
+    std::vector<std::string> opciones;
+    std::string mensaje;
+  } casos[] = {
+      {{"--salida"}, "kaldoren20: --salida lleva una carpeta\n"},
+      {{"--salida", "--json"}, "kaldoren20: --salida lleva una carpeta\n"},
+      {{"--salida="}, "kaldoren20: --salida lleva una carpeta\n"},
+      {{"--json=si"}, "kaldoren20: --json no lleva valor\n"},
+      {{"--marcada=1"}, "kaldoren20: --marcada no lleva valor\n"},
+      {{"--otra"}, "kaldoren20: opción desconocida: --otra\n"},
+  };
+  for (const auto& c : casos) {
+    std::vector<std::string> argumentos = {TestDataPath("workbooks/sin_datos.xls")};
+    argumentos.insert(argumentos.end(), c.opciones.begin(), c.opciones.end());
+    const Resultado r = Verificar(argumentos);
+    EXPECT_EQ(r.estado, 2) << c.mensaje;
+    EXPECT_EQ(r.errores, c.mensaje);
+  }
+}
+
+TEST_F(ComandoVerificarTest, JsonPrintsOneDocumentPerWorkbookInTheOrderGiven) {
+  const Resultado r = Verificar({danado_, TestDataPath("workbooks/sin_datos.xls"), "--json",
+                                 "--hallazgos", "--salida", Salida()});
+  EXPECT_EQ(r.estado, 2);
+  const size_t fin = r.salida.find('\n');
+  ASSERT_NE(fin, std::string::npos);
+  EXPECT_EQ(r.salida.substr(0, fin),
+            R"({"formato":"kaldoren20-hallazgos","version":1,"archivo":"DANADO.XLS","error":)"
+            R"({"titulo":"Error de Apertura","mensaje":"El archivo está dañado: el contenedor )"
+            R"(OLE2 no se puede leer"}})");
+  std::ifstream documento(Salida("SIN_DATOS/HALLAZGOS.JSON"));
+  std::string escrito;
+  std::getline(documento, escrito);
+  EXPECT_EQ(r.salida.substr(fin + 1), escrito + "\n");
+  EXPECT_NE(escrito.find(R"("inconsistencias":false,"hallazgos":[]})"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace kaldoren

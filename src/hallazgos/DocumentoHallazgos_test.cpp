@@ -1,0 +1,48 @@
+#include "hallazgos/DocumentoHallazgos.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <regex>
+
+namespace kaldoren {
+namespace {
+
+TEST(DocumentoHallazgos, InvalidUtf8AndControlCharactersStillGiveValidJson) {
+  Hallazgo h;
+  h.parte = "a";
+  h.seccion = "DATOSDOC";
+  h.item = 7;
+  h.texto = "Sexos inválidos";
+  h.periodo = "2004/03";
+  h.orden = 12.0;
+  h.hoja = "DATOSDOC";
+  h.fila = 4;
+  h.celdas.push_back(
+      {"DATOSDOC!K4", "SEXO", std::string("\"\\<script>\x01\xff\xc3(\xed\xa0\x80"), 3, 10});
+  h.celdas.push_back({"DATOSDOC!L4", "APENOM", std::nullopt, 3, 11});
+  const std::string texto = DocumentoHallazgos::Texto(
+      "A\xff"
+      "B.XLS",
+      "2024-05-02T14:03:07-03:00", true, {h});
+  EXPECT_EQ(texto.find('\n'), std::string::npos) << "one line";
+  const nlohmann::json d = nlohmann::json::parse(texto);
+  EXPECT_EQ(d["archivo"], std::string("A\xEF\xBF\xBD"
+                                      "B.XLS"));
+  EXPECT_EQ(d["hallazgos"][0]["orden"].dump(), "12");
+  EXPECT_EQ(
+      d["hallazgos"][0]["celdas"][0]["valor"],
+      std::string("\"\\<script>\x01\xEF\xBF\xBD\xEF\xBF\xBD(\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"));
+  EXPECT_TRUE(d["hallazgos"][0]["celdas"][1]["valor"].is_null());
+}
+
+TEST(DocumentoHallazgos, ErrorFormAndLocalTime) {
+  EXPECT_EQ(DocumentoHallazgos::TextoDeError("X.XLS", "Error de Datos", "falta"),
+            R"({"formato":"kaldoren20-hallazgos","version":1,"archivo":"X.XLS",)"
+            R"("error":{"titulo":"Error de Datos","mensaje":"falta"}})");
+  EXPECT_TRUE(std::regex_match(DocumentoHallazgos::HoraLocal(),
+                               std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d)")));
+}
+
+}  // namespace
+}  // namespace kaldoren
