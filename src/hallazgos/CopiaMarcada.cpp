@@ -47,17 +47,13 @@ class Escritor {
     opciones.tmpdir = tmpdir_.empty() ? nullptr : tmpdir_.data();
     libro_ = workbook_new_opt(ruta.c_str(), &opciones);
     if (libro_ == nullptr) return;
+    // A plain cell goes without a format: libxlsxwriter looks a format up
+    // on every cell it is given with.
     for (int negrita = 0; negrita < 2; ++negrita) {
       for (int fecha = 0; fecha < 2; ++fecha) {
         for (int rojo = 0; rojo < 2; ++rojo) {
-          lxw_format* f = workbook_add_format(libro_);
-          if (negrita) format_set_bold(f);
-          if (fecha) format_set_num_format(f, "dd/mm/yyyy");
-          if (rojo) {
-            format_set_pattern(f, LXW_PATTERN_SOLID);
-            format_set_bg_color(f, kRojoClaro);
-          }
-          formatos_[negrita][fecha][rojo] = f;
+          if (negrita || fecha || rojo)
+            formatos_[negrita][fecha][rojo] = Formato(negrita, fecha, rojo);
         }
       }
     }
@@ -138,6 +134,17 @@ class Escritor {
   }
 
  private:
+  lxw_format* Formato(bool negrita, bool fecha, bool rojo) {
+    lxw_format* f = workbook_add_format(libro_);
+    if (negrita) format_set_bold(f);
+    if (fecha) format_set_num_format(f, "dd/mm/yyyy");
+    if (rojo) {
+      format_set_pattern(f, LXW_PATTERN_SOLID);
+      format_set_bg_color(f, kRojoClaro);
+    }
+    return f;
+  }
+
   void Texto(lxw_worksheet* hoja, lxw_row_t fila, lxw_col_t columna, std::string_view texto,
              lxw_format* formato = nullptr) {
     worksheet_write_string(hoja, fila, columna, CopiaMarcada::TextoSeguro(texto).c_str(), formato);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "base/Calendar.h"
+#include "base/Text.h"
 
 namespace kaldoren {
 
@@ -30,33 +31,67 @@ std::string CeldaJson::TextoError(std::uint8_t codigo) {
   }
 }
 
+namespace {
+
+// Characters a JSON string holds as they are: printable ASCII other than the
+// quote and the backslash (bytes from 0x80 are checked as UTF-8 apart).
+constexpr bool Llano(unsigned char c) { return c >= 0x20 && c < 0x80 && c != '"' && c != '\\'; }
+
+void AgregarEscape(char c, std::string* salida) {
+  switch (c) {
+    case '"':
+      salida->append("\\\"");
+      return;
+    case '\\':
+      salida->append("\\\\");
+      return;
+    case '\n':
+      salida->append("\\n");
+      return;
+    case '\r':
+      salida->append("\\r");
+      return;
+    case '\t':
+      salida->append("\\t");
+      return;
+    default: {
+      static constexpr char kHex[] = "0123456789abcdef";
+      const auto b = static_cast<unsigned char>(c);
+      const char escape[] = {'\\', 'u', '0', '0', kHex[b >> 4], kHex[b & 15]};
+      salida->append(escape, sizeof escape);
+    }
+  }
+}
+
+// Two digits, or four, of a date, without printf (a date line per cell).
+void Digitos(int n, int cuantos, char* destino) {
+  for (int i = cuantos - 1; i >= 0; --i, n /= 10) destino[i] = static_cast<char>('0' + n % 10);
+}
+
+}  // namespace
+
+// Runs of plain characters are copied at once; a UTF-8 sequence is copied
+// when valid and written as U+FFFD when not, so the line is always JSON.
 void CeldaJson::AgregarCadena(std::string_view utf8, std::string* salida) {
   salida->push_back('"');
-  for (const char c : utf8) {
-    switch (c) {
-      case '"':
-        salida->append("\\\"");
-        break;
-      case '\\':
-        salida->append("\\\\");
-        break;
-      case '\n':
-        salida->append("\\n");
-        break;
-      case '\r':
-        salida->append("\\r");
-        break;
-      case '\t':
-        salida->append("\\t");
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escape[8];
-          std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-          salida->append(escape);
-        } else {
-          salida->push_back(c);
-        }
+  size_t i = 0;
+  while (i < utf8.size()) {
+    size_t fin = i;
+    while (fin < utf8.size() && Llano(static_cast<unsigned char>(utf8[fin]))) ++fin;
+    salida->append(utf8.data() + i, fin - i);
+    if (fin == utf8.size()) break;
+    i = fin;
+    if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+      AgregarEscape(utf8[i++], salida);
+      continue;
+    }
+    const size_t inicio = i;
+    const char32_t c = Text::NextCodePoint(utf8, &i);
+    const bool valido = c != 0xFFFD || utf8.substr(inicio, 3) == "\xEF\xBF\xBD";
+    if (valido) {
+      salida->append(utf8.data() + inicio, i - inicio);
+    } else {
+      salida->append("\xEF\xBF\xBD");
     }
   }
   salida->push_back('"');
@@ -71,20 +106,41 @@ void CeldaJson::AgregarNumero(double x, std::string* salida) {
 void CeldaJson::AgregarFecha(double dias, std::string* salida) {
   const CivilDate fecha = Calendar::DateOf(dias);
   const TimeOfDay hora = Calendar::TimeOf(dias);
-  char texto[32];
-  std::snprintf(texto, sizeof texto, "\"%04d-%02d-%02dT%02d:%02d:%02d\"", fecha.year, fecha.month,
-                fecha.day, hora.hour, hora.minute, hora.second);
-  salida->append(texto);
+  if (fecha.year < 0 || fecha.year > 9999) {
+    char texto[48];
+    std::snprintf(texto, sizeof texto, "\"%04d-%02d-%02dT%02d:%02d:%02d\"", fecha.year, fecha.month,
+                  fecha.day, hora.hour, hora.minute, hora.second);
+    salida->append(texto);
+    return;
+  }
+  char texto[] = "\"0000-00-00T00:00:00\"";
+  Digitos(fecha.year, 4, texto + 1);
+  Digitos(fecha.month, 2, texto + 6);
+  Digitos(fecha.day, 2, texto + 9);
+  Digitos(hora.hour, 2, texto + 12);
+  Digitos(hora.minute, 2, texto + 15);
+  Digitos(hora.second, 2, texto + 18);
+  salida->append(texto, sizeof texto - 1);
 }
 
-void CeldaJson::Agregar(const Sheet& hoja, const Cell& celda, std::string* salida) {
+void CeldaJson::AgregarEntero(std::uint32_t n, std::string* salida) {
+  char numero[16];
+  const auto resultado = std::to_chars(numero, numero + sizeof numero, n);
+  salida->append(numero, resultado.ptr);
+}
+
+CeldaJson::CeldaJson(const Sheet& hoja) : hoja_(hoja) {
+  prefijo_ = "{\"hoja\":";
+  AgregarCadena(hoja.name(), &prefijo_);
+  prefijo_ += ",\"fila\":";
+}
+
+void CeldaJson::Agregar(const Cell& celda, std::string* salida) {
   if (celda.kind == CellKind::Blank) return;
-  salida->append("{\"hoja\":");
-  AgregarCadena(hoja.name(), salida);
-  salida->append(",\"fila\":");
-  salida->append(std::to_string(celda.row));
+  salida->append(prefijo_);
+  AgregarEntero(celda.row, salida);
   salida->append(",\"columna\":");
-  salida->append(std::to_string(celda.column));
+  AgregarEntero(celda.column, salida);
   switch (celda.kind) {
     case CellKind::Number:
       salida->append(",\"tipo\":\"numero\",\"valor\":");
@@ -92,7 +148,7 @@ void CeldaJson::Agregar(const Sheet& hoja, const Cell& celda, std::string* salid
       break;
     case CellKind::Text:
       salida->append(",\"tipo\":\"texto\",\"valor\":");
-      AgregarCadena(hoja.TextOf(celda), salida);
+      salida->append(TextoEscrito(celda));
       break;
     case CellKind::Date:
       salida->append(",\"tipo\":\"fecha\",\"valor\":");
@@ -110,6 +166,16 @@ void CeldaJson::Agregar(const Sheet& hoja, const Cell& celda, std::string* salid
       break;
   }
   salida->append("}\n");
+}
+
+const std::string& CeldaJson::TextoEscrito(const Cell& celda) {
+  if (celda.text_index >= escritos_.size()) escritos_.resize(celda.text_index + 1);
+  std::optional<std::string>& escrito = escritos_[celda.text_index];
+  if (!escrito) {
+    escrito.emplace();
+    AgregarCadena(hoja_.TextOf(celda), &*escrito);
+  }
+  return *escrito;
 }
 
 }  // namespace kaldoren

@@ -11,8 +11,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "workbook/Sheet.h"
 
@@ -20,16 +22,31 @@ namespace kaldoren {
 
 class CeldaJson {
  public:
+  // The writer of the lines of one sheet, which must outlive it. Each text of
+  // the workbook is escaped once, on its first cell, and kept: the texts of a
+  // declaration (periods, codes) repeat on every row.
+  explicit CeldaJson(const Sheet& hoja);
+
   // Appends the cell's line, with its line end; nothing for a blank cell.
-  static void Agregar(const Sheet& hoja, const Cell& celda, std::string* salida);
+  void Agregar(const Cell& celda, std::string* salida);
 
   // Excel's text of an error code ("#N/A" for 0x2A).
   static std::string TextoError(std::uint8_t codigo);
-  // A JSON string in quotes, with quotes, backslashes and control characters escaped.
+  // A JSON string in quotes, with quotes, backslashes and control characters
+  // escaped, and U+FFFD in place of each sequence that is not UTF-8.
   static void AgregarCadena(std::string_view utf8, std::string* salida);
   static void AgregarNumero(double x, std::string* salida);
+  static void AgregarEntero(std::uint32_t n, std::string* salida);
   // "YYYY-MM-DDTHH:MM:SS" of a day count since 30/12/1899, in quotes.
   static void AgregarFecha(double dias, std::string* salida);
+
+ private:
+  // The text of a text cell, in quotes and escaped.
+  const std::string& TextoEscrito(const Cell& celda);
+
+  const Sheet& hoja_;
+  std::string prefijo_;  // {"hoja":"NAME","fila":
+  std::vector<std::optional<std::string>> escritos_;
 };
 
 }  // namespace kaldoren

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <nlohmann/json.hpp>
+#include <sstream>
 
 #include "base/Calendar.h"
 
@@ -15,7 +17,8 @@ std::string Linea(void (*agregar)(Sheet*)) {
   agregar(&hoja);
   hoja.Finish();
   std::string salida;
-  for (const Cell& celda : hoja.cells()) CeldaJson::Agregar(hoja, celda, &salida);
+  CeldaJson escritor(hoja);
+  for (const Cell& celda : hoja.cells()) escritor.Agregar(celda, &salida);
   return salida;
 }
 
@@ -82,6 +85,37 @@ TEST(CeldaJson, CadenasConComillasBarrasYCaracteresDeControl) {
       "ñ€",
       &salida);
   EXPECT_EQ(salida, "\"a\\\"b\\\\c\\nd\\re\\tf\\u0001g\\u001fñ€\"");
+}
+
+// Every line is a JSON object that a JSON library reads back to the cell's
+// value, also for texts that are not UTF-8.
+TEST(CeldaJson, CadaLineaLaLeeUnaBibliotecaDeJson) {
+  Sheet hoja("Hoja \"1\"", std::make_shared<StringPool>());
+  const std::pair<std::string, std::string> textos[] = {
+      {"comillas \" y \\ <script>", "comillas \" y \\ <script>"},
+      {"control \x01\x7f fin", "control \x01\x7f fin"},
+      {"roto \xff\xc3( y \xed\xa0\x80", "roto \uFFFD\uFFFD( y \uFFFD\uFFFD\uFFFD"},
+      {"válido \xEF\xBF\xBD ñ 😀", "válido \uFFFD ñ 😀"},
+  };
+  for (std::uint32_t fila = 0; fila < std::size(textos); ++fila) {
+    hoja.AddText(fila, 7, textos[fila].first);
+  }
+  hoja.AddNumber(9, 0, 1.0 / 3);
+  hoja.Finish();
+  std::string salida;
+  CeldaJson escritor(hoja);
+  for (const Cell& celda : hoja.cells()) escritor.Agregar(celda, &salida);
+  std::istringstream lineas(salida);
+  std::string linea;
+  for (const auto& [texto, leido] : textos) {
+    ASSERT_TRUE(std::getline(lineas, linea));
+    const nlohmann::json objeto = nlohmann::json::parse(linea);
+    EXPECT_EQ(objeto["hoja"], "Hoja \"1\"");
+    EXPECT_EQ(objeto["columna"], 7);
+    EXPECT_EQ(objeto["valor"], leido) << linea;
+  }
+  ASSERT_TRUE(std::getline(lineas, linea));
+  EXPECT_EQ(nlohmann::json::parse(linea)["valor"].get<double>(), 1.0 / 3);
 }
 
 }  // namespace

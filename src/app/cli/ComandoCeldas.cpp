@@ -20,8 +20,9 @@ int ComandoCeldas::Ejecutar(const std::string& planilla) {
   constexpr size_t kTramo = 1 << 16;
   std::string lineas;
   for (const auto& hoja : libro.sheets()) {
+    CeldaJson escritor(*hoja);
     for (const Cell& celda : hoja->cells()) {
-      CeldaJson::Agregar(*hoja, celda, &lineas);
+      escritor.Agregar(celda, &lineas);
       if (lineas.size() >= kTramo) {
         salida_ << lineas;
         lineas.clear();

@@ -34,6 +34,9 @@ class Dialogos {
   virtual bool ElegirImpresora(QWidget* padre, QPrinter* impresora) = 0;
   // The save dialog for a PDF file: the chosen path, or nothing when cancelled.
   virtual std::optional<QString> GuardarPdf(QWidget* padre, const QString& sugerido) = 0;
+  // Opens a file with the desktop's program for its kind; false when the
+  // desktop could not.
+  virtual bool AbrirConPrograma(const QString& ruta) = 0;
 };
 
 }  // namespace kaldoren

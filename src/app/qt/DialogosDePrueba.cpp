@@ -40,4 +40,9 @@ std::optional<QString> DialogosDePrueba::GuardarPdf(QWidget*, const QString&) {
   return archivo_pdf;
 }
 
+bool DialogosDePrueba::AbrirConPrograma(const QString& ruta) {
+  abiertos.push_back(ruta);
+  return true;
+}
+
 }  // namespace kaldoren

@@ -32,6 +32,7 @@ class DialogosDePrueba final : public Dialogos {
   bool Confirmar(QWidget* padre, const QString& titulo, const QString& texto) override;
   bool ElegirImpresora(QWidget* padre, QPrinter* impresora) override;
   std::optional<QString> GuardarPdf(QWidget* padre, const QString& sugerido) override;
+  bool AbrirConPrograma(const QString& ruta) override;
 
   // Answers, taken in order; an empty path is a cancelled dialog.
   std::deque<QString> archivos;
@@ -45,6 +46,7 @@ class DialogosDePrueba final : public Dialogos {
   std::vector<Apertura> aperturas;
   std::vector<Mensaje> mensajes;
   int impresoras_pedidas = 0;
+  std::vector<QString> abiertos;  // files handed to the desktop's programs
 };
 
 }  // namespace kaldoren

@@ -1,8 +1,10 @@
 #include "app/qt/DialogosQt.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QUrl>
 
 namespace kaldoren {
 
@@ -61,6 +63,10 @@ std::optional<QString> DialogosQt::GuardarPdf(QWidget* padre, const QString& sug
     return std::nullopt;
   }
   return dialogo.selectedFiles().constFirst();
+}
+
+bool DialogosQt::AbrirConPrograma(const QString& ruta) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(ruta));
 }
 
 }  // namespace kaldoren

@@ -15,6 +15,7 @@ class DialogosQt final : public Dialogos {
   bool Confirmar(QWidget* padre, const QString& titulo, const QString& texto) override;
   bool ElegirImpresora(QWidget* padre, QPrinter* impresora) override;
   std::optional<QString> GuardarPdf(QWidget* padre, const QString& sugerido) override;
+  bool AbrirConPrograma(const QString& ruta) override;
 };
 
 }  // namespace kaldoren

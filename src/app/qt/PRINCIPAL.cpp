@@ -19,8 +19,10 @@
 #include "app/qt/EDITOR.h"
 #include "base/Format.h"
 #include "base/Text.h"
+#include "hallazgos/CopiaMarcada.h"
 #include "listing/ListadoDatosValidos.h"
 #include "report/pintor/Fuentes.h"
+#include "workbook/WorkbookReader.h"
 
 namespace kaldoren {
 
@@ -189,16 +191,22 @@ void PRINCIPAL::CrearProgreso(QWidget* marco) {
 void PRINCIPAL::CrearBotonesLaterales() {
   QPushButton* datos =
       Boton(this, "VER_D_V", QStringLiteral("&Datos Válidos"),
-            Fuentes::Crear(QStringLiteral("MS Sans Serif"), 9.75), 8400, 2880, 1575, 495);
+            Fuentes::Crear(QStringLiteral("MS Sans Serif"), 9.75), 8400, 2820, 1575, 435);
   datos->setToolTip(
       QStringLiteral("Muestra Distritos, Niveles de Enseñanza y Tipos de Documentos Válidos"));
   QPushButton* salir =
       Boton(this, "SALIR", QStringLiteral("&SALIR"),
-            Fuentes::Crear(QStringLiteral("MS Sans Serif"), 8.25), 8400, 3480, 1575, 855);
+            Fuentes::Crear(QStringLiteral("MS Sans Serif"), 8.25), 8400, 3810, 1575, 525);
+  QPushButton* marcada =
+      Boton(this, "MARCADA", QStringLiteral("Planilla &Marcada"),
+            Fuentes::Crear(QStringLiteral("MS Sans Serif"), 9.75), 8400, 3315, 1575, 435);
+  marcada->setToolTip(
+      QStringLiteral("Copia de la última planilla verificada con las celdas observadas en rojo"));
   salir->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
   salir->setIconSize(QSize(24, 24));
   connect(datos, &QPushButton::clicked, this, &PRINCIPAL::DatosValidos);
   connect(salir, &QPushButton::clicked, this, &QWidget::close);
+  connect(marcada, &QPushButton::clicked, this, &PRINCIPAL::PlanillaMarcada);
 }
 
 EDITOR* PRINCIPAL::Visor() const { return visor_; }
@@ -257,7 +265,46 @@ void PRINCIPAL::Verificar() {
   Verificacion verificacion(*this, avisador, reloj);
   const PlanillaElegida planilla{ARuta(ruta_elegida_), archxls_->text().toStdString(),
                                  fh_->text().toStdString()};
-  if (verificacion.Correr(planilla, ARuta(carpeta_)).estado.ok()) UltimoReporte();
+  ResultadoVerificacion resultado = verificacion.Correr(planilla, ARuta(carpeta_));
+  if (!resultado.estado.ok()) return;
+  PARTARCH partes;
+  partes.Sendero_Archivo(planilla.ruta);
+  verificada_ = Verificada{planilla.ruta, planilla.archivo, partes.UltimaMod(),
+                           std::move(resultado.hallazgos)};
+  UltimoReporte();
+}
+
+// The copy is made from the workbook as it is now, so a workbook changed
+// since its verification is refused: its findings may point elsewhere.
+void PRINCIPAL::PlanillaMarcada() {
+  if (!verificada_) {
+    dialogos_.Aviso(this, QMessageBox::Information, QStringLiteral("Planilla Marcada"),
+                    QStringLiteral("Todavía no se verificó ninguna planilla. Elija una y "
+                                   "presione Verificar; después podrá ver su copia marcada."));
+    return;
+  }
+  PARTARCH partes;
+  partes.Sendero_Archivo(verificada_->ruta);
+  Workbook libro;
+  const Status lectura = partes.UltimaMod() == verificada_->modificado
+                             ? WorkbookReader::Read(verificada_->ruta, &libro)
+                             : Status::Error(1, "La planilla " + verificada_->archivo +
+                                                    " cambió desde que se verificó. "
+                                                    "Verifíquela de nuevo.");
+  if (!lectura.ok()) return ErrorDeMarcada(lectura.description());
+  const QString ruta =
+      carpeta_ + QStringLiteral("/") + DeRuta(CopiaMarcada::NombreDeArchivo(verificada_->archivo));
+  const Status escritura = CopiaMarcada::Escribir(libro, verificada_->hallazgos, ARuta(ruta));
+  if (!escritura.ok()) return ErrorDeMarcada(escritura.description());
+  if (!dialogos_.AbrirConPrograma(ruta)) {
+    ErrorDeMarcada("La copia marcada está en " + ARuta(ruta) +
+                   ", pero no hay un programa de planillas que la abra.");
+  }
+}
+
+void PRINCIPAL::ErrorDeMarcada(const std::string& texto) {
+  dialogos_.Aviso(this, QMessageBox::Critical, QStringLiteral("Planilla Marcada"),
+                  QString::fromStdString(texto));
 }
 
 void PRINCIPAL::UltimoReporte() {

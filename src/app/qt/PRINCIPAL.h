@@ -2,7 +2,9 @@
 // the declaration workbook, shows its folder, file name and last-modified
 // time, refuses compressed files, starts the verification run and hosts its
 // progress display, opens the last report and the valid-data listing in the
-// viewer, and asks before the program ends.
+// viewer, writes the marked copy of the last verified workbook into the
+// application folder and opens it with the desktop's spreadsheet program, and
+// asks before the program ends.
 //
 // The window is the run's progress display: the section frame's caption, the
 // bar's width (window units of 1/1440 inch) and the percentage label, each
@@ -16,9 +18,13 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "app/PantallaProgreso.h"
 #include "report/pintor/JuegoDeHojas.h"
+#include "hallazgos/Hallazgo.h"
 
 class QGroupBox;
 class QLabel;
@@ -64,6 +70,9 @@ class PRINCIPAL final : public QWidget, public PantallaProgreso {
   void Verificar();
   void UltimoReporte();
   void DatosValidos();
+  void PlanillaMarcada();
+  // The message box of a failure of the marked copy.
+  void ErrorDeMarcada(const std::string& texto);
   void AbrirVisor(const JuegoDeHojas& hojas);
   void VaciarEtiquetas();
   QString CarpetaInicial() const;
@@ -74,6 +83,14 @@ class PRINCIPAL final : public QWidget, public PantallaProgreso {
   QString ruta_elegida_;
   QString ultima_carpeta_;
   QPointer<EDITOR> visor_;
+  // The last workbook verified, its last-modified time then, and its findings.
+  struct Verificada {
+    std::string ruta;
+    std::string archivo;
+    std::optional<double> modificado;
+    std::vector<Hallazgo> hallazgos;
+  };
+  std::optional<Verificada> verificada_;
 
   QLabel* directorio_ = nullptr;
   QLabel* archxls_ = nullptr;

@@ -245,6 +245,26 @@ TEST_F(PRINCIPALTest, VerifiesARealWorkbookWithTheBarRunningAndOpensTheReport) {
   CerrarVisor();
 }
 
+TEST_F(PRINCIPALTest, MarkedCopyNeedsAVerifiedWorkbookThenIsWrittenAndOpened) {
+  Pulsar("MARCADA");
+  ASSERT_EQ(dialogos_.mensajes.size(), 1u);
+  EXPECT_EQ(dialogos_.mensajes[0].icono, QMessageBox::Information);
+  EXPECT_EQ(dialogos_.mensajes[0].titulo, "Planilla Marcada");
+  EXPECT_EQ(dialogos_.mensajes[0].texto,
+            "Todavía no se verificó ninguna planilla. Elija una y presione Verificar; después "
+            "podrá ver su copia marcada.");
+  EXPECT_TRUE(dialogos_.abiertos.empty());
+
+  Elegir(QString::fromStdString(testing::TestDataPath("workbooks/declaracion_con_errores.xls")));
+  Pulsar("VERIFICA");
+  CerrarVisor();
+  Pulsar("MARCADA");
+  const QString copia = carpeta_.filePath(QStringLiteral("DECLARACION_CON_ERRORES_MARCADA.xlsx"));
+  EXPECT_EQ(dialogos_.mensajes.size(), 1u);
+  EXPECT_EQ(dialogos_.abiertos, std::vector<QString>{copia});
+  EXPECT_GT(QFileInfo(copia).size(), 0);
+}
+
 TEST_F(PRINCIPALTest, AWorkbookWithoutTheThreeSheetsStopsTheRunWithItsMessage) {
   Elegir(QString::fromStdString(testing::TestDataPath("workbooks/hojas_incompletas.xls")));
 
