@@ -3,7 +3,7 @@
 the programs others will read it with: every document validates against
 docs/hallazgos.schema.json (python3-jsonschema), "inconsistencias" is true
 exactly when the exit status is 1, HALLAZGOS.JSON is the document printed, and
-the marked copy reads back with python3-openpyxl: the sheets in order, the
+the correct declarations give no finding, and the marked copy reads back with python3-openpyxl: the sheets in order, the
 header bold and frozen, every cell a finding names filled light red with a
 note that holds the finding, its text as the document gives it, and texts
 that look like formulas kept as texts.
@@ -92,6 +92,7 @@ def main():
                 assert "error" in documento and not os.path.exists(salida)
                 continue
             assert documento["inconsistencias"] == (esperado == 1), ruta
+            assert esperado == 1 or documento["hallazgos"] == [], ruta
             with open(os.path.join(salida, "HALLAZGOS.JSON"), encoding="utf-8") as f:
                 assert json.load(f) == documento
             nombre = os.path.splitext(os.path.basename(ruta))[0].upper() + "_MARCADA.xlsx"
