@@ -137,9 +137,13 @@ CeldaJson::CeldaJson(const Sheet& hoja) : hoja_(hoja) {
 
 void CeldaJson::Agregar(const Cell& celda, std::string* salida) {
   if (celda.kind == CellKind::Blank) return;
-  salida->append(prefijo_);
-  AgregarEntero(celda.row, salida);
-  salida->append(",\"columna\":");
+  if (celda.row != fila_ || prefijo_fila_.empty()) {  // the cells of a row come together
+    fila_ = celda.row;
+    prefijo_fila_ = prefijo_;
+    AgregarEntero(celda.row, &prefijo_fila_);
+    prefijo_fila_ += ",\"columna\":";
+  }
+  salida->append(prefijo_fila_);
   AgregarEntero(celda.column, salida);
   switch (celda.kind) {
     case CellKind::Number:

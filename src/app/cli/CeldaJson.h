@@ -46,6 +46,9 @@ class CeldaJson {
 
   const Sheet& hoja_;
   std::string prefijo_;  // {"hoja":"NAME","fila":
+  // The prefix with the row of the last cell written and ,"columna":.
+  std::uint32_t fila_ = 0;
+  std::string prefijo_fila_;
   std::vector<std::optional<std::string>> escritos_;
 };
 
