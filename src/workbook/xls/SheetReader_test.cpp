@@ -220,25 +220,26 @@ TEST(SheetReader, ChartsMacroSheetsAndModulesAreNotSheets) {
   EXPECT_EQ(book.TableNames(), (std::vector<std::string>{"DATOS$"}));
 }
 
-TEST(SheetReader, Excel95TextsAndSheetNamesUseTheCodePage) {
-  BiffBuilder builder(5);
-  builder.Global(0x0042, Le16(1251));
-  builder.Sheet("\xc4\xe0\xed\xed\xfb\xe5",
-                Record(0x0204, CellHead(0, 0) + Le16(6) + "\xcf\xf0\xe8\xe2\xe5\xf2"));
-  Workbook book;
-  ASSERT_TRUE(WorkbookReader::ReadBytes(builder.File(), &book).ok());
-  ASSERT_EQ(book.sheets().size(), 1u);
-  EXPECT_EQ(book.sheets()[0]->name(), "Данные");
-  EXPECT_EQ(Describe(*book.sheets()[0]), (std::vector<std::string>{"0,0 text Привет"}));
-}
-
-TEST(SheetReader, Excel95WithoutCodePageReadsWindows1252) {
-  BiffBuilder builder(5);
-  builder.Sheet("A\xd1O", Record(0x0204, CellHead(0, 0) + Le16(4) + "ni\xf1o"));
-  Workbook book;
-  ASSERT_TRUE(WorkbookReader::ReadBytes(builder.File(), &book).ok());
-  EXPECT_EQ(book.sheets()[0]->name(), "AÑO");
-  EXPECT_EQ(Describe(*book.sheets()[0]), (std::vector<std::string>{"0,0 text niño"}));
+TEST(SheetReader, Excel95TextsAndSheetNamesUseTheCodePageOrElseWindows1252) {
+  const struct {
+    std::string codepage, sheet, label, name, text;
+  } cases[] = {
+      {Record(0x0042, Le16(1251)), "\xc4\xe0\xed\xed\xfb\xe5", "\xcf\xf0\xe8\xe2\xe5\xf2", "Данные",
+       "Привет"},
+      {"", "A\xd1O", "ni\xf1o", "AÑO", "niño"},
+  };
+  for (const auto& c : cases) {
+    BiffBuilder builder(5);
+    builder.GlobalBytes(c.codepage);
+    builder.Sheet(c.sheet,
+                  Record(0x0204, CellHead(0, 0) + Le16(static_cast<std::uint16_t>(c.label.size())) +
+                                     c.label));
+    Workbook book;
+    ASSERT_TRUE(WorkbookReader::ReadBytes(builder.File(), &book).ok());
+    ASSERT_EQ(book.sheets().size(), 1u);
+    EXPECT_EQ(book.sheets()[0]->name(), c.name);
+    EXPECT_EQ(Describe(*book.sheets()[0]), std::vector<std::string>{"0,0 text " + c.text});
+  }
 }
 
 TEST(SheetReader, RecordTooShortForItsFieldsIsDamage) {
