@@ -49,24 +49,6 @@ Status ReadBytes(const std::string& bytes) {
   return WorkbookReader::ReadBytes(bytes, &book);
 }
 
-TEST(WorkbookReader, ReadsTheSampleDeclaration) {
-  const Workbook book = ReadOk("workbooks/declaracion_correcta.xls");
-  EXPECT_EQ(book.TableNames(), (std::vector<std::string>{"DATOSEMP$", "PAGOS$", "DATOSDOC$"}));
-  const Sheet& employer = *book.FindTable("DATOSEMP$");
-  EXPECT_EQ(employer.RecordCount(), 13u);
-  EXPECT_EQ(Field(employer, 0, "ESTABLECIMIENTO"), Value::Text("Instituto Santa Brígida"));
-  EXPECT_EQ(Field(employer, 0, "PROVISORIO"), Value());
-  const Sheet& teachers = *book.FindTable("DATOSDOC$");
-  EXPECT_EQ(teachers.RecordCount(), 307u);
-  EXPECT_EQ(teachers.ColumnNames().size(), 24u);
-  EXPECT_EQ(Field(teachers, 0, "PERLIQ"), Value::Text("2004/01"));
-  EXPECT_EQ(Field(teachers, 0, "NRODOC"), Value::Number(17827937));
-  EXPECT_EQ(Field(teachers, 0, "APENOM"), Value::Text("Acosta, Claudia Beatriz"));
-  EXPECT_EQ(Field(teachers, 0, "FECNAC"), Value::Date(24236));
-  EXPECT_EQ(Field(teachers, 0, "FECBAJA"), Value::Date(0)) << "serial 0 is 30/12/1899";
-  EXPECT_EQ(Field(teachers, 0, "PER_ZOL"), Value::Number(136.64)) << "a formula's result";
-}
-
 TEST(WorkbookReader, Excel95CopyHoldsTheSameCellsAsTheExcel97One) {
   const Workbook excel97 = ReadOk("workbooks/declaracion_correcta.xls");
   const Workbook excel95 = ReadOk("workbooks/declaracion_excel95.xls");

@@ -135,30 +135,30 @@ TEST(SheetReader, NumberThatIsNotFiniteIsTheErrorNum) {
   EXPECT_EQ(Cells(records), (std::vector<std::string>{"0,0 error 36", "0,1 error 36"}));
 }
 
+// XF 1 and 2 give date formats, XF 0 General. Dates keep the numbering of
+// 1900 (a 1904 workbook is shifted) and lie between the years 100 and 9999.
 TEST(SheetReader, NumbersUnderADateFormatAreDayCounts) {
-  const std::string records = Number(0, 0, 1, 38061) + Number(0, 1, 2, 38061.75) +
-                              Number(0, 2, 0, 38061) + Number(0, 3, 1, 0) + Number(0, 4, 1, 1) +
-                              Number(0, 5, 1, -1);
-  EXPECT_EQ(Cells(records),
-            (std::vector<std::string>{"0,0 date 38061", "0,1 date 38061.75", "0,2 number 38061",
-                                      "0,3 date 0", "0,4 date 1", "0,5 date -1"}));
-}
-
-TEST(SheetReader, DatesOfA1904WorkbookAreShiftedTo1900Numbering) {
-  BiffBuilder builder = WithFormats();
-  builder.Global(0x0022, Le16(1));
-  EXPECT_EQ(Cells(Number(0, 0, 1, 0) + Number(0, 1, 0, 5), builder),
-            (std::vector<std::string>{"0,0 date 1462", "0,1 number 5"}));
-}
-
-TEST(SheetReader, DateOutsideTheYears100To9999ReadsAsANumber) {
   const double first_of_year_100 = -657434;
   const double first_of_year_10000 = 2958466;
-  const std::string records =
-      Number(0, 0, 1, first_of_year_100) + Number(0, 1, 1, first_of_year_100 - 1) +
-      Number(0, 2, 1, first_of_year_10000 - 1) + Number(0, 3, 1, first_of_year_10000);
-  EXPECT_EQ(Cells(records), (std::vector<std::string>{"0,0 date -657434", "0,1 number -657435",
-                                                      "0,2 date 2958465", "0,3 number 2958466"}));
+  BiffBuilder of_1904 = WithFormats();
+  of_1904.Global(0x0022, Le16(1));
+  const struct {
+    BiffBuilder builder;
+    std::string records;
+    std::vector<std::string> cells;
+  } cases[] = {
+      {WithFormats(),
+       Number(0, 0, 1, 38061) + Number(0, 1, 2, 38061.75) + Number(0, 2, 0, 38061) +
+           Number(0, 3, 1, 0) + Number(0, 4, 1, 1) + Number(0, 5, 1, -1),
+       {"0,0 date 38061", "0,1 date 38061.75", "0,2 number 38061", "0,3 date 0", "0,4 date 1",
+        "0,5 date -1"}},
+      {of_1904, Number(0, 0, 1, 0) + Number(0, 1, 0, 5), {"0,0 date 1462", "0,1 number 5"}},
+      {WithFormats(),
+       Number(0, 0, 1, first_of_year_100) + Number(0, 1, 1, first_of_year_100 - 1) +
+           Number(0, 2, 1, first_of_year_10000 - 1) + Number(0, 3, 1, first_of_year_10000),
+       {"0,0 date -657434", "0,1 number -657435", "0,2 date 2958465", "0,3 number 2958466"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Cells(c.records, c.builder), c.cells);
 }
 
 TEST(SheetReader, FormulaKeepsItsCachedResult) {
