@@ -160,6 +160,7 @@ TEST(WorkbookReader, TableViewComesFromTheUsedRangeOfTheCellRecords) {
   EXPECT_EQ(Field(sheet, 0, "PERLIQ"), Value::Text("2004/01"));
   EXPECT_EQ(Field(sheet, 0, "F2"), Value::Text("NOTA"));
   EXPECT_EQ(Field(sheet, 3, "F6"), Value());
+  EXPECT_EQ(Field(sheet, 3, "PERLIQ"), Value()) << "a record without the cell, with a later one";
 }
 
 TEST(WorkbookReader, DamagedGlobalsAreDescribed) {
@@ -298,6 +299,9 @@ TEST(WorkbookReader, FailedReadLeavesTheWorkbookUntouched) {
   Workbook book;
   testing::AddTable(&book, "PREVIA", {{testing::T("A")}});
   EXPECT_FALSE(WorkbookReader::Read("/no/existe.xls", &book).ok());
+  const std::string damaged =
+      std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(600, '\xFF');
+  EXPECT_FALSE(WorkbookReader::ReadBytes(damaged, &book).ok());
   EXPECT_EQ(book.TableNames(), (std::vector<std::string>{"PREVIA$"}));
 }
 

@@ -142,6 +142,10 @@ TEST(SheetReader, NumbersUnderADateFormatAreDayCounts) {
   const double first_of_year_10000 = 2958466;
   BiffBuilder of_1904 = WithFormats();
   of_1904.Global(0x0022, Le16(1));
+  // A FORMAT record too short for its string is left out: a plain number.
+  BiffBuilder short_format;
+  short_format.Global(0x041E, "\x01").Global(0x041E, Le16(165) + Le16(40) + '\0' + "dd/mm");
+  for (std::uint16_t format : {0, 165}) short_format.Global(0x00E0, XfData(format));
   const struct {
     BiffBuilder builder;
     std::string records;
@@ -157,6 +161,7 @@ TEST(SheetReader, NumbersUnderADateFormatAreDayCounts) {
        Number(0, 0, 1, first_of_year_100) + Number(0, 1, 1, first_of_year_100 - 1) +
            Number(0, 2, 1, first_of_year_10000 - 1) + Number(0, 3, 1, first_of_year_10000),
        {"0,0 date -657434", "0,1 number -657435", "0,2 date 2958465", "0,3 number 2958466"}},
+      {short_format, Number(0, 0, 1, 38061), {"0,0 number 38061"}},
   };
   for (const auto& c : cases) EXPECT_EQ(Cells(c.records, c.builder), c.cells);
 }
