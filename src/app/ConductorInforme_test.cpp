@@ -31,22 +31,33 @@ class ProgresoGrabado : public PantallaProgreso {
   std::vector<std::string> llamadas;
 };
 
+// Notes the name of each call a fake section receives in the record.
+class Anotador {
+ protected:
+  explicit Anotador(Registro* registro) : registro_(registro) {}
+  std::string Anotar(const std::string& llamada, std::string resultado = "") {
+    registro_->push_back(llamada);
+    return resultado;
+  }
+  Registro* registro_;
+};
+
 // A part-a section over the sheet HOJA: item i fails on a row whose FALLA
 // text holds the digit i.
-class ControlFalso : public SeccionControlPorItem {
+class ControlFalso : public SeccionControlPorItem, private Anotador {
  public:
-  explicit ControlFalso(Registro* registro) : registro_(registro) {}
+  explicit ControlFalso(Registro* registro) : Anotador(registro) {}
   std::string Titulo() override { return Anotar("Titulo", "TITULO"); }
   std::string Agregado_al_titulo() override { return Anotar("Agregado_al_titulo", " (AGREGADO)"); }
   std::string Sql() override {
     return Anotar("Sql", "SELECT * FROM [HOJA$] WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'';");
   }
   bool Errores(const Recordset& r, int i) override {
-    registro_->push_back("Errores " + r.Field("ORDEN").TextForm() + " " + std::to_string(i));
+    Anotar("Errores " + r.Field("ORDEN").TextForm() + " " + std::to_string(i));
     return r.Field("FALLA").TextForm().find(static_cast<char>('0' + i)) != std::string::npos;
   }
   std::vector<std::string> Items() override {
-    registro_->push_back("Items");
+    Anotar("Items");
     return {"uno", "dos"};
   }
   std::string Leyenda(const std::string& dato) override {
@@ -58,7 +69,7 @@ class ControlFalso : public SeccionControlPorItem {
   std::string Hoja() const override { return "HOJA"; }
   std::span<const std::string_view> Columnas(int) const override { return {}; }
   std::vector<std::string> Acomoda(const std::string& texto, int largo) override {
-    registro_->push_back("Acomoda");
+    Anotar("Acomoda");
     std::vector<std::string> lineas(1);
     for (size_t p = 0; p < texto.size(); p += static_cast<size_t>(largo)) {
       std::string trozo = texto.substr(p, static_cast<size_t>(largo));
@@ -67,18 +78,11 @@ class ControlFalso : public SeccionControlPorItem {
     }
     return lineas;
   }
-
- private:
-  std::string Anotar(const std::string& llamada, std::string resultado) {
-    registro_->push_back(llamada);
-    return resultado;
-  }
-  Registro* registro_;
 };
 
-class ResumenFalso : public SeccionResumen {
+class ResumenFalso : public SeccionResumen, private Anotador {
  public:
-  explicit ResumenFalso(Registro* registro) : registro_(registro) {}
+  explicit ResumenFalso(Registro* registro) : Anotador(registro) {}
   std::string Titulo() override { return Anotar("Titulo", "RESUMEN"); }
   std::string Agregado_al_titulo() override { return Anotar("Agregado_al_titulo", "CORTO"); }
   std::string Sql(const Coleccion<SeccionResumen>&) override {
@@ -91,13 +95,6 @@ class ResumenFalso : public SeccionResumen {
     return Anotar("Detalle", r.Field("PERLIQ").TextForm() + " " + r.Field("CC").TextForm());
   }
   std::string Vacio() override { return Anotar("Vacio", "   « Nada »"); }
-
- private:
-  std::string Anotar(const std::string& llamada, std::string resultado) {
-    registro_->push_back(llamada);
-    return resultado;
-  }
-  Registro* registro_;
 };
 
 // Drives sections over one sheet HOJA and gives back the lines written.

@@ -3,33 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+
+#include "Archivos.h"
 
 namespace kaldoren {
 namespace {
 
 class TextFileWriterTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = ::testing::TempDir() + "kaldoren_writer_" + info->name() + ".txt";
-  }
-  void TearDown() override { std::filesystem::remove(path_); }
+  std::string Contents() const { return testing::Contenido(path_); }
 
-  std::string Contents() const {
-    std::ifstream in(path_, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-
-  std::string path_;
+  testing::CarpetaTemporal folder_;
+  std::string path_ = (folder_ / "ERRORES.TXT").string();
 };
 
 // Texts with line breaks of their own are written unchanged; raw lines keep
 // their bytes; opening truncates an old file.
 TEST_F(TextFileWriterTest, WritesWindows1252WithCrLfAfterEachLine) {
-  { std::ofstream(path_) << "contenido viejo y largo, más largo que el nuevo"; }
+  testing::Guardar(path_, "contenido viejo y largo, más largo que el nuevo");
   TextFileWriter writer;
   ASSERT_TRUE(writer.Open(path_).ok());
   writer.WriteLine("Nº «año» €");
@@ -83,7 +75,6 @@ TEST_F(TextFileWriterTest, OpeningAgainClosesThePreviousFile) {
   writer.WriteLine("segundo");
   ASSERT_TRUE(writer.Close().ok());
   EXPECT_EQ(Contents(), "primero\r\n");
-  std::filesystem::remove(path_ + ".2");
 }
 
 }  // namespace

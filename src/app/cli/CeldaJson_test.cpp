@@ -118,5 +118,13 @@ TEST(CeldaJson, CadaLineaLaLeeUnaBibliotecaDeJson) {
   EXPECT_EQ(nlohmann::json::parse(linea)["valor"].get<double>(), 1.0 / 3);
 }
 
+TEST(CeldaJson, TextosDeLosErroresDeExcel) {
+  const std::pair<std::uint8_t, const char*> casos[] = {
+      {0x00, "#NULL!"}, {0x07, "#DIV/0!"}, {0x0F, "#VALUE!"}, {0x17, "#REF!"},
+      {0x1D, "#NAME?"}, {0x24, "#NUM!"},   {0x2A, "#N/A"},    {0x63, "#ERR99"},
+  };
+  for (const auto& [codigo, texto] : casos) EXPECT_EQ(CeldaJson::TextoError(codigo), texto);
+}
+
 }  // namespace
 }  // namespace kaldoren

@@ -91,12 +91,10 @@ TEST_F(ComandoVerificarTest, PdfOfAllPagesIsInstalledWithTheReportOrRefusedByABu
     return;
   }
   EXPECT_EQ(r.estado, 1);
-  std::ifstream pdf(Salida("INFORME.PDF"), std::ios::binary);
-  std::ostringstream bytes;
-  bytes << pdf.rdbuf();
+  const std::string pdf = testing::Contenido(Salida("INFORME.PDF"));
   size_t hojas = 0;
-  for (size_t en = bytes.str().find("/Type /Page\n"); en != std::string::npos;
-       en = bytes.str().find("/Type /Page\n", en + 1)) {
+  for (size_t en = pdf.find("/Type /Page\n"); en != std::string::npos;
+       en = pdf.find("/Type /Page\n", en + 1)) {
     ++hojas;
   }
   size_t paginas = 0;

@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
 
+#include "Archivos.h"
 #include "CorridaDePrueba.h"
 #include "TestData.h"
 #include "app/cli/ComandoCeldas.h"
@@ -35,10 +35,7 @@ std::map<std::string, std::string> Informe(const fs::path& planilla, const fs::p
   std::map<std::string, std::string> archivos;
   std::error_code sin_carpeta;  // a workbook refused leaves no folder
   for (const auto& e : fs::directory_iterator(carpeta, sin_carpeta)) {
-    std::ifstream archivo(e.path(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << archivo.rdbuf();
-    archivos[e.path().filename().string()] = bytes.str();
+    archivos[e.path().filename().string()] = testing::Contenido(e.path());
   }
   archivos["(avisos)"] = ::testing::PrintToString(corrida.avisador.avisos);
   return archivos;
@@ -48,7 +45,7 @@ class Gemelos : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(Gemelos, CadaLibroSeLeeYSeVerificaComoSuGemeloXls) {
   const std::string formato = GetParam();
-  const fs::path raiz = fs::temp_directory_path() / ("gemelos_" + std::to_string(::getpid()));
+  const testing::CarpetaTemporal carpeta;
   int libros = 0;
   for (const auto& e : fs::directory_iterator(TestDataPath("workbooks/" + formato))) {
     if (e.path().extension() != "." + formato) continue;
@@ -56,10 +53,9 @@ TEST_P(Gemelos, CadaLibroSeLeeYSeVerificaComoSuGemeloXls) {
     const fs::path xls = TestDataPath("workbooks/" + e.path().stem().string() + ".xls");
     SCOPED_TRACE(e.path().filename().string());
     EXPECT_EQ(Celdas(e.path()), Celdas(xls));
-    fs::remove_all(raiz);
+    const fs::path raiz = carpeta / e.path().filename().string();
     EXPECT_EQ(Informe(e.path(), raiz / "gemelo"), Informe(xls, raiz / "xls"));
   }
-  fs::remove_all(raiz);
   EXPECT_EQ(libros, 7);
 }
 

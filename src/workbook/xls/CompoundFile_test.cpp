@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-
+#include "Archivos.h"
 #include "TestData.h"
 #include "workbook/xls/testing/BiffBuilder.h"
 
@@ -16,26 +13,6 @@ using testing::BiffBuilder;
 using testing::Le16;
 using testing::Record;
 using testing::TestDataPath;
-
-// A file written in a fresh temporary folder, removed with the object.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(const std::string& bytes, const std::string& name = "libro.xls") {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("kaldoren_compound_" + std::to_string(::getpid()) + "_" + std::to_string(++count_));
-    std::filesystem::create_directories(folder_);
-    path_ = (folder_ / name).string();
-    std::ofstream(path_, std::ios::binary) << bytes;
-  }
-  ~TemporaryFile() { std::filesystem::remove_all(folder_); }
-  const std::string& path() const { return path_; }
-  std::string folder() const { return folder_.string(); }
-
- private:
-  static inline int count_ = 0;
-  std::filesystem::path folder_;
-  std::string path_;
-};
 
 Status ReadBytes(const std::string& bytes, WorkbookStream* stream = nullptr) {
   WorkbookStream ignored;
@@ -56,32 +33,47 @@ TEST(CompoundFile, ReadsTheWorkbookStreamOfAFile) {
   EXPECT_EQ(stream.bytes().substr(0, 4), Record(0x0809, std::string(16, ' ')).substr(0, 4));
 }
 
-TEST(CompoundFile, MissingFileOrFolderIsNamed) {
+TEST(CompoundFile, MissingFileFolderOrEmptyFileIsNamed) {
   WorkbookStream stream;
   ExpectError(CompoundFile::ReadFile("/no/existe/PLANILLA.XLS", &stream), 101,
               "No se encontró el archivo /no/existe/PLANILLA.XLS");
-  const TemporaryFile file("");
-  ExpectError(CompoundFile::ReadFile(file.folder(), &stream), 102,
-              "No se pudo abrir el archivo " + file.folder() + ": es una carpeta");
+  const testing::CarpetaTemporal carpeta;
+  ExpectError(CompoundFile::ReadFile(carpeta.ruta().string(), &stream), 102,
+              "No se pudo abrir el archivo " + carpeta.ruta().string() + ": es una carpeta");
+  testing::Guardar(carpeta / "libro.xls", "");
+  ExpectError(CompoundFile::ReadFile((carpeta / "libro.xls").string(), &stream), 103,
+              "El archivo está vacío");
 }
 
-TEST(CompoundFile, EmptyFileIsRefused) {
-  WorkbookStream stream;
-  const TemporaryFile file("");
-  ExpectError(CompoundFile::ReadFile(file.path(), &stream), 103, "El archivo está vacío");
-  ExpectError(ReadBytes(""), 103, "El archivo está vacío");
-}
-
-TEST(CompoundFile, OtherFilesAreNotWorkbooks) {
-  ExpectError(ReadBytes("PERLIQ;KALDOREN\n2004/01;2743\n"), 104,
-              "El archivo no es una planilla de Excel ni de OpenDocument (.xls, .xlsx u .ods)");
-}
-
-TEST(CompoundFile, Excel2To4SheetsAreRefusedByName) {
+TEST(CompoundFile, FilesThatAreNotExcel97WorkbooksSayWhatTheyAre) {
   const std::string old =
       "El archivo es un libro de Excel 2.x-4.x, que no se puede leer; guárdelo como Excel 97-2003";
-  for (std::uint16_t bof : {0x0009, 0x0209, 0x0409}) {
-    ExpectError(ReadBytes(Record(bof, Le16(0) + Le16(0x0010)) + Record(0x000A, "")), 107, old);
+  const auto old_sheet = [](std::uint16_t bof) {
+    return Record(bof, Le16(0) + Le16(0x0010)) + Record(0x000A, "");
+  };
+  const struct {
+    const char* what;
+    std::string bytes;
+    int number;
+    std::string description;
+  } cases[] = {
+      {"empty", "", 103, "El archivo está vacío"},
+      {"csv", "PERLIQ;KALDOREN\n2004/01;2743\n", 104,
+       "El archivo no es una planilla de Excel ni de OpenDocument (.xls, .xlsx u .ods)"},
+      {"Excel 2", old_sheet(0x0009), 107, old},
+      {"Excel 3", old_sheet(0x0209), 107, old},
+      {"Excel 4", old_sheet(0x0409), 107, old},
+      {"a compound file without a Workbook stream",
+       BiffBuilder::CompoundFileWith(
+           {{"WordDocument", "word"}, {"\x05SummaryInformation", "summary"}}),
+       109, "El archivo no contiene un libro de Excel (no tiene la secuencia Workbook)"},
+      {"encrypted xlsx",
+       BiffBuilder::CompoundFileWith({{"EncryptionInfo", "info"}, {"EncryptedPackage", "package"}}),
+       108, "El archivo está protegido con contraseña"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ExpectError(ReadBytes(c.bytes), c.number, c.description);
   }
 }
 
@@ -91,18 +83,6 @@ TEST(CompoundFile, BareExcel97StreamIsAccepted) {
   ASSERT_TRUE(ReadBytes(bare, &stream).ok());
   EXPECT_EQ(stream.origin, StreamOrigin::kBare);
   EXPECT_EQ(stream.bytes(), bare);
-}
-
-TEST(CompoundFile, CompoundFileWithoutWorkbookStreamIsNotAWorkbook) {
-  ExpectError(ReadBytes(BiffBuilder::CompoundFileWith(
-                  {{"WordDocument", "word"}, {"\x05SummaryInformation", "summary"}})),
-              109, "El archivo no contiene un libro de Excel (no tiene la secuencia Workbook)");
-}
-
-TEST(CompoundFile, EncryptedXlsxIsPasswordProtected) {
-  ExpectError(ReadBytes(BiffBuilder::CompoundFileWith(
-                  {{"EncryptionInfo", "info"}, {"EncryptedPackage", "package"}})),
-              108, "El archivo está protegido con contraseña");
 }
 
 TEST(CompoundFile, WorkbookStreamIsPreferredToBookAndFoundInAnyCase) {
@@ -134,8 +114,7 @@ TEST(CompoundFile, DamagedContainerIsDamage) {
 }
 
 TEST(CompoundFile, TruncatedFileIsDamageUnlessOnlyUnusedSectorsAreLost) {
-  std::ifstream in(TestDataPath("workbooks/declaracion_correcta.xls"), std::ios::binary);
-  const std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string whole = testing::Contenido(TestDataPath("workbooks/declaracion_correcta.xls"));
   ASSERT_GT(whole.size(), 100000u);
   WorkbookStream stream;
   ASSERT_TRUE(ReadBytes(whole, &stream).ok());

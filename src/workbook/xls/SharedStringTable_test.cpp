@@ -40,64 +40,51 @@ std::vector<std::string> Texts(const std::vector<std::string>& fragments) {
 
 std::string Header(std::uint32_t count) { return Le32(count) + Le32(count); }
 
-TEST(SharedStringTable, DecodesEightBitAndSixteenBitTextsToUtf8) {
-  EXPECT_EQ(Texts({Header(3) + Compressed("Ca\xF1uelas") + Wide(u"€ 20") + Compressed("")}),
-            (std::vector<std::string>{"Cañuelas", "€ 20", ""}));
-}
-
-TEST(SharedStringTable, SkipsFormattingRunsAndPhoneticData) {
+// A text cut by a CONTINUE record goes on behind an option byte of its own
+// (8- or 16-bit characters); a text, its header or its formatting runs
+// starting in a CONTINUE record take none.
+TEST(SharedStringTable, DecodesTextsWhereverTheContinueRecordsCutThem) {
   const std::string rich = Le16(3) + '\x08' + Le16(2) + "abc" + std::string(8, 'r');
   const std::string phonetic = Le16(2) + '\x05' + Le32(6) + Utf16(u"日本") + std::string(6, 'p');
   const std::string both =
       Le16(1) + '\x0C' + Le16(1) + Le32(3) + "z" + std::string(4, 'r') + std::string(3, 'p');
-  EXPECT_EQ(Texts({Header(4) + rich + phonetic + both + Compressed("after")}),
-            (std::vector<std::string>{"abc", "日本", "z", "after"}));
-}
-
-TEST(SharedStringTable, TextCutByContinueSwitchesFromEightToSixteenBit) {
-  // "Año €": three 8-bit characters, then the CONTINUE record carries the
-  // rest as 16-bit characters behind its option byte 1.
-  const std::string first = Header(1) + Le16(5) + '\0' + "A\xF1o";
-  const std::string second = std::string("\x01") + Utf16(u" €");
-  EXPECT_EQ(Texts({first, second}), (std::vector<std::string>{"Año €"}));
-}
-
-TEST(SharedStringTable, TextCutByContinueSwitchesFromSixteenToEightBit) {
-  const std::string first = Header(2) + Le16(4) + '\x01' + Utf16(u"€1");
-  const std::string second = std::string("\x00", 1) + "23" + Compressed("next");
-  EXPECT_EQ(Texts({first, second}), (std::vector<std::string>{"€123", "next"}));
-}
-
-TEST(SharedStringTable, TextStartingInAContinueHasNoExtraOptionByte) {
-  const std::string first = Header(2) + Compressed("first");
-  const std::string second = Compressed("second");
-  EXPECT_EQ(Texts({first, second}), (std::vector<std::string>{"first", "second"}));
-}
-
-TEST(SharedStringTable, CharactersStartingInAContinueTakeItsOptionByte) {
-  // The string header ends the SST record; its characters start the CONTINUE.
-  const std::string first = Header(1) + Le16(2) + '\0';
-  const std::string second = std::string("\x01") + Utf16(u"ñ€");
-  EXPECT_EQ(Texts({first, second}), (std::vector<std::string>{"ñ€"}));
-}
-
-TEST(SharedStringTable, FormattingRunsCutByContinueGoOnWithoutOptionByte) {
-  const std::string first = Header(2) + Le16(2) + '\x08' + Le16(2) + "ab" + "rrrrr";
-  const std::string second = "rrr" + Compressed("c");
-  EXPECT_EQ(Texts({first, second}), (std::vector<std::string>{"ab", "c"}));
-}
-
-TEST(SharedStringTable, SurrogatePairCutByContinueIsOneCharacter) {
   const std::u16string emoji = u"\U0001F600";
-  const std::string first = Header(1) + Le16(2) + '\x01' + Le16(emoji[0]);
-  const std::string second = std::string("\x01") + Le16(emoji[1]);
-  EXPECT_EQ(Texts({first, second}), (std::vector<std::string>{"\U0001F600"}));
-}
-
-TEST(SharedStringTable, LoneSurrogateBecomesReplacementCharacter) {
-  const std::string text = Le16(3) + '\x01' + Le16(u'a') + Le16(0xD800) + Le16(u'b');
-  EXPECT_EQ(Texts({Header(1) + text}), (std::vector<std::string>{"a\xEF\xBF\xBD"
-                                                                 "b"}));
+  const struct {
+    const char* what;
+    std::vector<std::string> fragments;
+    std::vector<std::string> texts;
+  } cases[] = {
+      {"8-bit and 16-bit texts",
+       {Header(3) + Compressed("Ca\xF1uelas") + Wide(u"€ 20") + Compressed("")},
+       {"Cañuelas", "€ 20", ""}},
+      {"formatting runs and phonetic data skipped",
+       {Header(4) + rich + phonetic + both + Compressed("after")},
+       {"abc", "日本", "z", "after"}},
+      {"8-bit then 16-bit",
+       {Header(1) + Le16(5) + '\0' + "A\xF1o", "\x01" + Utf16(u" €")},
+       {"Año €"}},
+      {"16-bit then 8-bit",
+       {Header(2) + Le16(4) + '\x01' + Utf16(u"€1"),
+        std::string("\x00", 1) + "23" + Compressed("next")},
+       {"€123", "next"}},
+      {"a text starting in a CONTINUE",
+       {Header(2) + Compressed("first"), Compressed("second")},
+       {"first", "second"}},
+      {"characters starting in a CONTINUE",
+       {Header(1) + Le16(2) + '\0', "\x01" + Utf16(u"ñ€")},
+       {"ñ€"}},
+      {"formatting runs cut",
+       {Header(2) + Le16(2) + '\x08' + Le16(2) + "ab" + "rrrrr", "rrr" + Compressed("c")},
+       {"ab", "c"}},
+      {"a surrogate pair cut",
+       {Header(1) + Le16(2) + '\x01' + Le16(emoji[0]), "\x01" + Le16(emoji[1])},
+       {"\U0001F600"}},
+      {"a lone surrogate",
+       {Header(1) + Le16(3) + '\x01' + Le16(u'a') + Le16(0xD800) + Le16(u'b')},
+       {"a\xEF\xBF\xBD"
+        "b"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Texts(c.fragments), c.texts) << c.what;
 }
 
 TEST(SharedStringTable, DamagedTablesFailWithTheSameDescription) {

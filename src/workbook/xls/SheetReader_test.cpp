@@ -135,30 +135,35 @@ TEST(SheetReader, NumberThatIsNotFiniteIsTheErrorNum) {
   EXPECT_EQ(Cells(records), (std::vector<std::string>{"0,0 error 36", "0,1 error 36"}));
 }
 
+// XF 1 and 2 give date formats, XF 0 General. Dates keep the numbering of
+// 1900 (a 1904 workbook is shifted) and lie between the years 100 and 9999.
 TEST(SheetReader, NumbersUnderADateFormatAreDayCounts) {
-  const std::string records = Number(0, 0, 1, 38061) + Number(0, 1, 2, 38061.75) +
-                              Number(0, 2, 0, 38061) + Number(0, 3, 1, 0) + Number(0, 4, 1, 1) +
-                              Number(0, 5, 1, -1);
-  EXPECT_EQ(Cells(records),
-            (std::vector<std::string>{"0,0 date 38061", "0,1 date 38061.75", "0,2 number 38061",
-                                      "0,3 date 0", "0,4 date 1", "0,5 date -1"}));
-}
-
-TEST(SheetReader, DatesOfA1904WorkbookAreShiftedTo1900Numbering) {
-  BiffBuilder builder = WithFormats();
-  builder.Global(0x0022, Le16(1));
-  EXPECT_EQ(Cells(Number(0, 0, 1, 0) + Number(0, 1, 0, 5), builder),
-            (std::vector<std::string>{"0,0 date 1462", "0,1 number 5"}));
-}
-
-TEST(SheetReader, DateOutsideTheYears100To9999ReadsAsANumber) {
   const double first_of_year_100 = -657434;
   const double first_of_year_10000 = 2958466;
-  const std::string records =
-      Number(0, 0, 1, first_of_year_100) + Number(0, 1, 1, first_of_year_100 - 1) +
-      Number(0, 2, 1, first_of_year_10000 - 1) + Number(0, 3, 1, first_of_year_10000);
-  EXPECT_EQ(Cells(records), (std::vector<std::string>{"0,0 date -657434", "0,1 number -657435",
-                                                      "0,2 date 2958465", "0,3 number 2958466"}));
+  BiffBuilder of_1904 = WithFormats();
+  of_1904.Global(0x0022, Le16(1));
+  // A FORMAT record too short for its string is left out: a plain number.
+  BiffBuilder short_format;
+  short_format.Global(0x041E, "\x01").Global(0x041E, Le16(165) + Le16(40) + '\0' + "dd/mm");
+  for (std::uint16_t format : {0, 165}) short_format.Global(0x00E0, XfData(format));
+  const struct {
+    BiffBuilder builder;
+    std::string records;
+    std::vector<std::string> cells;
+  } cases[] = {
+      {WithFormats(),
+       Number(0, 0, 1, 38061) + Number(0, 1, 2, 38061.75) + Number(0, 2, 0, 38061) +
+           Number(0, 3, 1, 0) + Number(0, 4, 1, 1) + Number(0, 5, 1, -1),
+       {"0,0 date 38061", "0,1 date 38061.75", "0,2 number 38061", "0,3 date 0", "0,4 date 1",
+        "0,5 date -1"}},
+      {of_1904, Number(0, 0, 1, 0) + Number(0, 1, 0, 5), {"0,0 date 1462", "0,1 number 5"}},
+      {WithFormats(),
+       Number(0, 0, 1, first_of_year_100) + Number(0, 1, 1, first_of_year_100 - 1) +
+           Number(0, 2, 1, first_of_year_10000 - 1) + Number(0, 3, 1, first_of_year_10000),
+       {"0,0 date -657434", "0,1 number -657435", "0,2 date 2958465", "0,3 number 2958466"}},
+      {short_format, Number(0, 0, 1, 38061), {"0,0 number 38061"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Cells(c.records, c.builder), c.cells);
 }
 
 TEST(SheetReader, FormulaKeepsItsCachedResult) {
@@ -220,25 +225,26 @@ TEST(SheetReader, ChartsMacroSheetsAndModulesAreNotSheets) {
   EXPECT_EQ(book.TableNames(), (std::vector<std::string>{"DATOS$"}));
 }
 
-TEST(SheetReader, Excel95TextsAndSheetNamesUseTheCodePage) {
-  BiffBuilder builder(5);
-  builder.Global(0x0042, Le16(1251));
-  builder.Sheet("\xc4\xe0\xed\xed\xfb\xe5",
-                Record(0x0204, CellHead(0, 0) + Le16(6) + "\xcf\xf0\xe8\xe2\xe5\xf2"));
-  Workbook book;
-  ASSERT_TRUE(WorkbookReader::ReadBytes(builder.File(), &book).ok());
-  ASSERT_EQ(book.sheets().size(), 1u);
-  EXPECT_EQ(book.sheets()[0]->name(), "Данные");
-  EXPECT_EQ(Describe(*book.sheets()[0]), (std::vector<std::string>{"0,0 text Привет"}));
-}
-
-TEST(SheetReader, Excel95WithoutCodePageReadsWindows1252) {
-  BiffBuilder builder(5);
-  builder.Sheet("A\xd1O", Record(0x0204, CellHead(0, 0) + Le16(4) + "ni\xf1o"));
-  Workbook book;
-  ASSERT_TRUE(WorkbookReader::ReadBytes(builder.File(), &book).ok());
-  EXPECT_EQ(book.sheets()[0]->name(), "AÑO");
-  EXPECT_EQ(Describe(*book.sheets()[0]), (std::vector<std::string>{"0,0 text niño"}));
+TEST(SheetReader, Excel95TextsAndSheetNamesUseTheCodePageOrElseWindows1252) {
+  const struct {
+    std::string codepage, sheet, label, name, text;
+  } cases[] = {
+      {Record(0x0042, Le16(1251)), "\xc4\xe0\xed\xed\xfb\xe5", "\xcf\xf0\xe8\xe2\xe5\xf2", "Данные",
+       "Привет"},
+      {"", "A\xd1O", "ni\xf1o", "AÑO", "niño"},
+  };
+  for (const auto& c : cases) {
+    BiffBuilder builder(5);
+    builder.GlobalBytes(c.codepage);
+    builder.Sheet(c.sheet,
+                  Record(0x0204, CellHead(0, 0) + Le16(static_cast<std::uint16_t>(c.label.size())) +
+                                     c.label));
+    Workbook book;
+    ASSERT_TRUE(WorkbookReader::ReadBytes(builder.File(), &book).ok());
+    ASSERT_EQ(book.sheets().size(), 1u);
+    EXPECT_EQ(book.sheets()[0]->name(), c.name);
+    EXPECT_EQ(Describe(*book.sheets()[0]), std::vector<std::string>{"0,0 text " + c.text});
+  }
 }
 
 TEST(SheetReader, RecordTooShortForItsFieldsIsDamage) {
