@@ -70,7 +70,7 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 test-sanitizers: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALDOREN_SANITIZE=ON \
 	  -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
-	cmake --build $(ASAN_BUILD) -j $(JOBS) --target \
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target kaldoren20 \
 	  $$(cmake --build $(ASAN_BUILD) --target help | sed -n 's/^\.\.\. \([a-z_]*_tests\)$$/\1/p')
 	cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS) -E '^ArchivosDanados\.'
 	$(SANITIZER_ENV) $(ASAN_BUILD)/kaldoren_core_tests --gtest_filter='ArchivosDanados.*' \
