@@ -1,0 +1,45 @@
+// VerificacionWeb: one verification of a workbook received over the network.
+// The workbook's bytes are written into a private folder (mode 0700, made by
+// mkdtemp under the system's temporary folder), the run writes its report
+// there, and the report's files are read into memory before the folder and
+// everything in it is removed: nothing of the declaration stays on disk once
+// Verificar returns. The name the client gave is used only for the report
+// header, cleaned of folders and control characters; it never names a file.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/web/InformeWeb.h"
+
+namespace kaldoren {
+
+// A workbook as the client sent it.
+struct Subida {
+  std::string nombre;  // file name from the client, may be empty
+  std::string contenido;
+};
+
+struct ResultadoWeb {
+  enum class Estado {
+    Verificado,    // informe holds the report
+    NoVerificado,  // the workbook could not be opened or checked: titulo, mensaje
+    Ocupado,       // the queue was full or the server is stopping
+    Vencido,       // the verification took longer than allowed
+  };
+  Estado estado = Estado::NoVerificado;
+  std::shared_ptr<const InformeWeb> informe;
+  std::string titulo;
+  std::string mensaje;
+};
+
+class VerificacionWeb {
+ public:
+  static ResultadoWeb Verificar(const Subida& subida);
+  // The name shown in the report header for a client's file name: its last
+  // part, without control characters, at most 120 characters, upper-cased;
+  // "PLANILLA" when nothing is left.
+  static std::string NombreMostrado(const std::string& nombre);
+};
+
+}  // namespace kaldoren
