@@ -57,6 +57,7 @@ mus::data Linea(std::string_view linea, const std::vector<Destacado>& destacados
   }
   mus::data datos;
   datos.set("partes", partes);
+  datos.set("fin", std::string("\n"));
   return datos;
 }
 
