@@ -45,10 +45,10 @@ int main(int argc, char** argv) {
   const int clientes = argc > 3 ? std::atoi(argv[3]) : 8;
   const size_t presupuesto_mb = argc > 4 ? std::strtoul(argv[4], nullptr, 10) : 64;
   std::vector<std::string> libros;
-  for (const char* nombre : {"declaracion_correcta.xls", "declaracion_con_errores.xls",
-                             "declaracion_excel95.xls"}) {
-    libros.push_back(CarpetaPrivada::Leer(testing::SharedPath(std::string("workbooks/") + nombre))
-                         .value_or(""));
+  for (const char* nombre :
+       {"declaracion_correcta.xls", "declaracion_con_errores.xls", "declaracion_excel95.xls"}) {
+    libros.push_back(
+        CarpetaPrivada::Leer(testing::SharedPath(std::string("workbooks/") + nombre)).value_or(""));
   }
   OpcionesServidor opciones;
   opciones.puerto = 0;
@@ -69,9 +69,9 @@ int main(int argc, char** argv) {
     std::vector<double> propias;
     for (size_t i = static_cast<size_t>(n); Reloj::now() < fin && hechas < subidas; ++i) {
       const Reloj::time_point antes = Reloj::now();
-      const testing::RespuestaHttp r = testing::ClienteHttp::Pedir(
-          servidor.Puerto(), "POST", "/api/verificaciones", libros[i % libros.size()],
-          "application/octet-stream");
+      const testing::RespuestaHttp r =
+          testing::ClienteHttp::Pedir(servidor.Puerto(), "POST", "/api/verificaciones",
+                                      libros[i % libros.size()], "application/octet-stream");
       propias.push_back(std::chrono::duration<double, std::milli>(Reloj::now() - antes).count());
       if (r.estado != 201) ++fallidas;
       if (++hechas % 2000 == 0) {

@@ -1,5 +1,7 @@
 #include "app/web/CarpetaPrivada.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -8,11 +10,22 @@
 
 namespace kaldoren {
 
+namespace {
+
+// $TMPDIR when set; else the memory file system /dev/shm, so that a
+// declaration never reaches a disk (and its many small files cost no disk
+// writes); else /tmp.
+std::string Base() {
+  const char* tmpdir = std::getenv("TMPDIR");
+  if (tmpdir != nullptr && *tmpdir != '\0') return tmpdir;
+  if (access("/dev/shm", W_OK | X_OK) == 0) return "/dev/shm";
+  return "/tmp";
+}
+
+}  // namespace
+
 CarpetaPrivada::CarpetaPrivada() {
-  std::error_code error;
-  std::string plantilla =
-      (std::filesystem::temp_directory_path(error) / "kaldoren20-XXXXXX").string();
-  if (error) plantilla = "/tmp/kaldoren20-XXXXXX";
+  std::string plantilla = Base() + "/kaldoren20-XXXXXX";
   if (mkdtemp(plantilla.data()) != nullptr) {
     ruta_ = plantilla;
   } else {

@@ -1,7 +1,7 @@
 // CarpetaPrivada: a work folder that only this process can enter (mode 0700,
-// made by mkdtemp under the system's temporary folder), removed with all it
-// holds when the object goes. The web server runs each verification in one,
-// so that nothing of a declaration stays on disk.
+// made by mkdtemp under $TMPDIR, else under the memory file system /dev/shm,
+// else under /tmp), removed with all it holds when the object goes. The web server runs each
+// verification in one, so that nothing of a declaration stays on disk.
 #pragma once
 
 #include <optional>

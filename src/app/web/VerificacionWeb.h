@@ -1,9 +1,8 @@
 // VerificacionWeb: one verification of a workbook received over the network.
-// The workbook's bytes are written into a private folder (mode 0700, made by
-// mkdtemp under the system's temporary folder), the run writes its report
-// there, and the report's files are read into memory before the folder and
-// everything in it is removed: nothing of the declaration stays on disk once
-// Verificar returns. The name the client gave is used only for the report
+// The workbook's bytes are written into a private folder (a CarpetaPrivada,
+// mode 0700), the run writes its report there, and the report's files are
+// read into memory before the folder and everything in it is removed: nothing of the declaration
+// stays on disk once Verificar returns. The name the client gave is used only for the report
 // header, cleaned of folders and control characters; it never names a file.
 #pragma once
 
