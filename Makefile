@@ -8,7 +8,7 @@ PACKAGES := cmake g++ make pkg-config libgsf-1-dev libglib2.0-dev libxml2-dev li
             poppler-utils dpkg-dev fakeroot lintian file \
             nlohmann-json3-dev libxlsxwriter-dev python3-jsonschema python3-openpyxl \
             libmicrohttpd-dev libkainjow-mustache-dev \
-            chromium chromium-driver python3-selenium
+            chromium chromium-driver python3-selenium openssl curl
 BUILD ?= build
 JOBS ?= $(shell nproc)
 

@@ -450,6 +450,10 @@ void ServidorWeb::Comenzar(MHD_Connection* conexion, Pedido* pedido) {
     MHD_resume_connection(conexion);
   };
   MHD_suspend_connection(conexion);
+  if (!pedido->multipart) {
+    const char* nombre = MHD_lookup_connection_value(conexion, MHD_GET_ARGUMENT_KIND, "nombre");
+    if (nombre != nullptr) pedido->subida->nombre = nombre;
+  }
   const std::shared_ptr<const Subida> subida = std::move(pedido->subida);
   const auto verificar = opciones_.verificar;
   const bool aceptado =

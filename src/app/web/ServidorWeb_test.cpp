@@ -279,6 +279,28 @@ TEST_F(ServidorWebTest, StoppingFinishesTheVerificationUnderWayAndTheLogKeepsNoS
   }
 }
 
+TEST_F(ServidorWebTest, ServesHttpsWithTheGivenCertificateAndKey) {
+  CarpetaPrivada carpeta;
+  const std::string cert = carpeta.ruta() + "/cert.pem", clave = carpeta.ruta() + "/clave.pem";
+  const std::string hacer =
+      "openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=localhost -keyout " + clave +
+      " -out " + cert + " 2>/dev/null";
+  if (std::system(hacer.c_str()) != 0 || std::system("curl --version >/dev/null") != 0) {
+    GTEST_SKIP() << "sin openssl o curl";
+  }
+  OpcionesServidor opciones;
+  opciones.certificado_pem = *CarpetaPrivada::Leer(cert);
+  opciones.clave_pem = *CarpetaPrivada::Leer(clave);
+  Arrancar(opciones);
+  const std::string url = "https://127.0.0.1:" + std::to_string(servidor_->Puerto()) + "/salud";
+  std::FILE* curl = popen(("curl -sk " + url).c_str(), "r");
+  char respuesta[16] = {};
+  std::fread(respuesta, 1, sizeof respuesta - 1, curl);
+  pclose(curl);
+  EXPECT_STREQ(respuesta, "ok\n");
+  EXPECT_EQ(Pedir("GET", "/salud").estado, 0);  // no plain HTTP on that port
+}
+
 TEST(ComandoServir, SigtermStopsTheServerCleanly) {
   const std::string salida = std::filesystem::temp_directory_path() / "kaldoren20-servir.log";
   pid_t pid = 0;
