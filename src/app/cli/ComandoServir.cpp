@@ -6,6 +6,7 @@
 #include <optional>
 #include <thread>
 
+#include "app/cli/SalidaPdf.h"
 #include "app/web/CarpetaPrivada.h"
 
 namespace kaldoren {
@@ -25,6 +26,11 @@ ComandoServir::ComandoServir(std::FILE* errores) : errores_(errores) {
 int ComandoServir::Ejecutar(const std::vector<std::string>& argumentos) {
   if (!LeerArgumentos(argumentos) || !LeerCertificados()) return 2;
   opciones_.conservar = std::chrono::minutes(opciones_.conservar_min);
+  if (SalidaPdf::Disponible()) {
+    const Status pintor = SalidaPdf::Preparar();
+    if (!pintor.ok()) return Fallar(pintor.description());
+    opciones_.escribir_pdf = SalidaPdf::Escribir;
+  }
   // SIGTERM and SIGINT are taken by this thread alone, with sigwait, so the
   // server's threads (started after this) never see them.
   sigset_t senales;

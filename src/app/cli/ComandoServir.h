@@ -3,8 +3,9 @@
 // runs the web server until the process gets SIGTERM or SIGINT, then lets the
 // verifications under way finish and exits with status 0. It says where it
 // listens on standard error, where the server also writes one line per
-// request. Wrong options, unreadable certificates or a port that cannot be
-// taken end with status 2 and a message.
+// request. A build with Qt offers each report's PDF, painted by the same
+// SalidaPdf as "verificar --pdf". Wrong options, unreadable certificates or a
+// port that cannot be taken end with status 2 and a message.
 #pragma once
 
 #include <cstdio>

@@ -61,6 +61,18 @@ struct ServidorWeb::Respuesta {
   std::vector<std::pair<std::string, std::string>> cabeceras;
 };
 
+// The report's files that can be downloaded, by the name in the path.
+struct ArchivoDescargable {
+  const char* nombre;
+  const char* tipo;
+  const char* texto;
+  bool pdf;  // painted on demand, when the server can paint PDF
+};
+const ArchivoDescargable kDescargables[] = {
+    {"ERRORES.TXT", "text/plain; charset=windows-1252", "Informe completo (ERRORES.TXT)", false},
+    {"INFORME.PDF", "application/pdf", "Informe en PDF (INFORME.PDF)", true},
+};
+
 namespace {
 
 using Pedido = ServidorWeb::Pedido;
@@ -75,15 +87,9 @@ constexpr unsigned kConexionesMaximas = 512;
 // new upload is refused before its body is read.
 constexpr size_t kSubidasSimultaneas = 16;
 
-// The report's files that can be downloaded, by the name in the path.
-struct ArchivoDescargable {
-  const char* nombre;
-  const char* tipo;
-  const char* texto;
-};
-const ArchivoDescargable kDescargables[] = {
-    {"ERRORES.TXT", "text/plain; charset=windows-1252", "Informe completo (ERRORES.TXT)"},
-};
+std::string Adjunto(const char* nombre) {
+  return std::string("attachment; filename=\"") + nombre + "\"";
+}
 
 bool EsId(std::string_view id) {
   if (id.size() != 32) return false;
@@ -165,6 +171,12 @@ std::optional<size_t> Numero(const char* texto) {
 
 bool EmpiezaCon(const char* texto, const char* prefijo) {
   return texto != nullptr && strncasecmp(texto, prefijo, std::strlen(prefijo)) == 0;
+}
+
+ResultadoWeb SoloEstado(ResultadoWeb::Estado estado) {
+  ResultadoWeb resultado;
+  resultado.estado = estado;
+  return resultado;
 }
 
 std::string Json(const json& documento) {
@@ -398,7 +410,8 @@ int ServidorWeb::Leer(MHD_Connection* conexion, Pedido* pedido) {
     }
     case Ruta::Informe:
     case Ruta::ArchivoDeInforme:
-      return Enviar(conexion, pedido, Informe(conexion, *pedido));
+      if (pedido->espera) break;
+      return Informe(conexion, pedido);
     case Ruta::Verificar:
     case Ruta::Api:
       break;
@@ -409,31 +422,19 @@ int ServidorWeb::Leer(MHD_Connection* conexion, Pedido* pedido) {
                      paginas_.Mensaje({"Página inexistente", "No hay nada en esta dirección."}),
                      {}});
   }
-  if (!pedido->espera) {
-    if (pedido->formulario != nullptr) {
-      pedido->malformado |= MHD_destroy_post_processor(pedido->formulario) != MHD_YES;
-      pedido->formulario = nullptr;
-    }
-    if (pedido->malformado || (pedido->multipart && !pedido->hay_archivo)) {
-      return Enviar(conexion, pedido,
-                    ProblemaDeSubida(*pedido, MHD_HTTP_BAD_REQUEST, "Envío incompleto",
-                                     "El formulario no llegó entero o no trae el libro. Elija "
-                                     "el archivo y vuelva a enviarlo."));
-    }
-    Comenzar(conexion, pedido);
-    return MHD_YES;
-  }
+  if (!pedido->espera) return Verificar(conexion, pedido);
   ResultadoWeb resultado;
   {
     const std::lock_guard<std::mutex> bloqueo(pedido->espera->cerrojo);
     resultado = pedido->espera->resultado;
   }
-  return Enviar(conexion, pedido, DespuesDeVerificar(*pedido, resultado));
+  return Enviar(conexion, pedido, Concluido(*pedido, resultado));
 }
 
 // Hands the workbook to the queue and suspends the connection until the
 // verification is done, refused or past its time bound.
-void ServidorWeb::Comenzar(MHD_Connection* conexion, Pedido* pedido) {
+void ServidorWeb::Comenzar(MHD_Connection* conexion, Pedido* pedido,
+                           std::function<ResultadoWeb()> tarea) {
   auto espera = std::make_shared<Pedido::Espera>();
   pedido->espera = espera;
   {
@@ -450,28 +451,47 @@ void ServidorWeb::Comenzar(MHD_Connection* conexion, Pedido* pedido) {
     MHD_resume_connection(conexion);
   };
   MHD_suspend_connection(conexion);
+  const bool aceptado =
+      !detenido_ &&
+      cola_.Encolar([concluir, tarea] { concluir(tarea()); },
+                    [concluir] { concluir(SoloEstado(ResultadoWeb::Estado::Vencido)); });
+  if (!aceptado) concluir(SoloEstado(ResultadoWeb::Estado::Ocupado));
+}
+
+// The workbook is whole: its verification goes to the queue.
+int ServidorWeb::Verificar(MHD_Connection* conexion, Pedido* pedido) {
+  if (pedido->formulario != nullptr) {
+    pedido->malformado |= MHD_destroy_post_processor(pedido->formulario) != MHD_YES;
+    pedido->formulario = nullptr;
+  }
+  if (pedido->malformado || (pedido->multipart && !pedido->hay_archivo)) {
+    return Enviar(conexion, pedido,
+                  ProblemaDeSubida(*pedido, MHD_HTTP_BAD_REQUEST, "Envío incompleto",
+                                   "El formulario no llegó entero o no trae el libro. Elija "
+                                   "el archivo y vuelva a enviarlo."));
+  }
   if (!pedido->multipart) {
     const char* nombre = MHD_lookup_connection_value(conexion, MHD_GET_ARGUMENT_KIND, "nombre");
     if (nombre != nullptr) pedido->subida->nombre = nombre;
   }
   const std::shared_ptr<const Subida> subida = std::move(pedido->subida);
   const auto verificar = opciones_.verificar;
-  const bool aceptado =
-      !detenido_ &&
-      cola_.Encolar([concluir, subida, verificar] { concluir(verificar(*subida)); },
-                    [concluir] {
-                      concluir(ResultadoWeb{ResultadoWeb::Estado::Vencido, {}, {}, {}});
-                    });
-  if (!aceptado) concluir(ResultadoWeb{ResultadoWeb::Estado::Ocupado, {}, {}, {}});
+  Comenzar(conexion, pedido, [subida, verificar] { return verificar(*subida); });
+  return MHD_YES;
 }
 
-ServidorWeb::Respuesta ServidorWeb::DespuesDeVerificar(const Pedido& pedido,
-                                                       const ResultadoWeb& resultado) {
+// The answer to a task of the queue once it is done, refused or too late.
+ServidorWeb::Respuesta ServidorWeb::Concluido(const Pedido& pedido, const ResultadoWeb& resultado) {
   const bool api = pedido.ruta == Ruta::Api;
+  const bool pdf = pedido.ruta == Ruta::ArchivoDeInforme;
   switch (resultado.estado) {
     case ResultadoWeb::Estado::Verificado:
       break;
     case ResultadoWeb::Estado::NoVerificado:
+      if (pdf) {
+        return ProblemaDeSubida(pedido, MHD_HTTP_INTERNAL_SERVER_ERROR, resultado.titulo,
+                                resultado.mensaje);
+      }
       return ProblemaDeSubida(pedido, MHD_HTTP_UNPROCESSABLE_CONTENT, resultado.titulo,
                               resultado.mensaje);
     case ResultadoWeb::Estado::Ocupado:
@@ -486,6 +506,12 @@ ServidorWeb::Respuesta ServidorWeb::DespuesDeVerificar(const Pedido& pedido,
       return r;
     }
   }
+  if (pdf) {
+    return {200,
+            "application/pdf",
+            resultado.contenido,
+            {{"Content-Disposition", Adjunto("INFORME.PDF")}}};
+  }
   const std::string id = almacen_.Guardar(resultado.informe);
   if (id.empty()) {
     return ProblemaDeSubida(pedido, MHD_HTTP_INTERNAL_SERVER_ERROR, "Error del Servidor",
@@ -497,48 +523,66 @@ ServidorWeb::Respuesta ServidorWeb::DespuesDeVerificar(const Pedido& pedido,
                     {"inconsistencias", resultado.informe->con_inconsistencias},
                     {"hojas", resultado.informe->hojas.size()}};
   json enlaces = {{"informe", enlace}};
-  for (const ArchivoDescargable& a : kDescargables) enlaces[a.nombre] = enlace + "/" + a.nombre;
+  for (const ArchivoDescargable* a : Descargables()) enlaces[a->nombre] = enlace + "/" + a->nombre;
   documento["enlaces"] = enlaces;
   return {MHD_HTTP_CREATED, "application/json", Json(documento), {{"Location", enlace}}};
 }
 
-ServidorWeb::Respuesta ServidorWeb::Informe(MHD_Connection* conexion, const Pedido& pedido) {
-  const std::shared_ptr<const InformeWeb> informe =
-      EsId(pedido.id) ? almacen_.Buscar(pedido.id) : nullptr;
-  if (!informe) {
-    return {MHD_HTTP_NOT_FOUND,
-            "text/html; charset=utf-8",
-            paginas_.Mensaje({"Informe vencido",
-                              "Este informe ya no está en el servidor: los informes se borran " +
-                                  std::to_string(opciones_.conservar_min) +
-                                  " minutos después de la verificación (o antes, si llegan "
-                                  "muchos). Vuelva a verificar el libro."}),
-            {}};
+std::vector<const ArchivoDescargable*> ServidorWeb::Descargables() const {
+  std::vector<const ArchivoDescargable*> lista;
+  for (const ArchivoDescargable& a : kDescargables) {
+    if (!a.pdf || opciones_.escribir_pdf) lista.push_back(&a);
   }
-  const std::string base = "/informe/" + pedido.id;
-  if (pedido.ruta == Ruta::Informe) {
+  return lista;
+}
+
+// The report's page, or one of its files (the PDF painted on the queue).
+int ServidorWeb::Informe(MHD_Connection* conexion, Pedido* pedido) {
+  const std::shared_ptr<const InformeWeb> informe =
+      EsId(pedido->id) ? almacen_.Buscar(pedido->id) : nullptr;
+  if (!informe) {
+    return Enviar(conexion, pedido,
+                  {MHD_HTTP_NOT_FOUND,
+                   "text/html; charset=utf-8",
+                   paginas_.Mensaje({"Informe vencido",
+                                     "Este informe ya no está en el servidor: los informes se "
+                                     "borran " +
+                                         std::to_string(opciones_.conservar_min) +
+                                         " minutos después de la verificación (o antes, si "
+                                         "llegan muchos). Vuelva a verificar el libro."}),
+                   {}});
+  }
+  const std::string base = "/informe/" + pedido->id;
+  if (pedido->ruta == Ruta::Informe) {
     std::vector<PaginasWeb::Descarga> descargas;
-    for (const ArchivoDescargable& a : kDescargables)
-      descargas.push_back({base + "/" + a.nombre, a.texto});
+    for (const ArchivoDescargable* a : Descargables()) {
+      descargas.push_back({base + "/" + a->nombre, a->texto});
+    }
     const size_t hoja =
         Numero(MHD_lookup_connection_value(conexion, MHD_GET_ARGUMENT_KIND, "hoja")).value_or(1);
-    return {200,
-            "text/html; charset=utf-8",
-            paginas_.Informe(pedido.id, *informe, hoja, descargas),
-            {}};
+    return Enviar(conexion, pedido,
+                  {200,
+                   "text/html; charset=utf-8",
+                   paginas_.Informe(pedido->id, *informe, hoja, descargas),
+                   {}});
   }
-  for (const ArchivoDescargable& a : kDescargables) {
-    if (pedido.archivo == a.nombre) {
-      return {200,
-              a.tipo,
-              informe->errores,
-              {{"Content-Disposition", std::string("attachment; filename=\"") + a.nombre + "\""}}};
+  for (const ArchivoDescargable* a : Descargables()) {
+    if (pedido->archivo != a->nombre) continue;
+    if (!a->pdf) {
+      return Enviar(
+          conexion, pedido,
+          {200, a->tipo, informe->errores, {{"Content-Disposition", Adjunto(a->nombre)}}});
     }
+    const auto escribir = opciones_.escribir_pdf;
+    Comenzar(conexion, pedido,
+             [informe, escribir] { return VerificacionWeb::Pdf(informe->hojas, escribir); });
+    return MHD_YES;
   }
-  return {MHD_HTTP_NOT_FOUND,
-          "text/html; charset=utf-8",
-          paginas_.Mensaje({"Archivo inexistente", "El informe no tiene ese archivo."}),
-          {}};
+  return Enviar(conexion, pedido,
+                {MHD_HTTP_NOT_FOUND,
+                 "text/html; charset=utf-8",
+                 paginas_.Mensaje({"Archivo inexistente", "El informe no tiene ese archivo."}),
+                 {}});
 }
 
 // A failed upload: the JSON {"titulo", "mensaje"} for the API, the upload page

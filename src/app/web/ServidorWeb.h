@@ -3,7 +3,8 @@
 // own thread pool serves the connections and drops slow clients after a
 // timeout. Pages: "/" (what is checked, the upload form), POST "/verificar"
 // (sends the browser to the report), "/informe/<id>" (the report page by page)
-// and its files, "/datos-validos", "/salud"; the JSON API POST
+// and its files (ERRORES.TXT, and INFORME.PDF painted when asked for), "/datos-validos", "/salud";
+// the JSON API POST
 // "/api/verificaciones". Uploads are cut off at the size limit while they
 // stream in; verifications run on a bounded ColaDeVerificaciones (a full queue
 // answers 503 with Retry-After, a verification past its time bound 503 too);
@@ -35,6 +36,8 @@ struct MHD_Connection;
 
 namespace kaldoren {
 
+struct ArchivoDescargable;
+
 struct OpcionesServidor {
   std::string direccion = "127.0.0.1";
   uint16_t puerto = 8020;  // 0: a free port chosen by the system
@@ -49,6 +52,8 @@ struct OpcionesServidor {
   std::string certificado_pem;  // HTTPS when both are given
   std::string clave_pem;
   std::function<ResultadoWeb(const Subida&)> verificar = VerificacionWeb::Verificar;
+  // Paints the PDF of the pages in a folder; without it no PDF is offered.
+  EscritorPdf escribir_pdf;
   std::function<void(const std::string&)> registrar;  // log lines; standard error by default
 };
 
@@ -75,9 +80,12 @@ class ServidorWeb {
   int Primero(MHD_Connection* conexion, Pedido* pedido);
   int Recibir(Pedido* pedido, const char* datos, size_t tamano);
   int Leer(MHD_Connection* conexion, Pedido* pedido);
-  void Comenzar(MHD_Connection* conexion, Pedido* pedido);
-  Respuesta DespuesDeVerificar(const Pedido& pedido, const ResultadoWeb& resultado);
-  Respuesta Informe(MHD_Connection* conexion, const Pedido& pedido);
+  int Verificar(MHD_Connection* conexion, Pedido* pedido);
+  int Informe(MHD_Connection* conexion, Pedido* pedido);
+  // Runs tarea on the queue with the connection suspended until it is done.
+  void Comenzar(MHD_Connection* conexion, Pedido* pedido, std::function<ResultadoWeb()> tarea);
+  Respuesta Concluido(const Pedido& pedido, const ResultadoWeb& resultado);
+  std::vector<const ArchivoDescargable*> Descargables() const;
   Respuesta ProblemaDeSubida(const Pedido& pedido, int estado, const std::string& titulo,
                              const std::string& mensaje) const;
   int Enviar(MHD_Connection* conexion, Pedido* pedido, const Respuesta& respuesta);

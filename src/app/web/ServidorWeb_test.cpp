@@ -15,6 +15,7 @@
 #include "ClienteHttp.h"
 #include "TestData.h"
 #include "app/cli/LineaDeComandos.h"
+#include "app/cli/SalidaPdf.h"
 #include "app/web/CarpetaPrivada.h"
 
 namespace kaldoren {
@@ -69,7 +70,10 @@ std::function<ResultadoWeb(const Subida&)> Demorada(std::chrono::milliseconds de
     auto informe = std::make_shared<InformeWeb>();
     informe->archivo = archivo;
     informe->hojas = {hoja};
-    return ResultadoWeb{ResultadoWeb::Estado::Verificado, informe, {}, {}};
+    ResultadoWeb resultado;
+    resultado.estado = ResultadoWeb::Estado::Verificado;
+    resultado.informe = informe;
+    return resultado;
   };
 }
 
@@ -166,6 +170,25 @@ TEST_F(ServidorWebTest, TheApiAnswersEachOutcomeWithItsStatus) {
   EXPECT_EQ(documento["archivo"], "D.XLS");
   EXPECT_EQ(documento["inconsistencias"], true);
   EXPECT_EQ(Pedir("GET", documento["enlaces"]["ERRORES.TXT"]).estado, 200);
+}
+
+TEST_F(ServidorWebTest, ThePdfIsPaintedFromTheReportsPagesWhenAskedFor) {
+  if (!SalidaPdf::Disponible() || std::system("pdfinfo -v 2>/dev/null") != 0) {
+    GTEST_SKIP() << "sin Qt o sin poppler-utils";
+  }
+  ASSERT_TRUE(SalidaPdf::Preparar().ok());
+  OpcionesServidor opciones;
+  opciones.escribir_pdf = SalidaPdf::Escribir;
+  Arrancar(opciones);
+  const std::string informe =
+      Subir("/verificar", "c.xls", Libro("declaracion_con_errores.xls")).cabeceras["location"];
+  EXPECT_NE(Pedir("GET", informe).cuerpo.find(informe + "/INFORME.PDF"), std::string::npos);
+  RespuestaHttp pdf = Pedir("GET", informe + "/INFORME.PDF");
+  EXPECT_EQ(pdf.cabeceras["content-disposition"], "attachment; filename=\"INFORME.PDF\"");
+  CarpetaPrivada carpeta;
+  std::ofstream(carpeta.ruta() + "/INFORME.PDF", std::ios::binary) << pdf.cuerpo;
+  const std::string paginas = "pdfinfo " + carpeta.ruta() + "/INFORME.PDF | grep -q '^Pages: *5$'";
+  EXPECT_EQ(std::system(paginas.c_str()), 0);
 }
 
 TEST_F(ServidorWebTest, AnOpeningFailureShowsItsTitleAndMessageOnTheUploadPage) {

@@ -132,4 +132,27 @@ ResultadoWeb VerificacionWeb::Verificar(const Subida& subida) {
   return LeerInforme(destino, std::move(informe));
 }
 
+ResultadoWeb VerificacionWeb::Pdf(const std::vector<std::string>& hojas,
+                                  const EscritorPdf& escribir) {
+  CarpetaPrivada carpeta;
+  if (carpeta.ruta().empty()) {
+    return ErrorDelServidor("No se pudo crear la carpeta de trabajo", carpeta.error());
+  }
+  for (size_t n = 0; n < hojas.size(); ++n) {
+    const std::string hoja = carpeta.ruta() + "/HOJA_" + std::to_string(n + 1) + ".TXT";
+    if (!Escribir(hoja, hojas[n])) return ErrorDelServidor("No se pudo preparar el PDF", errno);
+  }
+  const std::string destino = carpeta.ruta() + "/INFORME.PDF";
+  const Status estado = escribir(carpeta.ruta(), destino);
+  std::optional<std::string> pdf = CarpetaPrivada::Leer(destino);
+  if (!estado.ok() || !pdf) {
+    return Fallo("Error del Servidor",
+                 estado.ok() ? "No se pudo leer el PDF." : estado.description());
+  }
+  ResultadoWeb resultado;
+  resultado.estado = ResultadoWeb::Estado::Verificado;
+  resultado.contenido = std::move(*pdf);
+  return resultado;
+}
+
 }  // namespace kaldoren

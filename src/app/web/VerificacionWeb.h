@@ -6,10 +6,13 @@
 // header, cleaned of folders and control characters; it never names a file.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/web/InformeWeb.h"
+#include "base/Status.h"
 
 namespace kaldoren {
 
@@ -18,6 +21,9 @@ struct Subida {
   std::string nombre;  // file name from the client, may be empty
   std::string contenido;
 };
+
+// Paints the PDF of the page files in a folder (carpeta) into a file (destino).
+using EscritorPdf = std::function<Status(const std::string& carpeta, const std::string& destino)>;
 
 struct ResultadoWeb {
   enum class Estado {
@@ -30,11 +36,15 @@ struct ResultadoWeb {
   std::shared_ptr<const InformeWeb> informe;
   std::string titulo;
   std::string mensaje;
+  std::string contenido;  // a file made for the client (the PDF)
 };
 
 class VerificacionWeb {
  public:
   static ResultadoWeb Verificar(const Subida& subida);
+  // The PDF of a report's pages, painted by escribir in a private folder;
+  // contenido holds it.
+  static ResultadoWeb Pdf(const std::vector<std::string>& hojas, const EscritorPdf& escribir);
   // The name shown in the report header for a client's file name: its last
   // part, without control characters, at most 120 characters, upper-cased;
   // "PLANILLA" when nothing is left.
