@@ -2,7 +2,7 @@
 """A real browser against the web server: headless Chromium driven by Selenium
 uploads declaracion_con_errores.xls, pages through the report (next, previous,
 a page by number) and downloads ERRORES.TXT, which must equal what the command
-line writes for the same workbook.
+line writes for the same workbook, and the PDF of the report.
 
     navegador_test.py KALDOREN20 WORKBOOKS [--captura ARCHIVO.png]
 
@@ -74,7 +74,7 @@ def main():
         raise
     servidor.send_signal(signal.SIGTERM)
     assert servidor.wait(timeout=30) == 0
-    print("navegador: subida, hojas y descarga correctas")
+    print("navegador: subida, hojas y descargas correctas")
 
 
 def probar(a, libro, puerto):
@@ -105,6 +105,8 @@ def probar(a, libro, puerto):
             espera.until(EC.text_to_be_present_in_element((By.CLASS_NAME, "cuenta"), "Hoja 2 de 5"))
             chrome.find_element(By.PARTIAL_LINK_TEXT, "ERRORES.TXT").click()
             esperar_archivo(os.path.join(descargas, "ERRORES.TXT"))
+            chrome.find_element(By.PARTIAL_LINK_TEXT, "INFORME.PDF").click()
+            esperar_archivo(os.path.join(descargas, "INFORME.PDF"))
         finally:
             chrome.quit()
         linea_de_comandos = os.path.join(temporal, "cli")
@@ -113,6 +115,8 @@ def probar(a, libro, puerto):
         with open(os.path.join(descargas, "ERRORES.TXT"), "rb") as bajado, \
                 open(os.path.join(linea_de_comandos, "ERRORES.TXT"), "rb") as escrito:
             assert bajado.read() == escrito.read(), "ERRORES.TXT bajado distinto del escrito"
+        with open(os.path.join(descargas, "INFORME.PDF"), "rb") as pdf:
+            assert pdf.read(5) == b"%PDF-", "INFORME.PDF no es un PDF"
 
 
 if __name__ == "__main__":
