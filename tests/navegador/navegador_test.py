@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """A real browser against the web server: headless Chromium driven by Selenium
 uploads declaracion_con_errores.xls, pages through the report (next, previous,
-a page by number) and downloads ERRORES.TXT, which must equal what the command
+a page by number), opens the findings with their cells and downloads ERRORES.TXT, which must equal what the command
 line writes for the same workbook, and the PDF of the report.
 
     navegador_test.py KALDOREN20 WORKBOOKS [--captura ARCHIVO.png]
@@ -103,6 +103,10 @@ def probar(a, libro, puerto):
             numero.send_keys("2")
             chrome.find_element(By.CSS_SELECTOR, "nav.paginas button").click()
             espera.until(EC.text_to_be_present_in_element((By.CLASS_NAME, "cuenta"), "Hoja 2 de 5"))
+            chrome.find_element(By.CSS_SELECTOR, "details.hallazgos summary").click()
+            tabla = chrome.find_element(By.CSS_SELECTOR, "details.hallazgos table")
+            espera.until(lambda _: tabla.is_displayed())
+            assert "DATOSDOC!" in tabla.text, "la tabla de hallazgos no muestra sus celdas"
             chrome.find_element(By.PARTIAL_LINK_TEXT, "ERRORES.TXT").click()
             esperar_archivo(os.path.join(descargas, "ERRORES.TXT"))
             chrome.find_element(By.PARTIAL_LINK_TEXT, "INFORME.PDF").click()

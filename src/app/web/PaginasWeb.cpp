@@ -5,7 +5,9 @@
 #include <kainjow/mustache.hpp>
 
 #include "app/web/RecursosWeb.h"
+#include "base/Format.h"
 #include "base/Text.h"
+#include "base/Value.h"
 
 namespace kaldoren {
 namespace {
@@ -76,6 +78,37 @@ mus::list Lineas(const std::string& hoja, const std::vector<Destacado>& destacad
   return lineas;
 }
 
+std::string Orden(const Hallazgo& h) {
+  if (const double* n = std::get_if<double>(&h.orden)) return Format::Whole(Value::Number(*n));
+  if (const std::string* t = std::get_if<std::string>(&h.orden)) return *t;
+  return "";
+}
+
+// The findings table: one row per finding, its cells with their values.
+mus::list Hallazgos(const std::vector<Hallazgo>& hallazgos) {
+  mus::list filas;
+  for (const Hallazgo& h : hallazgos) {
+    mus::data fila;
+    fila.set("seccion", h.seccion);
+    fila.set("item", h.item ? std::to_string(*h.item) : std::string());
+    fila.set("texto", h.texto);
+    fila.set("periodo", h.periodo.value_or(""));
+    fila.set("orden", Orden(h));
+    fila.set("fila", h.fila ? h.hoja.value_or("") + " " + std::to_string(*h.fila) : std::string());
+    mus::list celdas;
+    for (const CeldaHallazgo& c : h.celdas) {
+      mus::data celda;
+      celda.set("ref", c.ref);
+      celda.set("columna", c.columna);
+      celda.set("valor", c.valor.value_or("(vacía)"));
+      celdas.push_back(celda);
+    }
+    fila.set("celdas", celdas);
+    filas.push_back(fila);
+  }
+  return filas;
+}
+
 mus::data Base(const std::string& titulo, int conservar_min) {
   mus::data datos;
   datos.set("titulo", titulo);
@@ -116,6 +149,7 @@ std::string PaginasWeb::Informe(const std::string& id, const InformeWeb& informe
   visor.estado = informe.con_inconsistencias ? "Con inconsistencias" : "Sin inconsistencias";
   visor.accion = "/informe/" + id;
   visor.descargas = descargas;
+  visor.hallazgos = &informe.hallazgos;
   return Hojas(visor, informe.hojas, hoja, TextosDestacados::Informe());
 }
 
@@ -165,6 +199,11 @@ std::string PaginasWeb::Hojas(const Visor& visor, const std::vector<std::string>
   datos.set("hay_descargas", !descargas.empty());
   datos.set("descargas", descargas);
   datos.set("lineas", total == 0 ? mus::list() : Lineas(hojas[hoja - 1], destacados));
+  if (visor.hallazgos != nullptr && !visor.hallazgos->empty()) {
+    datos.set("hay_hallazgos", true);
+    datos.set("cantidad", std::to_string(visor.hallazgos->size()));
+    datos.set("hallazgos", Hallazgos(*visor.hallazgos));
+  }
   return Componer("hojas.mustache", datos);
 }
 

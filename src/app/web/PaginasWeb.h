@@ -29,7 +29,8 @@ class PaginasWeb {
 
   // The upload page, with the failure of the last upload when there is one.
   std::string Inicio(const std::optional<Aviso>& error) const;
-  // Page number hoja (1-based, taken into range) of a verification report.
+  // Page number hoja (1-based, taken into range) of a verification report,
+  // with the table of its findings and their cells.
   std::string Informe(const std::string& id, const InformeWeb& informe, size_t hoja,
                       const std::vector<Descarga>& descargas) const;
   // Page number hoja of the valid-data listing.
@@ -45,6 +46,7 @@ class PaginasWeb {
     std::string estado;
     std::string accion;  // the page's own path, for the links between pages
     std::vector<Descarga> descargas;
+    const std::vector<Hallazgo>* hallazgos = nullptr;
   };
 
   std::string Hojas(const Visor& visor, const std::vector<std::string>& hojas, size_t hoja,

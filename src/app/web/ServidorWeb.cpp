@@ -5,12 +5,14 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <nlohmann/json.hpp>
 #include <optional>
 
 #include "app/web/CarpetaPrivada.h"
+#include "hallazgos/CopiaMarcada.h"
 #include "listing/ListadoDatosValidos.h"
 
 namespace kaldoren {
@@ -52,6 +54,9 @@ struct ServidorWeb::Pedido {
     ResultadoWeb resultado;
   };
   std::shared_ptr<Espera> espera;
+  // A download of the report.
+  const ArchivoDescargable* descarga = nullptr;
+  std::string nombre_descarga;
 };
 
 struct ServidorWeb::Respuesta {
@@ -63,14 +68,21 @@ struct ServidorWeb::Respuesta {
 
 // The report's files that can be downloaded, by the name in the path.
 struct ArchivoDescargable {
+  enum class Origen { Errores, Documento, Pdf, Marcada };
   const char* nombre;
   const char* tipo;
   const char* texto;
-  bool pdf;  // painted on demand, when the server can paint PDF
+  Origen origen;  // the PDF and the marked copy are made when asked for
 };
 const ArchivoDescargable kDescargables[] = {
-    {"ERRORES.TXT", "text/plain; charset=windows-1252", "Informe completo (ERRORES.TXT)", false},
-    {"INFORME.PDF", "application/pdf", "Informe en PDF (INFORME.PDF)", true},
+    {"ERRORES.TXT", "text/plain; charset=windows-1252", "Informe completo (ERRORES.TXT)",
+     ArchivoDescargable::Origen::Errores},
+    {"INFORME.PDF", "application/pdf", "Informe en PDF (INFORME.PDF)",
+     ArchivoDescargable::Origen::Pdf},
+    {"HALLAZGOS.JSON", "application/json", "Hallazgos en JSON (HALLAZGOS.JSON)",
+     ArchivoDescargable::Origen::Documento},
+    {"MARCADA.xlsx", "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet",
+     "Copia marcada del libro (.xlsx)", ArchivoDescargable::Origen::Marcada},
 };
 
 namespace {
@@ -87,8 +99,16 @@ constexpr unsigned kConexionesMaximas = 512;
 // new upload is refused before its body is read.
 constexpr size_t kSubidasSimultaneas = 16;
 
-std::string Adjunto(const char* nombre) {
-  return std::string("attachment; filename=\"") + nombre + "\"";
+// The name a download is saved under: its own, or for the marked copy the
+// workbook's with "_MARCADA.xlsx", kept to letters, digits, ".", "-" and "_"
+// so that it is safe in a header and on any file system.
+std::string NombreDeDescarga(const ArchivoDescargable& a, const InformeWeb& informe) {
+  if (a.origen != ArchivoDescargable::Origen::Marcada) return a.nombre;
+  std::string nombre = CopiaMarcada::NombreDeArchivo(informe.archivo);
+  for (char& c : nombre) {
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '-') c = '_';
+  }
+  return nombre;
 }
 
 bool EsId(std::string_view id) {
@@ -506,12 +526,7 @@ ServidorWeb::Respuesta ServidorWeb::Concluido(const Pedido& pedido, const Result
       return r;
     }
   }
-  if (pdf) {
-    return {200,
-            "application/pdf",
-            resultado.contenido,
-            {{"Content-Disposition", Adjunto("INFORME.PDF")}}};
-  }
+  if (pdf) return Descarga(pedido, resultado.contenido);
   const std::string id = almacen_.Guardar(resultado.informe);
   if (id.empty()) {
     return ProblemaDeSubida(pedido, MHD_HTTP_INTERNAL_SERVER_ERROR, "Error del Servidor",
@@ -519,9 +534,10 @@ ServidorWeb::Respuesta ServidorWeb::Concluido(const Pedido& pedido, const Result
   }
   const std::string enlace = "/informe/" + id;
   if (!api) return {MHD_HTTP_SEE_OTHER, "text/plain; charset=utf-8", "", {{"Location", enlace}}};
-  json documento = {{"archivo", resultado.informe->archivo},
-                    {"inconsistencias", resultado.informe->con_inconsistencias},
-                    {"hojas", resultado.informe->hojas.size()}};
+  // The findings document, with the report's page count and its links.
+  json documento = json::parse(resultado.informe->documento, nullptr, false);
+  if (!documento.is_object()) documento = json::object();
+  documento["hojas"] = resultado.informe->hojas.size();
   json enlaces = {{"informe", enlace}};
   for (const ArchivoDescargable* a : Descargables()) enlaces[a->nombre] = enlace + "/" + a->nombre;
   documento["enlaces"] = enlaces;
@@ -531,7 +547,9 @@ ServidorWeb::Respuesta ServidorWeb::Concluido(const Pedido& pedido, const Result
 std::vector<const ArchivoDescargable*> ServidorWeb::Descargables() const {
   std::vector<const ArchivoDescargable*> lista;
   for (const ArchivoDescargable& a : kDescargables) {
-    if (!a.pdf || opciones_.escribir_pdf) lista.push_back(&a);
+    if (a.origen != ArchivoDescargable::Origen::Pdf || opciones_.escribir_pdf) {
+      lista.push_back(&a);
+    }
   }
   return lista;
 }
@@ -568,21 +586,36 @@ int ServidorWeb::Informe(MHD_Connection* conexion, Pedido* pedido) {
   }
   for (const ArchivoDescargable* a : Descargables()) {
     if (pedido->archivo != a->nombre) continue;
-    if (!a->pdf) {
-      return Enviar(
-          conexion, pedido,
-          {200, a->tipo, informe->errores, {{"Content-Disposition", Adjunto(a->nombre)}}});
+    pedido->descarga = a;
+    pedido->nombre_descarga = NombreDeDescarga(*a, *informe);
+    switch (a->origen) {
+      case ArchivoDescargable::Origen::Errores:
+        return Enviar(conexion, pedido, Descarga(*pedido, informe->errores));
+      case ArchivoDescargable::Origen::Documento:
+        return Enviar(conexion, pedido, Descarga(*pedido, informe->documento));
+      case ArchivoDescargable::Origen::Pdf: {
+        const auto escribir = opciones_.escribir_pdf;
+        Comenzar(conexion, pedido,
+                 [informe, escribir] { return VerificacionWeb::Pdf(informe->hojas, escribir); });
+        return MHD_YES;
+      }
+      case ArchivoDescargable::Origen::Marcada:
+        Comenzar(conexion, pedido, [informe] { return VerificacionWeb::Marcada(*informe); });
+        return MHD_YES;
     }
-    const auto escribir = opciones_.escribir_pdf;
-    Comenzar(conexion, pedido,
-             [informe, escribir] { return VerificacionWeb::Pdf(informe->hojas, escribir); });
-    return MHD_YES;
   }
   return Enviar(conexion, pedido,
                 {MHD_HTTP_NOT_FOUND,
                  "text/html; charset=utf-8",
                  paginas_.Mensaje({"Archivo inexistente", "El informe no tiene ese archivo."}),
                  {}});
+}
+
+ServidorWeb::Respuesta ServidorWeb::Descarga(const Pedido& pedido, const std::string& contenido) {
+  return {200,
+          pedido.descarga->tipo,
+          contenido,
+          {{"Content-Disposition", "attachment; filename=\"" + pedido.nombre_descarga + "\""}}};
 }
 
 // A failed upload: the JSON {"titulo", "mensaje"} for the API, the upload page

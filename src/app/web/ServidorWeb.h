@@ -3,7 +3,8 @@
 // own thread pool serves the connections and drops slow clients after a
 // timeout. Pages: "/" (what is checked, the upload form), POST "/verificar"
 // (sends the browser to the report), "/informe/<id>" (the report page by page)
-// and its files (ERRORES.TXT, and INFORME.PDF painted when asked for), "/datos-validos", "/salud";
+// and its files (ERRORES.TXT, HALLAZGOS.JSON; INFORME.PDF and the marked copy
+// made when asked for), "/datos-validos", "/salud";
 // the JSON API POST
 // "/api/verificaciones". Uploads are cut off at the size limit while they
 // stream in; verifications run on a bounded ColaDeVerificaciones (a full queue
@@ -85,6 +86,7 @@ class ServidorWeb {
   // Runs tarea on the queue with the connection suspended until it is done.
   void Comenzar(MHD_Connection* conexion, Pedido* pedido, std::function<ResultadoWeb()> tarea);
   Respuesta Concluido(const Pedido& pedido, const ResultadoWeb& resultado);
+  static Respuesta Descarga(const Pedido& pedido, const std::string& contenido);
   std::vector<const ArchivoDescargable*> Descargables() const;
   Respuesta ProblemaDeSubida(const Pedido& pedido, int estado, const std::string& titulo,
                              const std::string& mensaje) const;

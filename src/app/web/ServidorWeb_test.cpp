@@ -70,6 +70,15 @@ std::function<ResultadoWeb(const Subida&)> Demorada(std::chrono::milliseconds de
     auto informe = std::make_shared<InformeWeb>();
     informe->archivo = archivo;
     informe->hojas = {hoja};
+    informe->hallazgos = {Hallazgo{"a",
+                                   "PAGOS",
+                                   1,
+                                   archivo,
+                                   "2004/01",
+                                   {},
+                                   "PAGOS",
+                                   2,
+                                   {CeldaHallazgo{"PAGOS!B2", "PAGO", hoja, 1, 1}}}};
     ResultadoWeb resultado;
     resultado.estado = ResultadoWeb::Estado::Verificado;
     resultado.informe = informe;
@@ -121,16 +130,28 @@ TEST_F(ServidorWebTest, TheServedReportIsWhatTheCommandLineWrites) {
   std::ostringstream salida, errores;
   LineaDeComandos(salida, errores, stderr)
       .Ejecutar({"verificar", testing::SharedPath("workbooks/declaracion_con_errores.xls"),
-                 "--salida", carpeta.ruta()});
+                 "--salida", carpeta.ruta(), "--hallazgos"});
   RespuestaHttp errores_txt = Pedir("GET", informe + "/ERRORES.TXT");
   EXPECT_EQ(errores_txt.cuerpo, *CarpetaPrivada::Leer(carpeta.ruta() + "/ERRORES.TXT"));
   EXPECT_EQ(errores_txt.cabeceras["content-disposition"], "attachment; filename=\"ERRORES.TXT\"");
   EXPECT_EQ(errores_txt.cabeceras["cache-control"], "no-store");
 
+  const nlohmann::json servido =
+      nlohmann::json::parse(Pedir("GET", informe + "/HALLAZGOS.JSON").cuerpo);
+  const nlohmann::json escrito =
+      nlohmann::json::parse(*CarpetaPrivada::Leer(carpeta.ruta() + "/HALLAZGOS.JSON"));
+  EXPECT_EQ(servido["hallazgos"], escrito["hallazgos"]);
+  EXPECT_EQ(servido["archivo"], escrito["archivo"]);
+  RespuestaHttp marcada = Pedir("GET", informe + "/MARCADA.xlsx");
+  EXPECT_EQ(marcada.cuerpo.substr(0, 2), "PK");
+  EXPECT_EQ(marcada.cabeceras["content-disposition"],
+            "attachment; filename=\"DECLARACION_CON_ERRORES_MARCADA.xlsx\"");
+
   RespuestaHttp ultima = Pedir("GET", informe + "?hoja=99");
   EXPECT_NE(ultima.cuerpo.find("Hoja 5 de 5"), std::string::npos);
   EXPECT_NE(ultima.cuerpo.find("rel=\"prev\""), std::string::npos);
   EXPECT_EQ(ultima.cuerpo.find("rel=\"next\""), std::string::npos);
+  EXPECT_NE(ultima.cuerpo.find("<td>DATOSDOC</td>"), std::string::npos);
   EXPECT_NE(Pedir("GET", informe).cuerpo.find("<span class=\"d-arial-9-s\">1) DATOS DEL EMPLEADOR"),
             std::string::npos);
 }
@@ -168,6 +189,8 @@ TEST_F(ServidorWebTest, TheApiAnswersEachOutcomeWithItsStatus) {
   RespuestaHttp r = Pedir("POST", "/api/verificaciones", formulario, tipo);
   const nlohmann::json documento = nlohmann::json::parse(r.cuerpo);
   EXPECT_EQ(documento["archivo"], "D.XLS");
+  EXPECT_EQ(documento["formato"], "kaldoren20-hallazgos");
+  EXPECT_FALSE(documento["hallazgos"].empty());
   EXPECT_EQ(documento["inconsistencias"], true);
   EXPECT_EQ(Pedir("GET", documento["enlaces"]["ERRORES.TXT"]).estado, 200);
 }

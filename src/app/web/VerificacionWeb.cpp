@@ -15,6 +15,9 @@
 #include "base/Format.h"
 #include "base/SystemError.h"
 #include "base/Text.h"
+#include "hallazgos/CopiaMarcada.h"
+#include "hallazgos/DocumentoHallazgos.h"
+#include "workbook/WorkbookReader.h"
 
 namespace kaldoren {
 namespace {
@@ -67,6 +70,17 @@ ResultadoWeb Fallo(std::string titulo, std::string mensaje) {
 
 ResultadoWeb ErrorDelServidor(const std::string& que, int numero) {
   return Fallo("Error del Servidor", que + ": " + SystemError::Reason(numero));
+}
+
+// A file made for the client (the PDF, the marked copy), read into memory.
+ResultadoWeb ArchivoHecho(const Status& estado, const std::string& ruta) {
+  if (!estado.ok()) return Fallo("Error del Servidor", estado.description());
+  std::optional<std::string> archivo = CarpetaPrivada::Leer(ruta);
+  if (!archivo) return Fallo("Error del Servidor", "No se pudo leer el archivo preparado.");
+  ResultadoWeb resultado;
+  resultado.estado = ResultadoWeb::Estado::Verificado;
+  resultado.contenido = std::move(*archivo);
+  return resultado;
 }
 
 // The report files of a finished run, read into memory.
@@ -129,6 +143,10 @@ ResultadoWeb VerificacionWeb::Verificar(const Subida& subida) {
   InformeWeb informe;
   informe.archivo = planilla.archivo;
   informe.con_inconsistencias = corrida.con_inconsistencias;
+  informe.documento = DocumentoHallazgos::Texto(planilla.archivo, corrida.procesado,
+                                                corrida.con_inconsistencias, corrida.hallazgos);
+  informe.hallazgos = corrida.hallazgos;
+  informe.libro = subida.contenido;
   return LeerInforme(destino, std::move(informe));
 }
 
@@ -143,16 +161,19 @@ ResultadoWeb VerificacionWeb::Pdf(const std::vector<std::string>& hojas,
     if (!Escribir(hoja, hojas[n])) return ErrorDelServidor("No se pudo preparar el PDF", errno);
   }
   const std::string destino = carpeta.ruta() + "/INFORME.PDF";
-  const Status estado = escribir(carpeta.ruta(), destino);
-  std::optional<std::string> pdf = CarpetaPrivada::Leer(destino);
-  if (!estado.ok() || !pdf) {
-    return Fallo("Error del Servidor",
-                 estado.ok() ? "No se pudo leer el PDF." : estado.description());
+  return ArchivoHecho(escribir(carpeta.ruta(), destino), destino);
+}
+
+ResultadoWeb VerificacionWeb::Marcada(const InformeWeb& informe) {
+  Workbook libro;
+  const Status leido = WorkbookReader::ReadBytes(informe.libro, &libro);
+  if (!leido.ok()) return Fallo("Error del Servidor", leido.description());
+  CarpetaPrivada carpeta;
+  if (carpeta.ruta().empty()) {
+    return ErrorDelServidor("No se pudo crear la carpeta de trabajo", carpeta.error());
   }
-  ResultadoWeb resultado;
-  resultado.estado = ResultadoWeb::Estado::Verificado;
-  resultado.contenido = std::move(*pdf);
-  return resultado;
+  const std::string destino = carpeta.ruta() + "/MARCADA.xlsx";
+  return ArchivoHecho(CopiaMarcada::Escribir(libro, informe.hallazgos, destino), destino);
 }
 
 }  // namespace kaldoren

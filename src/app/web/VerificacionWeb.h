@@ -45,6 +45,8 @@ class VerificacionWeb {
   // The PDF of a report's pages, painted by escribir in a private folder;
   // contenido holds it.
   static ResultadoWeb Pdf(const std::vector<std::string>& hojas, const EscritorPdf& escribir);
+  // The marked copy of the report's workbook (.xlsx); contenido holds it.
+  static ResultadoWeb Marcada(const InformeWeb& informe);
   // The name shown in the report header for a client's file name: its last
   // part, without control characters, at most 120 characters, upper-cased;
   // "PLANILLA" when nothing is left.
