@@ -6,7 +6,9 @@ PACKAGES := cmake g++ make pkg-config libgsf-1-dev libglib2.0-dev libxml2-dev li
             libbenchmark-dev qt6-base-dev xvfb xauth python3 python3-xlrd python3-xlwt \
             clang libclang-rt-14-dev fonts-liberation2 qt6-translations-l10n libfreexl-dev time \
             poppler-utils dpkg-dev fakeroot lintian file \
-            nlohmann-json3-dev libxlsxwriter-dev python3-jsonschema python3-openpyxl
+            nlohmann-json3-dev libxlsxwriter-dev python3-jsonschema python3-openpyxl \
+            libmicrohttpd-dev libkainjow-mustache-dev \
+            chromium chromium-driver python3-selenium openssl curl
 BUILD ?= build
 JOBS ?= $(shell nproc)
 

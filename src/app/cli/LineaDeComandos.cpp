@@ -5,6 +5,7 @@
 #include "app/cli/ComandoCeldas.h"
 #include "app/cli/ComandoDatosValidos.h"
 #include "app/cli/ComandoPdf.h"
+#include "app/cli/ComandoServir.h"
 #include "app/cli/ComandoVerificar.h"
 #include "app/cli/SalidaPdf.h"
 #include "base/Version.h"
@@ -35,6 +36,10 @@ const char kAyuda[] =
     "                          informe en INFORME.PDF o, si no hay informe, las del\n"
     "                          listado en DVALIDOS.PDF\n"
     "  celdas PLANILLA         lista cada celda con valor, un objeto JSON por línea\n"
+    "  servir [--direccion 127.0.0.1] [--puerto 8020] [--max-mb 40] [--trabajos N]\n"
+    "         [--conservar-min 30] [--certificado ARCHIVO --clave ARCHIVO]\n"
+    "                          atiende la verificación desde el navegador y por la API\n"
+    "                          JSON (HTTPS con certificado y clave) hasta recibir SIGTERM\n"
     "  --help                  muestra esta ayuda\n"
     "  --version               muestra la versión\n"
     "\n"
@@ -74,6 +79,11 @@ int LineaDeComandos::Ejecutar(const std::vector<std::string>& argumentos) {
     if (resto.size() == 1 && resto[0] == "--help") return Ayuda();
     if (resto.size() != 1) return Uso("celdas lleva exactamente un libro");
     return ComandoCeldas(salida_, errores_).Ejecutar(resto[0]);
+  }
+  if (comando == "servir") {
+    if (resto.size() == 1 && resto[0] == "--help") return Ayuda();
+    errores_.flush();
+    return ComandoServir(terminal_).Ejecutar(resto);
   }
   return Uso("comando desconocido: " + comando);
 }

@@ -1,8 +1,6 @@
 // TextosResaltados: the texts that the viewer sets off on every page, with the
-// font attributes each one gets. An attribute left empty keeps what the page
-// has there (Courier New, regular, not underlined). The report's list names
-// the report's title, its part and section titles and the closing remarks of
-// the sections; a change of one of those texts needs the same change here.
+// font attributes each one gets, in Qt's types. The lists themselves are the
+// core's TextosDestacados, shared with the web pages.
 #pragma once
 
 #include <QList>
