@@ -3,6 +3,7 @@
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -54,7 +55,9 @@ struct Session {
   }
 
   std::string_view Name(const xmlChar* name) {
-    KnownName& known = names[(reinterpret_cast<std::uintptr_t>(name) >> 3) % names.size()];
+    // The dictionary packs short names side by side: their addresses differ
+    // in the lowest bits.
+    KnownName& known = names[reinterpret_cast<std::uintptr_t>(name) % names.size()];
     if (known.name != name) known = {name, View(name)};
     return known.view;
   }
@@ -87,17 +90,20 @@ std::string_view DecodeAmpersands(std::string_view value, std::vector<std::strin
 void StartElement(void* data, const xmlChar* name, const xmlChar*, const xmlChar* uri, int,
                   const xmlChar**, int count, int, const xmlChar** values) {
   auto* session = static_cast<Session*>(data);
-  session->attributes.clear();
+  // The attributes' room is kept from element to element and only grows.
+  const auto size = static_cast<size_t>(count);
+  if (session->attributes.size() < size) session->attributes.resize(size);
   session->decoded.clear();
-  session->decoded.reserve(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) {
+  session->decoded.reserve(size);
+  for (size_t i = 0; i < size; ++i) {
     const xmlChar** attribute = values + 5 * i;
-    session->attributes.push_back(
-        {session->Name(attribute[0]),
-         attribute[2] == nullptr ? std::string_view() : session->Uri(attribute[2]),
-         DecodeAmpersands(View(attribute[3], attribute[4]), &session->decoded)});
+    session->attributes[i] = {
+        session->Name(attribute[0]),
+        attribute[2] == nullptr ? std::string_view() : session->Uri(attribute[2]),
+        DecodeAmpersands(View(attribute[3], attribute[4]), &session->decoded)};
   }
-  session->handler->StartElement(session->Name(name), session->Uri(uri), session->attributes);
+  session->handler->StartElement(session->Name(name), session->Uri(uri),
+                                 std::span(session->attributes.data(), size));
   session->StopIfFailed();
 }
 
