@@ -41,4 +41,11 @@ Sheet& AddTable(Workbook* workbook, const std::string& sheet_name,
   return sheet;
 }
 
+Value At(const Sheet& sheet, std::uint32_t row, std::uint16_t column) {
+  for (const Cell& c : sheet.cells()) {
+    if (c.row == row && c.column == column) return sheet.ValueOf(c);
+  }
+  return Value();
+}
+
 }  // namespace kaldoren::testing

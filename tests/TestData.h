@@ -22,6 +22,9 @@ bool Exists(const std::string& path);
 Sheet& AddTable(Workbook* workbook, const std::string& sheet_name,
                 const std::vector<std::vector<Value>>& rows);
 
+// The value of the cell at row and column of a sheet; empty when there is none.
+Value At(const Sheet& sheet, std::uint32_t row, std::uint16_t column);
+
 // Short names for values in tables.
 inline Value N(double x) { return Value::Number(x); }
 inline Value T(std::string s) { return Value::Text(std::move(s)); }

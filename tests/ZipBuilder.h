@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "MemoryArchive.h"
+
 namespace kaldoren::testing {
 
 class ZipBuilder {
@@ -45,13 +47,7 @@ class ZipBuilder {
       gsf_output_close(child);
       g_object_unref(child);
     }
-    gsf_output_close(GSF_OUTPUT(archive));
-    g_object_unref(archive);
-    const auto* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory));
-    std::string file(reinterpret_cast<const char*>(data),
-                     static_cast<size_t>(gsf_output_size(memory)));
-    g_object_unref(memory);
-    return file;
+    return CloseMemoryArchive(memory, archive);
   }
 
   // The members of an archive, in its order (directories walked into).

@@ -1,6 +1,7 @@
 #include "workbook/WorkbookReader.h"
 
 #include "workbook/OpeningError.h"
+#include "workbook/TextValue.h"
 #include "workbook/WorkbookFile.h"
 #include "workbook/XmlStream.h"
 #include "workbook/ZipArchive.h"
@@ -15,12 +16,6 @@ constexpr std::string_view kOdsMediaType = "application/vnd.oasis.opendocument.s
 
 bool StartsWith(std::string_view bytes, std::string_view prefix) {
   return bytes.substr(0, prefix.size()) == prefix;
-}
-
-std::string_view Trimmed(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 // The media type of the manifest's entry for the whole package ("/").
@@ -48,7 +43,7 @@ class PackageMediaType final : public XmlHandler {
 bool IsOdsPackage(const ZipArchive& zip) {
   std::string media_type;
   if (zip.ReadWhole("mimetype", 256, &media_type).ok()) {
-    return Trimmed(media_type) == kOdsMediaType;
+    return TextValue::Trimmed(media_type) == kOdsMediaType;
   }
   PackageMediaType entry;
   return XmlStream::ParseMember(zip, "META-INF/manifest.xml", &entry).ok() &&

@@ -13,6 +13,7 @@
 namespace kaldoren {
 namespace {
 
+using testing::At;
 using testing::BiffBuilder;
 using testing::CellHead;
 using testing::Le16;
@@ -31,14 +32,6 @@ Workbook ReadOk(const std::string& relative) {
 
 Value Field(const Sheet& sheet, size_t record, const char* column) {
   return sheet.RecordValue(record, sheet.FindColumn(column));
-}
-
-// The cell at row and column of a sheet as its value; empty when there is none.
-Value At(const Sheet& sheet, std::uint32_t row, std::uint16_t column) {
-  for (const Cell& c : sheet.cells()) {
-    if (c.row == row && c.column == column) return sheet.ValueOf(c);
-  }
-  return Value();
 }
 
 const std::string kNotAWorkbook =

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "workbook/OpeningError.h"
-#include "workbook/ods/OdsValue.h"
+#include "workbook/TextValue.h"
 
 namespace kaldoren {
 namespace {
@@ -198,19 +198,19 @@ void OdsContent::StartCell(std::span<const XmlAttribute> attributes) {
     cell_.kind = CellKind::Error;
     content_ = Content::kValue;
   } else if (type == "float" || type == "percentage" || type == "currency") {
-    if (OdsValue::Number(value, &cell_.number)) {
+    if (TextValue::Number(value, &cell_.number)) {
       content_ = Content::kValue;
       cell_.kind = std::isfinite(cell_.number) ? CellKind::Number : CellKind::Error;
       cell_.error_code = kNumError;
     }
   } else if (type == "date" || type == "time") {
-    if (type == "date" ? OdsValue::Date(date, &cell_.number)
-                       : OdsValue::Duration(time, &cell_.number)) {
+    if (type == "date" ? TextValue::DateTime(date, &cell_.number)
+                       : TextValue::Duration(time, &cell_.number)) {
       content_ = Content::kValue;
       cell_.kind = CellKind::Date;
     }
   } else if (type == "boolean") {
-    if (OdsValue::Boolean(boolean, &b)) {
+    if (TextValue::Boolean(boolean, &b)) {
       content_ = Content::kValue;
       cell_.kind = CellKind::Boolean;
       cell_.number = b ? -1 : 0;
@@ -275,7 +275,7 @@ void OdsContent::EndCell() {
   column_ = Advanced(column_, cell_repeat_);
   if (content_ == Content::kTextIfShown && !shown_) return;
   if (content_ == Content::kValue) {
-    if (collect_) cell_.error_code = OdsValue::ErrorCode(text_);
+    if (collect_) cell_.error_code = TextValue::ErrorCode(text_);
   } else {
     cell_.kind = CellKind::Text;
     cell_.text_index = book_->strings().Add(text_);

@@ -3,7 +3,7 @@
 // table:table of the office:spreadsheet body is a worksheet, in document
 // order, named by its table:name; its rows and cells are placed by position.
 //
-// - A cell's value comes from office:value-type (OdsValue reads the value
+// - A cell's value comes from office:value-type (TextValue reads the value
 //   attributes): float, percentage and currency are numbers; date and time
 //   are day counts (date cells); boolean is -1/0; string is the text of the
 //   cell's text:p (or text:h) paragraphs joined by a line feed, with text:s,

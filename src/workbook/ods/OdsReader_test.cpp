@@ -91,31 +91,17 @@ TEST(OdsReader, CellsMeanWhatTheSameCellsMeanInTheOtherFormats) {
            "</table:table-cell><table:table-cell><text:p>sin tipo</text:p>"
            "</table:table-cell></table:table-row></table:table>",
        "H!0,0 t[Los Aromos   1450 \n2º piso\tB\nfin]; H!0,1 t[a & b]; H!0,2 t[sin tipo]; "},
-      {"dates with a time, durations past a day, signed numbers; values the format does not "
-       "allow keep what the cell shows",
-       "<table:table table:name='H'><table:table-row>" + kCell +
-           "'date' office:date-value='2010-04-25T13:53:48.5Z'/>" + kCell +
-           "'time' office:time-value='-P1DT12H'/>" + kCell + "'float' office:value='+1.5E3'/>" +
-           kCell + "'date' office:date-value='2004-02-30'><text:p>a</text:p></table:table-cell>" +
-           kCell +
-           "'date' office:date-value='2004-01-01T24:00:00'><text:p>b</text:p>"
-           "</table:table-cell>" +
-           kCell + "'time' office:time-value='P1M'><text:p>c</text:p></table:table-cell>" + kCell +
-           "'float' office:value='1,5'><text:p>d</text:p></table:table-cell>" + kCell +
-           "'boolean' office:boolean-value='si'><text:p>e</text:p></table:table-cell>"
-           "</table:table-row></table:table>",
-       "H!0,0 d40293.57903; H!0,1 d-1.5; H!0,2 n1500; H!0,3 t[a]; H!0,4 t[b]; H!0,5 t[c]; "
-       "H!0,6 t[d]; H!0,7 t[e]; "},
       {"errors read as error cells; a value that cannot be read keeps what the cell shows",
        "<table:table table:name='H'><table:table-row>"
        "<table:table-cell office:value-type='string' office:string-value=''"
        " calcext:value-type='error'><text:p>#VALUE!</text:p></table:table-cell>"
        "<table:table-cell office:value-type='float' office:value='0' calcext:value-type='error'>"
-       "<text:p>#DIV/0!</text:p></table:table-cell>" +
+       "<text:p>#DIV/0!</text:p></table:table-cell>"
+       "<table:table-cell calcext:value-type='error'><text:p>Err:502</text:p></table:table-cell>" +
            kCell + "'float' office:value='INF'/>" + kCell +
            "'date' office:date-value='13/10/2004'><text:p>13/10/2004</text:p></table:table-cell>" +
            kCell + "'float' office:value='x'/></table:table-row></table:table>",
-       "H!0,0 e15; H!0,1 e7; H!0,2 e36; H!0,3 t[13/10/2004]; "},
+       "H!0,0 e15; H!0,1 e7; H!0,2 e15; H!0,3 e36; H!0,4 t[13/10/2004]; "},
       {"repeated cells and rows that hold something are copied; empty runs only move on",
        "<table:table table:name='H'><table:table-row table:number-rows-repeated='2'>" + kCell +
            "'float' office:value='1' table:number-columns-repeated='2'/>"

@@ -45,9 +45,14 @@ class WorksheetPart final : public XmlHandler {
   void Characters(std::string_view text) override;
 
  private:
+  // What a cell's t attribute says its value is.
+  enum class Type { kNumber, kShared, kFormulaText, kInline, kBoolean, kError, kIsoDate };
+  static Type TypeNamed(std::string_view type);
+
   void StartRow(std::span<const XmlAttribute> attributes);
   void StartCell(std::span<const XmlAttribute> attributes);
   void AddCell();
+  void AddSharedString(std::uint16_t column);
   void AddNumber(std::uint16_t column);
   void AddIsoDate(std::uint16_t column);
   void FailAtCell(std::string_view what);
@@ -60,7 +65,7 @@ class WorksheetPart final : public XmlHandler {
   std::int64_t row_ = -1;
   std::int64_t column_ = -1;
   // The cell being read.
-  std::string type_;
+  Type type_ = Type::kNumber;
   std::uint16_t style_ = 0;
   bool has_value_ = false;
   bool in_value_ = false;

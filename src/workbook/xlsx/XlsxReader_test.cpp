@@ -7,12 +7,12 @@
 
 #include "TestData.h"
 #include "ZipBuilder.h"
-#include "base/Calendar.h"
 #include "workbook/WorkbookReader.h"
 
 namespace kaldoren {
 namespace {
 
+using testing::At;
 using testing::D;
 using testing::E;
 using testing::N;
@@ -73,15 +73,7 @@ Status Leer(const std::string& archivo, Workbook* libro) {
   return WorkbookReader::ReadBytes(archivo, libro);
 }
 
-Value At(const Sheet& sheet, std::uint32_t row, std::uint16_t column) {
-  for (const Cell& c : sheet.cells()) {
-    if (c.row == row && c.column == column) return sheet.ValueOf(c);
-  }
-  return Value();
-}
-
 TEST(XlsxReader, EachKindOfCellMeansWhatItMeansInXls) {
-  const double april_25_2010 = Calendar::DayCount(2010, 4, 25);
   const struct {
     const char* what;
     std::string shared;
@@ -112,15 +104,8 @@ TEST(XlsxReader, EachKindOfCellMeansWhatItMeansInXls) {
        "<workbookPr date1904=\"true\"/><extLst><ext><x15:workbookPr xmlns:x15=\"x\"/></ext>"
        "</extLst>",
        D(1462)},
-      {"ISO date with time", "", "<c r=\"A1\" t=\"d\"><v>2010-04-25T13:53:48</v></c>", "",
-       D(april_25_2010 + (13 * 3600 + 53 * 60 + 48) / 86400.0)},
-      {"ISO date without time", "", "<c r=\"A1\" t=\"d\"><v>2010-04-25</v></c>", "",
-       D(april_25_2010)},
-      {"ISO time alone is a time of day 0", "",
-       "<c r=\"A1\" t=\"d\"><v>04:48:00.00000000000095850</v></c>", "", D(0.2)},
       {"ISO time alone in a 1904 workbook is on 01/01/1904", "",
        "<c r=\"A1\" t=\"d\"><v>12:00</v></c>", "<workbookPr date1904=\"1\"/>", D(1462.5)},
-      {"number in exponent form", "", "<c r=\"A1\"><v>1E+20</v></c>", "", N(1e20)},
       {"cell without value", "", "<c r=\"A1\" s=\"1\"/>", "", E()},
   };
   for (const auto& c : cases) {

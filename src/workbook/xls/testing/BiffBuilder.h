@@ -20,6 +20,8 @@
 #include <utility>
 #include <vector>
 
+#include "MemoryArchive.h"
+
 namespace kaldoren::testing {
 
 inline std::string Le16(std::uint16_t x) {
@@ -147,13 +149,7 @@ class BiffBuilder {
       gsf_output_close(child);
       g_object_unref(child);
     }
-    gsf_output_close(GSF_OUTPUT(archive));
-    g_object_unref(archive);
-    const auto* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory));
-    std::string file(reinterpret_cast<const char*>(data),
-                     static_cast<size_t>(gsf_output_size(memory)));
-    g_object_unref(memory);
-    return file;
+    return CloseMemoryArchive(memory, archive);
   }
 
   std::string Part(const SheetPart& sheet) const {
