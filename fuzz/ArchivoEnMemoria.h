@@ -18,8 +18,6 @@ class ArchivoEnMemoria {
   ArchivoEnMemoria& operator=(const ArchivoEnMemoria&) = delete;
 
   void Escribir(const std::uint8_t* datos, std::size_t tamano);
-  // The content as it is now, to check that nobody wrote to it.
-  std::string Leer() const;
   const std::string& ruta() const { return ruta_; }
 
  private:

@@ -18,6 +18,7 @@ namespace {
 using kaldoren::testing::Le16;
 using kaldoren::testing::Le32;
 using kaldoren::testing::LeDouble;
+using Flujo = MutadorBiff::Flujo;
 
 // The largest record data BIFF8 writers produce.
 constexpr std::size_t kMaxRecordData = 8224;
@@ -41,7 +42,7 @@ bool EsCelda(std::uint16_t tipo) {
 std::size_t Uno(std::size_t n, std::mt19937& azar) { return n == 0 ? 0 : azar() % n; }
 
 // A cell record chosen at random; -1 when the stream has none (after a few tries).
-int UnaCelda(const MutadorBiff::Flujo& flujo, std::mt19937& azar) {
+int UnaCelda(const Flujo& flujo, std::mt19937& azar) {
   for (int intento = 0; intento < 64; ++intento) {
     const std::size_t i = Uno(flujo.registros.size(), azar);
     if (EsCelda(flujo.registros[i].tipo)) return static_cast<int>(i);
@@ -50,21 +51,13 @@ int UnaCelda(const MutadorBiff::Flujo& flujo, std::mt19937& azar) {
 }
 
 std::uint16_t NumeroDeFilaOColumna(std::uint16_t actual, std::mt19937& azar) {
-  const std::array<std::uint16_t, 8> raros = {0,
-                                              1,
-                                              2,
-                                              255,
-                                              256,
-                                              0xFFFF,
-                                              static_cast<std::uint16_t>(actual + 1),
-                                              static_cast<std::uint16_t>(actual - 1)};
+  const std::uint16_t antes = actual - 1, despues = actual + 1;
+  const std::array<std::uint16_t, 8> raros = {0, 1, 2, 255, 256, 0xFFFF, antes, despues};
   return azar() % 4 == 0 ? static_cast<std::uint16_t>(azar() % 400)
                          : raros[Uno(raros.size(), azar)];
 }
 
-}  // namespace
-
-void MutadorBiff::CambiarDatos(Flujo& flujo, std::mt19937& azar) {
+void CambiarDatos(Flujo& flujo, std::mt19937& azar) {
   std::string& datos = flujo.registros[Uno(flujo.registros.size(), azar)].datos;
   if (datos.empty()) datos.assign(1, static_cast<char>(azar()));
   const std::size_t capacidad =
@@ -77,29 +70,29 @@ void MutadorBiff::CambiarDatos(Flujo& flujo, std::mt19937& azar) {
   datos = std::move(buffer);
 }
 
-void MutadorBiff::Borrar(Flujo& flujo, std::mt19937& azar) {
+void Borrar(Flujo& flujo, std::mt19937& azar) {
   if (flujo.registros.size() < 2) return;
   flujo.registros.erase(flujo.registros.begin() +
                         static_cast<long>(Uno(flujo.registros.size(), azar)));
 }
 
-void MutadorBiff::Duplicar(Flujo& flujo, std::mt19937& azar) {
+void Duplicar(Flujo& flujo, std::mt19937& azar) {
   Flujo::Registro copia = flujo.registros[Uno(flujo.registros.size(), azar)];
   copia.id = -1;
   flujo.registros.insert(
       flujo.registros.begin() + static_cast<long>(Uno(flujo.registros.size() + 1, azar)), copia);
 }
 
-void MutadorBiff::Intercambiar(Flujo& flujo, std::mt19937& azar) {
+void Intercambiar(Flujo& flujo, std::mt19937& azar) {
   std::swap(flujo.registros[Uno(flujo.registros.size(), azar)],
             flujo.registros[Uno(flujo.registros.size(), azar)]);
 }
 
-void MutadorBiff::CambiarTipo(Flujo& flujo, std::mt19937& azar) {
+void CambiarTipo(Flujo& flujo, std::mt19937& azar) {
   flujo.registros[Uno(flujo.registros.size(), azar)].tipo = kTipos[Uno(kTipos.size(), azar)];
 }
 
-void MutadorBiff::MoverCelda(Flujo& flujo, std::mt19937& azar) {
+void MoverCelda(Flujo& flujo, std::mt19937& azar) {
   const int i = UnaCelda(flujo, azar);
   if (i < 0) return;
   std::string& datos = flujo.registros[static_cast<std::size_t>(i)].datos;
@@ -109,26 +102,12 @@ void MutadorBiff::MoverCelda(Flujo& flujo, std::mt19937& azar) {
   datos.replace(campo, 2, Le16(NumeroDeFilaOColumna(actual, azar)));
 }
 
-void MutadorBiff::NumeroRaro(Flujo& flujo, std::mt19937& azar) {
-  const double inf = std::numeric_limits<double>::infinity();
-  const std::array<double, 18> raros = {0,
-                                        -0.0,
-                                        1,
-                                        -1,
-                                        0.5,
-                                        0.005,
-                                        1e15,
-                                        1e-5,
-                                        2958465,
-                                        2958466,
-                                        -693594,
-                                        60,
-                                        38000.5,
-                                        1e308,
-                                        inf,
-                                        -inf,
-                                        std::numeric_limits<double>::quiet_NaN(),
-                                        std::numeric_limits<double>::denorm_min()};
+void NumeroRaro(Flujo& flujo, std::mt19937& azar) {
+  using limites = std::numeric_limits<double>;
+  const double inf = limites::infinity(), nan = limites::quiet_NaN(), min = limites::denorm_min();
+  const std::array<double, 18> raros = {0,       -0.0,  1,       -1,      0.5,     0.005,
+                                        1e15,    1e-5,  2958465, 2958466, -693594, 60,
+                                        38000.5, 1e308, inf,     -inf,    nan,     min};
   const int i = UnaCelda(flujo, azar);
   if (i < 0) return;
   Flujo::Registro& r = flujo.registros[static_cast<std::size_t>(i)];
@@ -142,7 +121,7 @@ void MutadorBiff::NumeroRaro(Flujo& flujo, std::mt19937& azar) {
   }
 }
 
-void MutadorBiff::PartirEnContinue(Flujo& flujo, std::mt19937& azar) {
+void PartirEnContinue(Flujo& flujo, std::mt19937& azar) {
   const std::size_t i = Uno(flujo.registros.size(), azar);
   std::string& datos = flujo.registros[i].datos;
   if (datos.size() < 2) return;
@@ -152,10 +131,18 @@ void MutadorBiff::PartirEnContinue(Flujo& flujo, std::mt19937& azar) {
   flujo.registros.insert(flujo.registros.begin() + static_cast<long>(i) + 1, std::move(resto));
 }
 
-void MutadorBiff::Recortar(Flujo& flujo, std::mt19937& azar) {
+void Recortar(Flujo& flujo, std::mt19937& azar) {
   flujo.cola.clear();
   flujo.registros.resize(1 + Uno(flujo.registros.size(), azar));
 }
+
+// The ways a workbook stream is changed, one picked at random each time.
+constexpr void (*kMutaciones[])(Flujo&, std::mt19937&) = {
+    CambiarDatos, Borrar,     Duplicar,         Intercambiar, CambiarTipo,
+    MoverCelda,   NumeroRaro, PartirEnContinue, Recortar,
+};
+
+}  // namespace
 
 std::size_t MutadorBiff::Mutar(std::uint8_t* data, std::size_t size, std::size_t max_size,
                                unsigned int semilla) {
@@ -170,35 +157,7 @@ std::size_t MutadorBiff::Mutar(std::uint8_t* data, std::size_t size, std::size_t
   Flujo flujo(entrada);
   if (flujo.registros.empty()) return LLVMFuzzerMutate(data, size, max_size);
   for (std::size_t veces = 1 + azar() % 3; veces > 0; --veces) {
-    switch (azar() % 9) {
-      case 0:
-        CambiarDatos(flujo, azar);
-        break;
-      case 1:
-        Borrar(flujo, azar);
-        break;
-      case 2:
-        Duplicar(flujo, azar);
-        break;
-      case 3:
-        Intercambiar(flujo, azar);
-        break;
-      case 4:
-        CambiarTipo(flujo, azar);
-        break;
-      case 5:
-        MoverCelda(flujo, azar);
-        break;
-      case 6:
-        NumeroRaro(flujo, azar);
-        break;
-      case 7:
-        PartirEnContinue(flujo, azar);
-        break;
-      default:
-        Recortar(flujo, azar);
-        break;
-    }
+    kMutaciones[azar() % std::size(kMutaciones)](flujo, azar);
   }
   const std::string salida = flujo.Escribir(azar() % 16 != 0);
   if (salida.size() > max_size) return LLVMFuzzerMutate(data, size, max_size);

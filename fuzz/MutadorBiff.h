@@ -24,17 +24,6 @@ class MutadorBiff {
                            unsigned int semilla);
 
   using Flujo = kaldoren::testing::FlujoBiff;
-
- private:
-  static void CambiarDatos(Flujo& flujo, std::mt19937& azar);
-  static void Borrar(Flujo& flujo, std::mt19937& azar);
-  static void Duplicar(Flujo& flujo, std::mt19937& azar);
-  static void Intercambiar(Flujo& flujo, std::mt19937& azar);
-  static void CambiarTipo(Flujo& flujo, std::mt19937& azar);
-  static void MoverCelda(Flujo& flujo, std::mt19937& azar);
-  static void NumeroRaro(Flujo& flujo, std::mt19937& azar);
-  static void PartirEnContinue(Flujo& flujo, std::mt19937& azar);
-  static void Recortar(Flujo& flujo, std::mt19937& azar);
 };
 
 }  // namespace kaldoren::fuzz

@@ -27,24 +27,23 @@ void Recorrer(const Sheet& hoja) {
 
 }  // namespace
 
-void RecorrerLibro(Workbook& libro) {
-  for (const auto& hoja : libro.sheets()) Recorrer(*hoja);
-  if (libro.TableNames().size() != libro.sheets().size()) std::abort();
-}
-
-void LeerYRecorrer(std::string_view archivo, std::size_t tamano_de_entrada) {
-  Workbook libro;
-  const Status estado = WorkbookReader::ReadBytes(archivo, &libro);
+void Revisar(const Status& estado, Workbook& libro, std::size_t tamano_de_entrada) {
   if (!estado.ok()) {
     if (estado.description().empty()) std::abort();
     return;
   }
-  RecorrerLibro(libro);
+  for (const auto& hoja : libro.sheets()) Recorrer(*hoja);
+  if (libro.TableNames().size() != libro.sheets().size()) std::abort();
   using testing::HuellaDeLibro;
   if (tamano_de_entrada != 0 &&
       HuellaDeLibro::Bytes(libro) > HuellaDeLibro::Tope(tamano_de_entrada)) {
     std::abort();
   }
+}
+
+void LeerYRecorrer(std::string_view archivo, std::size_t tamano_de_entrada) {
+  Workbook libro;
+  Revisar(WorkbookReader::ReadBytes(archivo, &libro), libro, tamano_de_entrada);
 }
 
 }  // namespace kaldoren::fuzz

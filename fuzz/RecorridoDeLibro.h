@@ -8,16 +8,19 @@
 #include <cstddef>
 #include <string_view>
 
+#include "base/Status.h"
 #include "workbook/Workbook.h"
 
 namespace kaldoren::fuzz {
 
-void RecorrerLibro(Workbook& libro);
+// Checks what reading a workbook gave: a workbook or a described opening
+// error. A workbook that reads is walked and, when tamano_de_entrada is not 0,
+// must hold no more than HuellaDeLibro allows for an input of that size.
+// Aborts on any finding.
+void Revisar(const Status& estado, Workbook& libro, std::size_t tamano_de_entrada);
 
-// Reads the bytes of a workbook file as the program would: it must give a
-// workbook or a described opening error. A workbook that reads is walked
-// (RecorrerLibro) and, when tamano_de_entrada is not 0, must hold no more than
-// HuellaDeLibro allows for an input of that size. Aborts on any finding.
+// Reads the bytes of a workbook file as the program would and checks the
+// answer (Revisar).
 void LeerYRecorrer(std::string_view archivo, std::size_t tamano_de_entrada);
 
 }  // namespace kaldoren::fuzz

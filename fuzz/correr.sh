@@ -7,11 +7,8 @@
 # Usage: fuzz/correr.sh SECONDS [TARGET...]
 #        (targets: lector consulta verificacion xlsx ods)
 #
-# Seeds: the test workbooks (whole, and their workbook stream alone), the
-# generated workbooks and ../shared/xls-corpus when it is there; the queries
-# of fuzz/consultas; the .xlsx test workbooks, whole and as their parts' XML
-# (see xlsx_fuzzer.cc); the .ods test workbooks, whole and as their
-# content.xml (see ods_fuzzer.cc). What a target finds that is new is kept in
+# Seeds: the test workbooks, queries and ../shared/xls-corpus (see below).
+# What a target finds that is new is kept in
 # out/fuzz/<target>/corpus for the next run; a crash goes to out/fuzz/<target>/
 # and its log to out/fuzz/<target>/registro.txt. Targets run two at a time.
 set -euo pipefail
@@ -23,6 +20,8 @@ OBJETIVOS=("$@")
 BUILD=${FUZZ_BUILD:-build-fuzz}
 OUT=out/fuzz
 PARALELO=${FUZZ_PARALELO:-2}
+# The verification target's report folder goes in memory when it can.
+if [ -d /dev/shm ]; then export TMPDIR=/dev/shm; fi
 
 if [ ! -f "$BUILD/CMakeCache.txt" ]; then
   cmake -S . -B "$BUILD" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
@@ -30,94 +29,65 @@ if [ ! -f "$BUILD/CMakeCache.txt" ]; then
 fi
 cmake --build "$BUILD" -j "$(nproc)" --target fuzzers
 
-# Seeds of the workbook targets: each workbook whole and its stream alone.
-semillas_de_libros() {
-  local carpeta=$1 tope=$2
-  shift 2
-  mkdir -p "$carpeta"
-  local libro
-  for libro in "$@"; do
-    [ -f "$libro" ] && [ "$(stat -c %s "$libro")" -le "$tope" ] && cp "$libro" "$carpeta/"
-  done
-  /usr/bin/python3 - "$carpeta" <<'PY' || echo "sin xlrd: solo los libros enteros como semillas" >&2
-import os, sys
-from xlrd import compdoc
-carpeta = sys.argv[1]
-for nombre in os.listdir(carpeta):
-    if not nombre.lower().endswith(".xls"):
-        continue
-    with open(os.path.join(carpeta, nombre), "rb") as f:
-        datos = f.read()
-    try:
-        documento = compdoc.CompDoc(datos, logfile=open(os.devnull, "w"))
-    except Exception:
-        continue
-    for secuencia in ("Workbook", "Book"):
-        try:
-            flujo = documento.get_named_stream(secuencia)
-        except Exception:
-            flujo = None
-        if flujo:
-            with open(os.path.join(carpeta, nombre + "." + secuencia), "wb") as f:
-                f.write(flujo)
-            break
-PY
-}
-
+# The seeds of each target: the files given whole (those that fit an input)
+# and what the target reads from their inside.
 rm -rf "$OUT/semillas"
-shopt -s nullglob globstar
-semillas_de_libros "$OUT/semillas/lector" 262144 testdata/workbooks/*.xls testdata/generados/*.xls \
-  ../shared/xls-corpus/**/*.xls
-semillas_de_libros "$OUT/semillas/verificacion" 262144 testdata/workbooks/*.xls
-mkdir -p "$OUT/semillas/consulta"
-cp fuzz/consultas/*.sql "$OUT/semillas/consulta/"
+/usr/bin/python3 - "$OUT/semillas" <<'PY'
+import glob, os, re, shutil, sys, zipfile
+TOPE = 262144
+raiz = sys.argv[1]
 
-# Copies the workbooks of a zip format that fit the inputs into the seeds.
-copiar_libros() {
-  local carpeta=$1 libro
-  shift
-  mkdir -p "$carpeta"
-  for libro in "$@"; do
-    [ "$(stat -c %s "$libro")" -le 262144 ] && cp "$libro" "$carpeta/"
-  done
-}
+def guardar(objetivo, nombre, datos):
+    os.makedirs(os.path.join(raiz, objetivo), exist_ok=True)
+    if len(datos) <= TOPE:
+        with open(os.path.join(raiz, objetivo, os.path.basename(nombre)), "wb") as f:
+            f.write(datos)
 
-# Seeds of the xlsx target: each workbook whole and its parts joined by NUL.
-copiar_libros "$OUT/semillas/xlsx" testdata/workbooks/xlsx/*.xlsx
-/usr/bin/python3 - "$OUT/semillas/xlsx" testdata/workbooks/xlsx/*.xlsx <<'PY'
-import os, sys, zipfile
-carpeta = sys.argv[1]
+def flujo(datos):
+    """The workbook stream of an .xls (xlrd), or None."""
+    try:
+        from xlrd import compdoc
+        documento = compdoc.CompDoc(datos, logfile=open(os.devnull, "w"))
+        return documento.get_named_stream("Workbook") or documento.get_named_stream("Book")
+    except Exception:
+        return None
+
+def primeras_filas(tabla):
+    filas = tabla.group(0).split("</table:table-row>")
+    if len(filas) <= 25:
+        return tabla.group(0)
+    return "</table:table-row>".join(filas[:24]) + "</table:table-row></table:table>"
+
+muestras = sorted(glob.glob("testdata/workbooks/*.xls"))
+for objetivo, libros in (("verificacion", muestras),
+                         ("lector", muestras + glob.glob("testdata/generados/*.xls")
+                          + glob.glob("../shared/xls-corpus/**/*.xls", recursive=True))):
+    for libro in libros:
+        datos = open(libro, "rb").read()
+        guardar(objetivo, libro, datos)
+        if len(datos) <= TOPE and flujo(datos):
+            guardar(objetivo, libro + ".Workbook", flujo(datos))
+for consulta in glob.glob("fuzz/consultas/*.sql"):
+    guardar("consulta", consulta, open(consulta, "rb").read())
+# An .xlsx whole and its parts joined by NUL (see xlsx_fuzzer.cc).
 partes = ["xl/worksheets/sheet1.xml", "xl/sharedStrings.xml", "xl/styles.xml",
           "xl/workbook.xml", "xl/_rels/workbook.xml.rels"]
-for libro in sys.argv[2:]:
+for libro in glob.glob("testdata/workbooks/xlsx/*.xlsx"):
+    guardar("xlsx", libro, open(libro, "rb").read())
     with zipfile.ZipFile(libro) as z:
-        datos = b"\0".join(z.read(p) if p in z.namelist() else b"" for p in partes)
-    if len(datos) <= 262144:
-        with open(os.path.join(carpeta, os.path.basename(libro) + ".partes"), "wb") as f:
-            f.write(datos)
-PY
-
-# Seeds of the ods target: each workbook whole and its content.xml, without
-# styles and cut to the first rows of each sheet so that it fits.
-copiar_libros "$OUT/semillas/ods" testdata/workbooks/ods/*.ods
-/usr/bin/python3 - "$OUT/semillas/ods" testdata/workbooks/ods/*.ods <<'PY'
-import os, re, sys, zipfile
-carpeta = sys.argv[1]
-for libro in sys.argv[2:]:
+        nombres = z.namelist()
+        guardar("xlsx", libro + ".partes",
+                b"\0".join(z.read(p) if p in nombres else b"" for p in partes))
+# An .ods whole and its content.xml without styles, each sheet cut to its first
+# rows so that it fits (see ods_fuzzer.cc).
+for libro in glob.glob("testdata/workbooks/ods/*.ods"):
+    guardar("ods", libro, open(libro, "rb").read())
     with zipfile.ZipFile(libro) as z:
         texto = z.read("content.xml").decode("utf-8")
     texto = re.sub(r"<office:(automatic-styles|font-face-decls)>.*?</office:\1>", "", texto,
                    flags=re.S)
-    def primeras_filas(tabla):
-        filas = tabla.group(0).split("</table:table-row>")
-        if len(filas) <= 25:
-            return tabla.group(0)
-        return "</table:table-row>".join(filas[:24]) + "</table:table-row></table:table>"
     texto = re.sub(r"<table:table .*?</table:table>", primeras_filas, texto, flags=re.S)
-    datos = texto.encode("utf-8")
-    if len(datos) <= 262144:
-        with open(os.path.join(carpeta, os.path.basename(libro) + ".xml"), "wb") as f:
-            f.write(datos)
+    guardar("ods", libro + ".xml", texto.encode("utf-8"))
 PY
 
 opciones() {

@@ -10,19 +10,16 @@
 // report and pages exactly as they were; only opening may fail (the report
 // folder is always writable); a run that succeeds leaves the report and the
 // pages 1 to N it announces, and no provisional folder behind.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <string_view>
 
 #include "ArchivoEnMemoria.h"
+#include "Archivos.h"
 #include "CorridaDePrueba.h"
 #include "MutadorBiff.h"
 
@@ -31,33 +28,12 @@ namespace {
 namespace fs = std::filesystem;
 using Carpeta = std::map<std::string, std::string>;
 
-const fs::path& CarpetaDelInforme() {
-  static const fs::path carpeta = [] {
-    const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    fs::path c = base / ("kaldoren-fuzz-" + std::to_string(getpid()));
-    fs::remove_all(c);
-    fs::create_directories(c);
-    std::atexit([] {
-      std::error_code ignorado;
-      fs::remove_all(CarpetaDelInforme(), ignorado);
-    });
-    return c;
-  }();
-  return carpeta;
-}
-
 // Every entry of the folder with the content of its files ("<carpeta>" for a folder).
 Carpeta Foto(const fs::path& carpeta) {
   Carpeta foto;
   for (const auto& entrada : fs::directory_iterator(carpeta)) {
-    std::string contenido = "<carpeta>";
-    if (entrada.is_regular_file()) {
-      std::ifstream archivo(entrada.path(), std::ios::binary);
-      std::ostringstream texto;
-      texto << archivo.rdbuf();
-      contenido = texto.str();
-    }
-    foto[entrada.path().filename().string()] = std::move(contenido);
+    foto[entrada.path().filename().string()] =
+        entrada.is_regular_file() ? kaldoren::testing::Contenido(entrada.path()) : "<carpeta>";
   }
   return foto;
 }
@@ -96,7 +72,9 @@ extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t s
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static kaldoren::fuzz::ArchivoEnMemoria archivo;
   archivo.Escribir(data, size);
-  const fs::path& carpeta = CarpetaDelInforme();
+  // Under $TMPDIR (fuzz/correr.sh points it at /dev/shm), removed at exit.
+  static const kaldoren::testing::CarpetaTemporal informe;
+  const fs::path& carpeta = informe.ruta();
   const Carpeta antes = Foto(carpeta);
 
   static kaldoren::testing::CorridaDePrueba corrida;
@@ -114,6 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (despues != antes) std::abort();
   }
-  if (archivo.Leer() != std::string_view(reinterpret_cast<const char*>(data), size)) std::abort();
+  const std::string_view entrada(reinterpret_cast<const char*>(data), size);
+  if (kaldoren::testing::Contenido(archivo.ruta()) != entrada) std::abort();
   return 0;
 }

@@ -5,19 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <set>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "Archivos.h"
 #include "CorridaDePrueba.h"
 #include "TestData.h"
 
 namespace kaldoren {
 namespace {
-
-namespace fs = std::filesystem;
 
 // A mistake of the README: its sheet rows, the item it triggers (numbered from
 // 0, as the README numbers them) and the column whose cell holds it.
@@ -70,23 +68,10 @@ const std::vector<Error> kErroresDelReadme = {
 
 using Lugar = std::tuple<std::string, std::optional<int>, long>;  // section, item, row
 
-class HallazgosMuestrasTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    carpeta_ = fs::temp_directory_path() / ("hallazgos_" + std::to_string(::getpid()));
-  }
-  void TearDown() override { fs::remove_all(carpeta_); }
-
-  ResultadoVerificacion Verificar(const std::string& libro) {
-    testing::CorridaDePrueba corrida;
-    return corrida.Correr(testing::TestDataPath("workbooks/" + libro), carpeta_.string());
-  }
-
-  fs::path carpeta_;
-};
-
-TEST_F(HallazgosMuestrasTest, EveryMistakeOfTheReadmeIsAFindingAtItsCellAndNothingElseIs) {
-  const ResultadoVerificacion r = Verificar("declaracion_con_errores.xls");
+TEST(HallazgosMuestras, EveryMistakeOfTheReadmeIsAFindingAtItsCellAndNothingElseIs) {
+  const testing::CarpetaTemporal carpeta;
+  const ResultadoVerificacion r = testing::CorridaDePrueba().Correr(
+      testing::TestDataPath("workbooks/declaracion_con_errores.xls"), carpeta.ruta().string());
   ASSERT_TRUE(r.estado.ok()) << r.estado.description();
   std::set<Lugar> esperados;
   for (const Error& e : kErroresDelReadme) {

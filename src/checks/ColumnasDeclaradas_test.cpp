@@ -82,19 +82,14 @@ void CompararConLaRegla(SeccionControl& seccion) {
   EXPECT_TRUE(seccion.Columnas(static_cast<int>(items)).empty());
 }
 
-TEST(ColumnasDeclaradas, EmployerChecksDeclareWhatTheyRead) {
-  ControlDATOSEMP seccion;
-  CompararConLaRegla(seccion);
-}
-
-TEST(ColumnasDeclaradas, PaymentChecksDeclareWhatTheyRead) {
-  ControlPAGOS seccion;
-  CompararConLaRegla(seccion);
-}
-
-TEST(ColumnasDeclaradas, TeacherRulesDeclareWhatTheyRead) {
-  ControlDATOSDOC seccion;
-  CompararConLaRegla(seccion);
+TEST(ColumnasDeclaradas, EachSectionDeclaresWhatItsRulesRead) {
+  ControlDATOSEMP empleador;
+  ControlPAGOS pagos;
+  ControlDATOSDOC docentes;
+  for (SeccionControl* seccion :
+       std::initializer_list<SeccionControl*>{&empleador, &pagos, &docentes}) {
+    CompararConLaRegla(*seccion);
+  }
 }
 
 }  // namespace

@@ -8,18 +8,9 @@ namespace kaldoren {
 namespace {
 
 TEST(DocumentoHallazgos, InvalidUtf8AndControlCharactersStillGiveValidJson) {
-  Hallazgo h;
-  h.parte = "a";
-  h.seccion = "DATOSDOC";
-  h.item = 7;
-  h.texto = "Sexos inválidos";
-  h.periodo = "2004/03";
-  h.orden = 12.0;
-  h.hoja = "DATOSDOC";
-  h.fila = 4;
-  h.celdas.push_back(
-      {"DATOSDOC!K4", "SEXO", std::string("\"\\<script>\x01\xff\xc3(\xed\xa0\x80"), 3, 10});
-  h.celdas.push_back({"DATOSDOC!L4", "APENOM", std::nullopt, 3, 11});
+  Hallazgo h{"a", "DATOSDOC", 7, "Sexos inválidos", "2004/03", 12.0, "DATOSDOC", 4, {}};
+  h.celdas = {{"DATOSDOC!K4", "SEXO", "\"\\<script>\x01\xff\xc3(\xed\xa0\x80", 3, 10},
+              {"DATOSDOC!L4", "APENOM", std::nullopt, 3, 11}};
   const std::string texto = DocumentoHallazgos::Texto(
       "A\xff"
       "B.XLS",

@@ -37,29 +37,24 @@ TEST(ComandoCeldas, ListaCadaCeldaConValorHojaPorHojaYFilaPorFila) {
   EXPECT_EQ(r.errores, "");
   const std::vector<std::string> lineas = Lineas(r.salida);
   ASSERT_EQ(lineas.size(), 24u) << "the formatted blank of row 12 is not listed";
-  EXPECT_EQ(lineas[0],
-            "{\"hoja\":\"TIPOS\",\"fila\":0,\"columna\":0,\"tipo\":\"texto\",\"valor\":\"TIPO\"}");
-  EXPECT_EQ(lineas[3],
-            "{\"hoja\":\"TIPOS\",\"fila\":1,\"columna\":1,\"tipo\":\"numero\",\"valor\":25900}");
-  EXPECT_EQ(lineas[7],
-            "{\"hoja\":\"TIPOS\",\"fila\":3,\"columna\":1,\"tipo\":\"numero\",\"valor\":1e+20}");
-  EXPECT_EQ(lineas[11],
-            "{\"hoja\":\"TIPOS\",\"fila\":5,\"columna\":1,\"tipo\":\"logico\",\"valor\":true}");
-  EXPECT_EQ(
-      lineas[15],
-      "{\"hoja\":\"TIPOS\",\"fila\":7,\"columna\":1,\"tipo\":\"error\",\"valor\":\"#DIV/0!\"}");
-  EXPECT_EQ(lineas[19],
-            "{\"hoja\":\"TIPOS\",\"fila\":9,\"columna\":1,\"tipo\":\"texto\",\"valor\":\"\"}");
+  const std::pair<size_t, const char*> filas[] = {
+      {0, R"({"hoja":"TIPOS","fila":0,"columna":0,"tipo":"texto","valor":"TIPO"})"},
+      {3, R"({"hoja":"TIPOS","fila":1,"columna":1,"tipo":"numero","valor":25900})"},
+      {7, R"({"hoja":"TIPOS","fila":3,"columna":1,"tipo":"numero","valor":1e+20})"},
+      {11, R"({"hoja":"TIPOS","fila":5,"columna":1,"tipo":"logico","valor":true})"},
+      {15, R"({"hoja":"TIPOS","fila":7,"columna":1,"tipo":"error","valor":"#DIV/0!"})"},
+      {19, R"({"hoja":"TIPOS","fila":9,"columna":1,"tipo":"texto","valor":""})"},
+  };
+  for (const auto& [i, linea] : filas) EXPECT_EQ(lineas[i], linea);
 }
 
 TEST(ComandoCeldas, FechasDeLaDeclaracion) {
   const std::vector<std::string> lineas =
       Lineas(Ejecutar(TestDataPath("workbooks/declaracion_correcta.xls")).salida);
   EXPECT_EQ(lineas.size(), 6835u);
-  EXPECT_NE(std::find(lineas.begin(), lineas.end(),
-                      "{\"hoja\":\"PAGOS\",\"fila\":1,\"columna\":3,\"tipo\":\"fecha\",\"valor\":"
-                      "\"2004-02-10T00:00:00\"}"),
-            lineas.end());
+  const char* fecha = R"({"hoja":"PAGOS","fila":1,"columna":3,"tipo":"fecha","valor":)"
+                      R"("2004-02-10T00:00:00"})";
+  EXPECT_NE(std::find(lineas.begin(), lineas.end(), fecha), lineas.end());
 }
 
 TEST(ComandoCeldas, LibroQueNoSeAbreDaSuDescripcionYEstado2) {

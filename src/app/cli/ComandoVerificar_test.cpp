@@ -53,16 +53,6 @@ class ComandoVerificarTest : public ::testing::Test {
   std::string danado_ = (carpeta_ / "danado.xls").string();
 };
 
-TEST_F(ComandoVerificarTest, DamagedWorkbookExitsWith2AndSaysWhyOnStandardError) {
-  const Resultado r = Verificar({danado_, "--salida", Salida()});
-  EXPECT_EQ(r.estado, 2);
-  EXPECT_EQ(r.salida, "");
-  EXPECT_EQ(r.errores,
-            "kaldoren20: DANADO.XLS: Error de Apertura: El archivo está dañado: el contenedor OLE2 "
-            "no se puede leer\n");
-  EXPECT_FALSE(fs::exists(Salida("ERRORES.TXT")));
-}
-
 TEST_F(ComandoVerificarTest, ReportThatCannotBeWrittenExitsWith2AndSaysWhy) {
   Resultado r;
   {
