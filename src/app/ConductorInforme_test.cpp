@@ -15,7 +15,6 @@ namespace kaldoren {
 namespace {
 
 using testing::AddTable;
-using testing::E;
 using testing::N;
 using testing::T;
 
@@ -153,28 +152,6 @@ TEST_F(ConductorInformeTest, PeriodGroupsFollowTheLastPeriodWrittenNotThePreviou
   EXPECT_TRUE(conductor_.HayInconsistencias());
 }
 
-TEST_F(ConductorInformeTest, SheetWithoutQualifyingRowsIsReportedWithoutAskingTheSection) {
-  Hoja({{E(), N(1), T("0")}, {T("  "), N(2), T("0")}});
-  Coleccion<SeccionControl> cl;
-  cl.Agregar(std::make_unique<ControlFalso>(&registro_));
-  ASSERT_TRUE(conductor_.ParteA(cl).ok());
-  const std::vector<std::string> esperado = {"1) TITULO (AGREGADO)",
-                                             "   No hay Datos en dicha Tabla", kRegla};
-  EXPECT_EQ(Lineas(), esperado);
-  EXPECT_EQ(registro_, (Registro{"Titulo", "Agregado_al_titulo", "Sql"}));
-}
-
-TEST_F(ConductorInformeTest, GenericSectionAsksRecordsOuterAndItemsInner) {
-  Hoja({{T("2004/01"), N(1), T("1")}, {T("2004/01"), N(2), T("")}});
-  Coleccion<SeccionControl> cl;
-  cl.Agregar(std::make_unique<ControlFalso>(&registro_));
-  ASSERT_TRUE(conductor_.ParteA(cl).ok());
-  const Registro esperado = {
-      "Titulo",  "Agregado_al_titulo", "Sql",         "Items", "Errores 1 0", "Errores 1 1",
-      "Leyenda", "Errores 2 0",        "Errores 2 1", "Final"};
-  EXPECT_EQ(registro_, esperado);
-}
-
 TEST_F(ConductorInformeTest, ProgressStepsFollowRecordsAndEndAtHundred) {
   Hoja({{T("2004/01"), N(1), T("")}, {T("2004/01"), N(2), T("")}, {T("2004/01"), N(3), T("")}});
   Coleccion<SeccionControl> cl;
@@ -214,26 +191,6 @@ TEST_F(ConductorInformeTest, TeacherItemsListOrderNumbersTwentyOnePerLine) {
       "                                          b) Uso interno ZOL",
       " "};
   EXPECT_EQ(Lineas(), esperado);
-}
-
-TEST_F(ConductorInformeTest, TeacherSectionWithoutRowsStillTakesItsItems) {
-  Hoja({});
-  ControlFalso docentes(&registro_);
-  ASSERT_TRUE(conductor_.Docentes(docentes).ok());
-  EXPECT_EQ(registro_, (Registro{"Titulo", "Agregado_al_titulo", "Sql", "Items"}));
-  const std::vector<std::string> lineas = Lineas();
-  ASSERT_GE(lineas.size(), 3u);
-  EXPECT_EQ(lineas[2], "   No hay Datos en dicha Tabla");
-}
-
-TEST_F(ConductorInformeTest, TeacherSectionReadsItemsOuterAndRowsInner) {
-  Hoja({{T("2004/01"), N(1), T("0")}, {T("2004/01"), N(2), T("")}});
-  ControlFalso docentes(&registro_);
-  ASSERT_TRUE(conductor_.Docentes(docentes).ok());
-  const Registro esperado = {"Titulo",      "Agregado_al_titulo", "Sql",     "Items",
-                             "Errores 1 0", "Errores 2 0",        "Leyenda", "Acomoda",
-                             "Errores 1 1", "Errores 2 1",        "Final"};
-  EXPECT_EQ(registro_, esperado);
 }
 
 TEST_F(ConductorInformeTest, SummarySectionsRestartNumberingAndWriteEmptyText) {

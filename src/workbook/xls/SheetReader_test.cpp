@@ -35,32 +35,16 @@ BiffBuilder WithFormats(int biff = 8) {
 
 // One line per cell: "row,column kind value".
 std::vector<std::string> Describe(const Sheet& sheet) {
+  static const char* const kKinds[] = {"blank", "number", "text", "date", "boolean", "error"};
   std::vector<std::string> lines;
   for (const Cell& c : sheet.cells()) {
-    std::string line = std::to_string(c.row) + "," + std::to_string(c.column) + " ";
     char number[32];
     std::snprintf(number, sizeof number, "%.17g", c.number);
-    switch (c.kind) {
-      case CellKind::Blank:
-        line += "blank";
-        break;
-      case CellKind::Number:
-        line += std::string("number ") + number;
-        break;
-      case CellKind::Date:
-        line += std::string("date ") + number;
-        break;
-      case CellKind::Text:
-        line += "text " + std::string(sheet.TextOf(c));
-        break;
-      case CellKind::Boolean:
-        line += std::string("boolean ") + number;
-        break;
-      case CellKind::Error:
-        line += "error " + std::to_string(c.error_code);
-        break;
-    }
-    lines.push_back(line);
+    std::string value = number;
+    if (c.kind == CellKind::Text) value = sheet.TextOf(c);
+    if (c.kind == CellKind::Error) value = std::to_string(c.error_code);
+    lines.push_back(std::to_string(c.row) + "," + std::to_string(c.column) + " " +
+                    kKinds[static_cast<int>(c.kind)] + (c.kind == CellKind::Blank ? "" : " " + value));
   }
   return lines;
 }
@@ -129,12 +113,6 @@ TEST(SheetReader, LabelsOfSharedStringsComeFromTheTable) {
   EXPECT_EQ(Cells(records, builder), (std::vector<std::string>{"0,0 text dos", "0,1 text uno"}));
 }
 
-TEST(SheetReader, NumberThatIsNotFiniteIsTheErrorNum) {
-  const std::string records = Number(0, 0, 0, std::numeric_limits<double>::quiet_NaN()) +
-                              Number(0, 1, 1, std::numeric_limits<double>::infinity());
-  EXPECT_EQ(Cells(records), (std::vector<std::string>{"0,0 error 36", "0,1 error 36"}));
-}
-
 // XF 1 and 2 give date formats, XF 0 General. Dates keep the numbering of
 // 1900 (a 1904 workbook is shifted) and lie between the years 100 and 9999.
 TEST(SheetReader, NumbersUnderADateFormatAreDayCounts) {
@@ -179,39 +157,39 @@ TEST(SheetReader, FormulaKeepsItsCachedResult) {
                                       "1,0 text text result", "1,1 blank"}));
 }
 
-TEST(SheetReader, FormulaUnderItsExcel3And4NumbersIsReadAsAFormula) {
-  const std::string records = Formula(0, 0, 0, LeDouble(7), 0x0206) +
-                              Formula(0, 1, 0, SpecialResult(0), 0x0406) +
-                              Record(0x0207, Compressed("texto"));
-  EXPECT_EQ(Cells(records), (std::vector<std::string>{"0,0 number 7", "0,1 text texto"}));
-}
-
-TEST(SheetReader, FormulaTextResultGoesOnInContinueRecords) {
-  const std::string records = Formula(0, 0, 0, SpecialResult(0)) +
-                              Record(0x0207, Le16(4) + '\0' + "ab") +
-                              Record(0x003C, "\x01" + Utf16(u"ñ€"));
-  EXPECT_EQ(Cells(records), (std::vector<std::string>{"0,0 text abñ€"}));
-}
-
-TEST(SheetReader, FormulaTextResultWithoutStringRecordLeavesABlankCell) {
-  const std::string records = Formula(0, 0, 0, SpecialResult(0)) + Number(0, 1, 0, 3) +
-                              Record(0x0207, Compressed("stray")) +
-                              Formula(0, 2, 0, SpecialResult(0));
-  EXPECT_EQ(Cells(records), (std::vector<std::string>{"0,0 blank", "0,1 number 3", "0,2 blank"}));
-}
-
-TEST(SheetReader, ChartInsideAWorksheetIsSkipped) {
-  BiffBuilder chart;
-  const std::string records = Number(0, 0, 0, 1) + chart.Bof(0x0020) + Number(5, 5, 0, 99) +
-                              chart.Bof(0x0020) + Record(0x000A, "") + Record(0x000A, "") +
-                              Number(1, 0, 0, 2);
-  EXPECT_EQ(Cells(records), (std::vector<std::string>{"0,0 number 1", "1,0 number 2"}));
-}
-
-TEST(SheetReader, WorksheetBofInsideAWorksheetEndsItsMissingEof) {
-  BiffBuilder other;
-  const std::string records = Number(0, 0, 0, 1) + other.Bof(0x0010) + Number(1, 0, 0, 2);
-  EXPECT_EQ(Cells(records), (std::vector<std::string>{"0,0 number 1"}));
+// Records that are read in a way of their own, each with the cells it gives.
+TEST(SheetReader, OddRecordsGiveTheirCells) {
+  const std::string chart = BiffBuilder().Bof(0x0020);
+  const std::string sheet_bof = BiffBuilder().Bof(0x0010);
+  const struct {
+    const char* what;
+    std::string records;
+    std::vector<std::string> cells;
+  } cases[] = {
+      {"a number that is not finite is the error #NUM!",
+       Number(0, 0, 0, std::numeric_limits<double>::quiet_NaN()) +
+           Number(0, 1, 1, std::numeric_limits<double>::infinity()),
+       {"0,0 error 36", "0,1 error 36"}},
+      {"formulas under their Excel 3 and 4 numbers",
+       Formula(0, 0, 0, LeDouble(7), 0x0206) + Formula(0, 1, 0, SpecialResult(0), 0x0406) +
+           Record(0x0207, Compressed("texto")),
+       {"0,0 number 7", "0,1 text texto"}},
+      {"a text result going on in CONTINUE records",
+       Formula(0, 0, 0, SpecialResult(0)) + Record(0x0207, Le16(4) + '\0' + "ab") +
+           Record(0x003C, "\x01" + Utf16(u"ñ€")),
+       {"0,0 text abñ€"}},
+      {"a text result without its STRING record is a blank cell",
+       Formula(0, 0, 0, SpecialResult(0)) + Number(0, 1, 0, 3) +
+           Record(0x0207, Compressed("stray")) + Formula(0, 2, 0, SpecialResult(0)),
+       {"0,0 blank", "0,1 number 3", "0,2 blank"}},
+      {"a chart inside a worksheet is skipped",
+       Number(0, 0, 0, 1) + chart + Number(5, 5, 0, 99) + chart + Record(0x000A, "") +
+           Record(0x000A, "") + Number(1, 0, 0, 2),
+       {"0,0 number 1", "1,0 number 2"}},
+      {"a worksheet BOF ends a worksheet without EOF", Number(0, 0, 0, 1) + sheet_bof +
+           Number(1, 0, 0, 2), {"0,0 number 1"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Cells(c.records), c.cells) << c.what;
 }
 
 TEST(SheetReader, ChartsMacroSheetsAndModulesAreNotSheets) {
