@@ -503,12 +503,12 @@ int ServidorWeb::Verificar(MHD_Connection* conexion, Pedido* pedido) {
 // The answer to a task of the queue once it is done, refused or too late.
 ServidorWeb::Respuesta ServidorWeb::Concluido(const Pedido& pedido, const ResultadoWeb& resultado) {
   const bool api = pedido.ruta == Ruta::Api;
-  const bool pdf = pedido.ruta == Ruta::ArchivoDeInforme;
+  const bool descarga = pedido.ruta == Ruta::ArchivoDeInforme;  // the PDF, the marked copy
   switch (resultado.estado) {
     case ResultadoWeb::Estado::Verificado:
       break;
     case ResultadoWeb::Estado::NoVerificado:
-      if (pdf) {
+      if (descarga) {
         return ProblemaDeSubida(pedido, MHD_HTTP_INTERNAL_SERVER_ERROR, resultado.titulo,
                                 resultado.mensaje);
       }
@@ -526,7 +526,7 @@ ServidorWeb::Respuesta ServidorWeb::Concluido(const Pedido& pedido, const Result
       return r;
     }
   }
-  if (pdf) return Descarga(pedido, resultado.contenido);
+  if (descarga) return Descarga(pedido, resultado.contenido);
   const std::string id = almacen_.Guardar(resultado.informe);
   if (id.empty()) {
     return ProblemaDeSubida(pedido, MHD_HTTP_INTERNAL_SERVER_ERROR, "Error del Servidor",
