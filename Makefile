@@ -82,7 +82,7 @@ test-sanitizers: deps
 # runs each target for FUZZ_SECONDS, `make test` for FUZZ_CI_SECONDS; any
 # crash, leak, hang or memory blow-up fails. See fuzz/correr.sh.
 FUZZ_SECONDS ?= 60
-FUZZ_CI_SECONDS ?= 45
+FUZZ_CI_SECONDS ?= 30
 
 fuzz: deps
 	fuzz/correr.sh $(FUZZ_SECONDS)
