@@ -70,15 +70,9 @@ std::function<ResultadoWeb(const Subida&)> Demorada(std::chrono::milliseconds de
     auto informe = std::make_shared<InformeWeb>();
     informe->archivo = archivo;
     informe->hojas = {hoja};
-    informe->hallazgos = {Hallazgo{"a",
-                                   "PAGOS",
-                                   1,
-                                   archivo,
-                                   "2004/01",
-                                   {},
-                                   "PAGOS",
-                                   2,
-                                   {CeldaHallazgo{"PAGOS!B2", "PAGO", hoja, 1, 1}}}};
+    Hallazgo hallazgo{"a", "PAGOS", 1, archivo, "2004/01", {}, "PAGOS", 2, {}};
+    hallazgo.celdas = {{"PAGOS!B2", "PAGO", hoja, 1, 1}};
+    informe->hallazgos = {hallazgo};
     ResultadoWeb resultado;
     resultado.estado = ResultadoWeb::Estado::Verificado;
     resultado.informe = informe;
@@ -123,7 +117,6 @@ TEST_F(ServidorWebTest, TheServedReportIsWhatTheCommandLineWrites) {
       Subir("/verificar", "declaracion_con_errores.xls", Libro("declaracion_con_errores.xls"));
   ASSERT_EQ(subida.estado, 303);
   const std::string informe = subida.cabeceras.at("location");
-  EXPECT_EQ(informe.size(), 41u);
   EXPECT_EQ(informe.rfind("/informe/", 0), 0u);
 
   CarpetaPrivada carpeta;
