@@ -69,10 +69,6 @@ std::string ConFilas(const std::string& sheet_data) {
   return partes.Archivo();
 }
 
-Status Leer(const std::string& archivo, Workbook* libro) {
-  return WorkbookReader::ReadBytes(archivo, libro);
-}
-
 TEST(XlsxReader, EachKindOfCellMeansWhatItMeansInXls) {
   const struct {
     const char* what;
@@ -114,7 +110,7 @@ TEST(XlsxReader, EachKindOfCellMeansWhatItMeansInXls) {
     partes.sheet_data = "<row r=\"1\">" + c.cell + "</row>";
     partes.workbook_pr = c.workbook_pr;
     Workbook libro;
-    const Status status = Leer(partes.Archivo(), &libro);
+    const Status status = WorkbookReader::ReadBytes(partes.Archivo(), &libro);
     ASSERT_TRUE(status.ok()) << c.what << ": " << status.description();
     ASSERT_EQ(libro.sheets().size(), 1u) << c.what;
     const Sheet& hoja = *libro.sheets()[0];
@@ -129,7 +125,7 @@ TEST(XlsxReader, RowsAndCellsWithoutReferenceFollowTheOneBefore) {
       "<row><c><v>1</v></c><c><v>2</v></c></row><row r=\"5\"><c r=\"C5\"><v>3</v></c><c>"
       "<v>4</v></c></row><row><c><v>5</v></c></row>";
   Workbook libro;
-  ASSERT_TRUE(Leer(partes.Archivo(), &libro).ok());
+  ASSERT_TRUE(WorkbookReader::ReadBytes(partes.Archivo(), &libro).ok());
   const Sheet& hoja = *libro.sheets()[0];
   std::vector<std::string> lugares;
   for (const Cell& c : hoja.cells()) {
@@ -165,7 +161,7 @@ TEST(XlsxReader, SheetsComeInWorkbookOrderThroughTheirRelationships) {
                      "<worksheet><sheetData><row r=\"2\"><c r=\"B2\"><v>7</v>"
                      "</c></row></sheetData></worksheet>"});
   Workbook libro;
-  const Status status = Leer(ZipBuilder::With(members), &libro);
+  const Status status = WorkbookReader::ReadBytes(ZipBuilder::With(members), &libro);
   ASSERT_TRUE(status.ok()) << status.description();
   EXPECT_EQ(libro.TableNames(), (std::vector<std::string>{"Oculta & otra$", "HOJA$"}));
   EXPECT_EQ(At(*libro.sheets()[0], 1, 1), N(7));
@@ -237,7 +233,7 @@ TEST(XlsxReader, HostileArchivesAreRefusedWithADescription) {
   };
   for (const auto& c : cases) {
     Workbook libro;
-    const Status status = Leer(c.archivo, &libro);
+    const Status status = WorkbookReader::ReadBytes(c.archivo, &libro);
     EXPECT_EQ(status.number(), 111) << c.what;
     EXPECT_EQ(status.description(), prefijo + c.description) << c.what;
   }
