@@ -26,9 +26,11 @@ from selenium.webdriver.support.ui import WebDriverWait
 def navegador(temporal, descargas):
     opciones = webdriver.ChromeOptions()
     opciones.binary_location = "/usr/bin/chromium"
-    for bandera in ("--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                    "--disable-background-networking", "--disable-component-update",
-                    "--window-size=1200,1000", "--user-data-dir=" + temporal + "/perfil"):
+    # Without the networking flags Chromium keeps trying hosts this machine
+    # cannot reach.
+    for bandera in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                    "--no-first-run", "--disable-background-networking",
+                    "--disable-component-update", "--disable-sync", "--window-size=1200,1000", "--user-data-dir=" + temporal + "/perfil"):
         opciones.add_argument(bandera)
     opciones.add_experimental_option("prefs", {"download.default_directory": descargas,
                                                "download.prompt_for_download": False})
