@@ -55,13 +55,14 @@ class PRINCIPALTest : public ::testing::Test {
   QPushButton* Boton(const char* nombre) const { return Control<QPushButton>(ventana_, nombre); }
   void Pulsar(const char* nombre) { QTest::mouseClick(Boton(nombre), Qt::LeftButton); }
 
-  // A file in the temporary folder, last modified at 15/03/2004 10:20:30.
+  // A file in the temporary folder, last modified at 15/03/2004 10:20:30.9 (shown
+  // truncated to the second).
   QString Archivo(const QString& relativo) {
     const QString ruta = otros_.filePath(relativo);
     QDir().mkpath(QFileInfo(ruta).absolutePath());
     QFile archivo(ruta);
     archivo.open(QIODevice::WriteOnly);
-    archivo.setFileTime(QDateTime(QDate(2004, 3, 15), QTime(10, 20, 30, 400)),
+    archivo.setFileTime(QDateTime(QDate(2004, 3, 15), QTime(10, 20, 30, 900)),
                         QFileDevice::FileModificationTime);
     return ruta;
   }
