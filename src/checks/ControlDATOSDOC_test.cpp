@@ -29,16 +29,6 @@ TEST(ControlDATOSDOC, AcomodaCutsTheListIntoPaddedChunksFromIndexOne) {
   EXPECT_EQ(s.Acomoda("abc", 0), (std::vector<std::string>{"", "abc"}));  // nothing is lost
 }
 
-TEST(ControlDATOSDOC, TwentyTwoOrderNumbersTakeALineAndAContinuation) {
-  std::string lista;
-  for (int orden = 1; orden <= 22; ++orden)
-    lista += " " + std::string(orden < 10 ? "  " : " ") + std::to_string(orden);
-  const std::vector<std::string> lineas = ControlDATOSDOC().Acomoda(lista, 84);
-  ASSERT_EQ(lineas.size(), 3u);
-  EXPECT_EQ(lineas[1], lista.substr(0, 84));
-  EXPECT_EQ(lineas[2], "  22" + std::string(80, ' '));
-}
-
 TEST(ControlDATOSDOC, ErroresAppliesTheRowRuleOfTheItem) {
   ControlDATOSDOC s;
   const TableRecordset r = UnaFila({{"NRODOC", N(0)}, {"APENOM", T("PEREZ")}, {"SEXO", E()}});

@@ -47,11 +47,10 @@ bool Falla(int check, const Campos& cambios) {
   return seccion.Errores(UnaFila(Con(kFilaCorrecta, cambios)), check);
 }
 
-TEST(ControlDATOSEMP, AWellFilledRowPassesAllElevenChecks) {
+// A well-filled row passes all eleven checks; an empty one fails every check
+// but the file number.
+TEST(ControlDATOSEMP, AWellFilledRowPassesAndAnEmptyOneFailsAllButTheFileNumber) {
   EXPECT_EQ(Fallas({}), std::vector<int>{});
-}
-
-TEST(ControlDATOSEMP, AnEmptyRowFailsEveryCheckButTheFileNumber) {
   Campos vacios;
   for (const auto& [columna, valor] : kFilaCorrecta) vacios.emplace_back(columna, E());
   EXPECT_EQ(Fallas(vacios), (std::vector<int>{0, 1, 2, 3, 5, 6, 7, 8, 9, 10}));
@@ -106,7 +105,7 @@ TEST(ControlDATOSEMP, FileNumberMustHaveCharacteristicNumberAndTwoDigitYear) {
   }
 }
 
-TEST(ControlDATOSEMP, TransferredSchoolsMustLeaveTheFileNumberBlank) {
+TEST(ControlDATOSEMP, TransferredSchoolsAndSchoolsWithoutNumberLeaveTheFileNumberBlank) {
   for (const double transferido :
        {4000.0, 4500.0, 5010.0, 5096.0, 5115.0, 5123.0, 5232.0, 5299.0}) {
     EXPECT_FALSE(Falla(4, {{"KALDOREN", N(transferido)}, {"EXPEDIENTE", T(" ")}})) << transferido;
@@ -117,9 +116,7 @@ TEST(ControlDATOSEMP, TransferredSchoolsMustLeaveTheFileNumberBlank) {
     EXPECT_TRUE(Falla(4, {{"KALDOREN", N(otro)}, {"EXPEDIENTE", E()}})) << otro;
     EXPECT_FALSE(Falla(4, {{"KALDOREN", N(otro)}})) << otro;
   }
-}
-
-TEST(ControlDATOSEMP, FileNumberIsNotExaminedWithoutASchoolNumberAboveZero) {
+  // Without a school number above zero the file number is not examined.
   for (const Value& kaldoren : {N(0), E(), N(-4500), T("abc")}) {
     EXPECT_FALSE(Falla(4, {{"KALDOREN", kaldoren}, {"EXPEDIENTE", E()}})) << kaldoren.TextForm();
     EXPECT_FALSE(Falla(4, {{"KALDOREN", kaldoren}, {"EXPEDIENTE", T("basura")}}))

@@ -52,13 +52,19 @@ TEST(ResumenErrores, ListsOnlyRowsPaidAfterTheLeavingMonthOutsideSacJanuaryAndFe
             {T("2005/08"), N(12), E(), N(30111222), E(), E(), N(80), baja},
             {T("2005/08"), N(11), T("LOPEZ"), E(), N(500), E(), E(), baja},
             {T("2005/08"), N(13), T("  "), N(0), N(500), E(), E(), baja},
-            {T("   "), N(14), T("RUIZ"), N(20555666), N(500), E(), E(), baja}});
+            {T("   "), N(14), T("RUIZ"), N(20555666), N(500), E(), E(), baja},
+            // A leaving date written as a text counts; 30/12/1899 or a text
+            // that is no date is no leaving date.
+            {T("2005/09"), N(15), T("VERA"), N(1), E(), N(14), E(), T("15/03/2005")},
+            {T("2005/09"), N(16), T("VERA"), N(1), N(100), N(14), N(16), D(0)},
+            {T("2005/09"), N(17), T("VERA"), N(1), N(100), N(14), N(16), T("sin fecha")}});
   RESUMEN_ERRORES s;
   EXPECT_EQ(
       LineasDelLibro(s, libro),
       (std::vector<std::string>{"       2005/04                    2              15/03/2005",
                                 "       2005/08                   11              15/03/2005",
-                                "       2005/08                   12              15/03/2005"}));
+                                "       2005/08                   12              15/03/2005",
+                                "       2005/09                   15              15/03/2005"}));
 }
 
 }  // namespace

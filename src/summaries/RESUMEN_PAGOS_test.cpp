@@ -57,13 +57,19 @@ TEST(ResumenPagos, GroupsPaymentsAboveZeroByPeriodAndDates) {
             {T("2005/01"), vto, pago, N(0)},
             {T("2005/01"), vto, pago, N(-5)},
             {T(""), vto, pago, N(1000)},
-            {T("2005/01"), vto, pago, N(250.5)}});
+            {T("2005/01"), vto, pago, N(250.5)},
+            // An empty date groups first; a numeric text is a payment, other texts not.
+            {T("2005/01"), vto, E(), N(5)},
+            {T("2005/01"), vto, pago, T("mucho")},
+            {T("2004/12"), vto, pago, T("7,5")}});
   RESUMEN_PAGOS s;
   EXPECT_EQ(
       LineasDelLibro(s, libro),
-      (std::vector<std::string>{"       2005/01          10/02/2005   08/02/2005        350,50",
+      (std::vector<std::string>{"       2004/12          10/02/2005   08/02/2005          7,50",
+                                "       2005/01          10/02/2005   ----------          5,00",
+                                "       2005/01          10/02/2005   08/02/2005        350,50",
                                 "       2005/01          10/02/2005   15/02/2005         20,00"}));
-  EXPECT_DOUBLE_EQ(s.Totales(), 370.5);
+  EXPECT_DOUBLE_EQ(s.Totales(), 383);
 }
 
 }  // namespace

@@ -53,14 +53,21 @@ TEST(ResumenSalarial, SumsThePeriodsOfTheSheetAndCountsOnlyNamedTeachers) {
             // Named by the document number alone: summed, not counted.
             {T("2005/01"), E(), N(5), N(500), N(55), N(80)},
             {T("  "), T("SOSA"), N(20777888), N(9999), N(9999), N(9999)},
-            {T("2005/01"), E(), N(0), N(9999), N(9999), N(9999)}});
+            {T("2005/01"), E(), N(0), N(9999), N(9999), N(9999)},
+            // Only numbers are summed, numeric texts among them; an empty
+            // addend leaves the sum of the row out, texts are added, not joined.
+            {T("2005/01"), T("RIOS"), N(3), T("A CONFIRMAR"), T("100,50"), N(20)},
+            {T("2005/01"), T("SOSA"), N(6), N(100), T("14"), T("16")},
+            {T("2005/01"), T("VERA"), N(7), N(200), E(), N(32)},
+            {T("2005/03"), T("LUNA"), N(4), E(), E(), E()}});
   RESUMEN_SALARIAL s;
   EXPECT_EQ(LineasDelLibro(s, libro),
             (std::vector<std::string>{
-                "       2005/01                  3            3.500,00           385,00            "
-                "560,00         945,00",
-                "       2005/02                  1            1.000,00" + std::string(50, ' ')}));
-  EXPECT_DOUBLE_EQ(s.Totales(), 945);
+                "       2005/01                  6            3.800,00           499,50            "
+                "628,00       1.095,50",
+                "       2005/02                  1            1.000,00" + std::string(50, ' '),
+                "       2005/03                  1" + std::string(70, ' ')}));
+  EXPECT_DOUBLE_EQ(s.Totales(), 1095.5);
 }
 
 }  // namespace

@@ -75,51 +75,31 @@ class EDITORTest : public ::testing::Test {
   QPointer<EDITOR> visor_;
 };
 
-TEST_F(EDITORTest, OpensOnPageOneWithThePageCountInTheLabelsAndTheRangeBoxes) {
-  EscribirHojas(3);
-  Abrir();
-
-  EXPECT_TRUE(visor_->isVisible());
-  EXPECT_EQ(Texto("HOJA"), "1");
-  EXPECT_EQ(Texto("HASTA"), "3");
-  EXPECT_EQ(Texto("DESDEH"), "1");
-  EXPECT_EQ(Texto("HASTAH"), "3");
-  EXPECT_TRUE(TextoDePagina().contains(QStringLiteral("Hoja Nº 1 de 3")));
-  EXPECT_TRUE(TextoDePagina().contains(QStringLiteral("Cuerpo de la hoja 1")));
-}
-
-TEST_F(EDITORTest, PagingStopsAtTheFirstAndTheLastPage) {
-  EscribirHojas(3);
-  Abrir();
-
-  Pulsar("RETROCEDER");
-  EXPECT_EQ(Texto("HOJA"), "1");
-  EXPECT_TRUE(TextoDePagina().contains(QStringLiteral("Cuerpo de la hoja 1")));
-
-  Pulsar("AVANZAR");
-  Pulsar("AVANZAR");
-  EXPECT_EQ(Texto("HOJA"), "3");
-  EXPECT_TRUE(TextoDePagina().contains(QStringLiteral("Cuerpo de la hoja 3")));
-  Pulsar("AVANZAR");
-  EXPECT_EQ(visor_->Hoja_Actual(), 3);
-  EXPECT_EQ(Texto("HOJA"), "3");
-
-  Pulsar("RETROCEDER");
-  EXPECT_EQ(Texto("HOJA"), "2");
-  EXPECT_TRUE(TextoDePagina().contains(QStringLiteral("Cuerpo de la hoja 2")));
-}
-
-TEST_F(EDITORTest, CountsEveryConsecutivePageFileWhateverItsNumberOfDigits) {
+// The pages are the consecutive page files, whatever their number of digits;
+// a file after a gap is not one of them.
+TEST_F(EDITORTest, OpensOnPageOneAndPagesThroughEveryPageStoppingAtBothEnds) {
   EscribirHojas(12);
   testing::EscribirPagina(Prefijo() + QStringLiteral("14.TXT"), {QStringLiteral("suelta")});
   Abrir();
 
+  EXPECT_TRUE(visor_->isVisible());
   EXPECT_EQ(Texto("HASTA"), "12");
+  EXPECT_EQ(Texto("DESDEH"), "1");
   EXPECT_EQ(Texto("HASTAH"), "12");
+  EXPECT_TRUE(TextoDePagina().contains(QStringLiteral("Hoja Nº 1 de 12")));
+  const auto en_hoja = [this](int k) {
+    EXPECT_EQ(Texto("HOJA"), QString::number(k));
+    EXPECT_EQ(visor_->Hoja_Actual(), k);
+    EXPECT_TRUE(TextoDePagina().contains(QStringLiteral("Cuerpo de la hoja %1").arg(k))) << k;
+  };
+  Pulsar("RETROCEDER");
+  en_hoja(1);
   for (int k = 1; k < 12; ++k) Pulsar("AVANZAR");
-  EXPECT_EQ(Texto("HOJA"), "12");
+  en_hoja(12);
   Pulsar("AVANZAR");
-  EXPECT_EQ(Texto("HOJA"), "12");
+  en_hoja(12);
+  Pulsar("RETROCEDER");
+  en_hoja(11);
 }
 
 TEST_F(EDITORTest, WithoutPageFilesShowsNothingAndOffersNeitherPagingNorPrinting) {

@@ -55,13 +55,14 @@ class PRINCIPALTest : public ::testing::Test {
   QPushButton* Boton(const char* nombre) const { return Control<QPushButton>(ventana_, nombre); }
   void Pulsar(const char* nombre) { QTest::mouseClick(Boton(nombre), Qt::LeftButton); }
 
-  // A file in the temporary folder, last modified at 15/03/2004 10:20:30.
+  // A file in the temporary folder, last modified at 15/03/2004 10:20:30.9 (shown
+  // truncated to the second).
   QString Archivo(const QString& relativo) {
     const QString ruta = otros_.filePath(relativo);
     QDir().mkpath(QFileInfo(ruta).absolutePath());
     QFile archivo(ruta);
     archivo.open(QIODevice::WriteOnly);
-    archivo.setFileTime(QDateTime(QDate(2004, 3, 15), QTime(10, 20, 30, 400)),
+    archivo.setFileTime(QDateTime(QDate(2004, 3, 15), QTime(10, 20, 30, 900)),
                         QFileDevice::FileModificationTime);
     return ruta;
   }
@@ -70,6 +71,21 @@ class PRINCIPALTest : public ::testing::Test {
   void Elegir(const QString& ruta) {
     dialogos_.archivos.push_back(ruta);
     Pulsar("UBICA");
+  }
+
+  // The one message shown since the last look, compared whole.
+  void UnMensaje(QMessageBox::Icon icono, const char* titulo, const QString& texto) {
+    ASSERT_EQ(dialogos_.mensajes.size(), 1u);
+    EXPECT_EQ(dialogos_.mensajes[0].icono, icono);
+    EXPECT_EQ(dialogos_.mensajes[0].titulo, QString::fromUtf8(titulo));
+    EXPECT_EQ(dialogos_.mensajes[0].texto, texto);
+    dialogos_.mensajes.clear();
+  }
+
+  // No workbook chosen: its labels blank and verification disabled.
+  void SinPlanilla() const {
+    for (const char* etiqueta : {"DIRECTORIO", "ARCHXLS", "FH"}) EXPECT_EQ(Texto(etiqueta), "");
+    EXPECT_FALSE(Boton("VERIFICA")->isEnabled());
   }
 
   void CerrarVisor() {
@@ -88,10 +104,7 @@ TEST_F(PRINCIPALTest, StartsWithoutAWorkbookAndTheProgressDisplayAtRest) {
   EXPECT_EQ(ventana_.windowTitle(),
             " Zolvanta - Verificación de Documentación de Colegios Privados  (Versión 1.0)");
   EXPECT_EQ(ventana_.size(), QSize(674, 302));
-  EXPECT_EQ(Texto("DIRECTORIO"), "");
-  EXPECT_EQ(Texto("ARCHXLS"), "");
-  EXPECT_EQ(Texto("FH"), "");
-  EXPECT_FALSE(Boton("VERIFICA")->isEnabled());
+  SinPlanilla();
   EXPECT_EQ(Texto("CONTADOR"), "0%");
   EXPECT_EQ(Control<QWidget>(ventana_, "BARRA")->width(), PRINCIPAL::Pixeles(15));
   EXPECT_EQ(Boton("VER_D_V")->toolTip(),
@@ -130,18 +143,10 @@ TEST_F(PRINCIPALTest, RefusesACompressedFileWithTheFourLineMessage) {
   }
   for (const QString& comprimido :
        {QStringLiteral("DECLARACION.ZIP"), QStringLiteral("envio.rar")}) {
-    dialogos_.mensajes.clear();
-
     Elegir(Archivo(comprimido));
 
-    ASSERT_EQ(dialogos_.mensajes.size(), 1u);
-    EXPECT_EQ(dialogos_.mensajes[0].titulo, "ERROR");
-    EXPECT_EQ(dialogos_.mensajes[0].icono, QMessageBox::Critical);
-    EXPECT_EQ(dialogos_.mensajes[0].texto, QString::fromUtf8(kComprimido));
-    EXPECT_EQ(Texto("DIRECTORIO"), "");
-    EXPECT_EQ(Texto("ARCHXLS"), "");
-    EXPECT_EQ(Texto("FH"), "");
-    EXPECT_FALSE(Boton("VERIFICA")->isEnabled());
+    UnMensaje(QMessageBox::Critical, "ERROR", QString::fromUtf8(kComprimido));
+    SinPlanilla();
   }
 }
 
@@ -151,23 +156,9 @@ TEST_F(PRINCIPALTest, CancellingTheDialogDisablesVerificationEvenAfterAWorkbookW
 
   Elegir(QString());
 
-  ASSERT_EQ(dialogos_.mensajes.size(), 1u);
-  EXPECT_EQ(dialogos_.mensajes[0].titulo, "Operación cancelada");
-  EXPECT_EQ(dialogos_.mensajes[0].icono, QMessageBox::Warning);
-  EXPECT_EQ(dialogos_.mensajes[0].texto, "Se seleccionó Cancelar.\r\nVerificación deshabilitada");
-  EXPECT_EQ(Texto("DIRECTORIO"), "");
-  EXPECT_EQ(Texto("ARCHXLS"), "");
-  EXPECT_EQ(Texto("FH"), "");
-  EXPECT_FALSE(Boton("VERIFICA")->isEnabled());
-}
-
-TEST_F(PRINCIPALTest, LastReportSaysSoWhenNoReportWasMade) {
-  Pulsar("VERINFO");
-
-  ASSERT_EQ(dialogos_.mensajes.size(), 1u);
-  EXPECT_EQ(dialogos_.mensajes[0].titulo, "ERROR");
-  EXPECT_EQ(dialogos_.mensajes[0].texto, "No se ha generado Reporte");
-  EXPECT_EQ(ventana_.Visor(), nullptr);
+  UnMensaje(QMessageBox::Warning, "Operación cancelada",
+            QStringLiteral("Se seleccionó Cancelar.\r\nVerificación deshabilitada"));
+  SinPlanilla();
 }
 
 TEST_F(PRINCIPALTest, LastReportReopensTheReportPagesInTheViewer) {
@@ -245,49 +236,51 @@ TEST_F(PRINCIPALTest, VerifiesARealWorkbookWithTheBarRunningAndOpensTheReport) {
   CerrarVisor();
 }
 
-TEST_F(PRINCIPALTest, MarkedCopyNeedsAVerifiedWorkbookThenIsWrittenAndOpened) {
-  Pulsar("MARCADA");
-  ASSERT_EQ(dialogos_.mensajes.size(), 1u);
-  EXPECT_EQ(dialogos_.mensajes[0].icono, QMessageBox::Information);
-  EXPECT_EQ(dialogos_.mensajes[0].titulo, "Planilla Marcada");
-  EXPECT_EQ(dialogos_.mensajes[0].texto,
-            "Todavía no se verificó ninguna planilla. Elija una y presione Verificar; después "
-            "podrá ver su copia marcada.");
-  EXPECT_TRUE(dialogos_.abiertos.empty());
+// Buttons pressed when there is nothing for them to do: one message each, no
+// viewer, no run, no page written, the window still open.
+TEST_F(PRINCIPALTest, ButtonsWithNothingToDoOnlySaySo) {
+  const QString incompleto =
+      QString::fromStdString(testing::TestDataPath("workbooks/hojas_incompletas.xls"));
+  const struct {
+    const char* boton;
+    QString planilla;  // chosen first, when given
+    QMessageBox::Icon icono;
+    const char* titulo;
+    const char* texto;
+  } casos[] = {
+      {"VERINFO", {}, QMessageBox::Critical, "ERROR", "No se ha generado Reporte"},
+      {"SALIR", {}, QMessageBox::Question, "Salida", "Desea Salir del Sistema"},
+      {"MARCADA", {}, QMessageBox::Information, "Planilla Marcada",
+       "Todavía no se verificó ninguna planilla. Elija una y presione Verificar; después "
+       "podrá ver su copia marcada."},
+      {"VERIFICA", incompleto, QMessageBox::Critical, "Error de Datos",
+       "El Archivo Seleccionado no tiene el formato requerido"},
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.boton);
+    if (!caso.planilla.isEmpty()) Elegir(caso.planilla);
+    dialogos_.confirmaciones.push_back(false);
 
+    Pulsar(caso.boton);
+
+    UnMensaje(caso.icono, caso.titulo, QString::fromUtf8(caso.texto));
+    EXPECT_EQ(ventana_.Visor(), nullptr);
+    EXPECT_TRUE(ventana_.isVisible());
+    EXPECT_TRUE(pausas_.empty());
+    EXPECT_FALSE(QFile::exists(carpeta_.filePath(QStringLiteral("HOJA_1.TXT"))));
+    EXPECT_TRUE(dialogos_.abiertos.empty());
+  }
+}
+
+TEST_F(PRINCIPALTest, MarkedCopyOfTheVerifiedWorkbookIsWrittenAndOpened) {
   Elegir(QString::fromStdString(testing::TestDataPath("workbooks/declaracion_con_errores.xls")));
   Pulsar("VERIFICA");
   CerrarVisor();
   Pulsar("MARCADA");
   const QString copia = carpeta_.filePath(QStringLiteral("DECLARACION_CON_ERRORES_MARCADA.xlsx"));
-  EXPECT_EQ(dialogos_.mensajes.size(), 1u);
+  EXPECT_TRUE(dialogos_.mensajes.empty());
   EXPECT_EQ(dialogos_.abiertos, std::vector<QString>{copia});
   EXPECT_GT(QFileInfo(copia).size(), 0);
-}
-
-TEST_F(PRINCIPALTest, AWorkbookWithoutTheThreeSheetsStopsTheRunWithItsMessage) {
-  Elegir(QString::fromStdString(testing::TestDataPath("workbooks/hojas_incompletas.xls")));
-
-  Pulsar("VERIFICA");
-
-  ASSERT_EQ(dialogos_.mensajes.size(), 1u);
-  EXPECT_EQ(dialogos_.mensajes[0].titulo, "Error de Datos");
-  EXPECT_EQ(dialogos_.mensajes[0].texto, "El Archivo Seleccionado no tiene el formato requerido");
-  EXPECT_EQ(ventana_.Visor(), nullptr);
-  EXPECT_TRUE(pausas_.empty());
-  EXPECT_FALSE(QFile::exists(carpeta_.filePath(QStringLiteral("HOJA_1.TXT"))));
-}
-
-TEST_F(PRINCIPALTest, SalirAsksBeforeLeavingAndCancelKeepsTheWindowOpen) {
-  dialogos_.confirmaciones.push_back(false);
-
-  Pulsar("SALIR");
-
-  ASSERT_EQ(dialogos_.mensajes.size(), 1u);
-  EXPECT_EQ(dialogos_.mensajes[0].titulo, "Salida");
-  EXPECT_EQ(dialogos_.mensajes[0].texto, "Desea Salir del Sistema");
-  EXPECT_EQ(dialogos_.mensajes[0].icono, QMessageBox::Question);
-  EXPECT_TRUE(ventana_.isVisible());
 }
 
 TEST_F(PRINCIPALTest, TheCloseBoxAsksTheSameAndOkClosesTheWindow) {
