@@ -289,7 +289,8 @@ TEST_F(QueryEngineTest, MissingSheetOrColumnIsRefusedBeforeReadingAnyRow) {
   AddTable(&book_, "DATOSDOC",
            {{T("PERLIQ"), T("ORDEN"), T("APENOM"), T("NRODOC"), T("C_APORTE"), T("PER_ZOL"),
              T("PAT_ZOL")}});
-  const std::string leaving = "SELECT PERLIQ FROM [DATOSDOC$] WHERE YEAR(FECBAJA) > 1900";
+  // The missing column named twice: the first one found is reported.
+  const std::string leaving = "SELECT PERLIQ, FECBAJA FROM [DATOSDOC$] WHERE YEAR(FECBAJA) > 1900";
   EXPECT_EQ(Refusal(leaving), "La hoja DATOSDOC$ no tiene la columna FECBAJA");
   EXPECT_EQ(Refusal("SELECT * FROM [datosdoc$] ORDER BY Orden, Fecha"),
             "La hoja DATOSDOC$ no tiene la columna Fecha");

@@ -91,6 +91,8 @@ TEST_F(SheetRecordsetTest, NoCurrentRecordOrUnknownColumnGivesEmpty) {
   EXPECT_EQ(r.Field("NO_EXISTE"), E());
   r.MoveNext();
   EXPECT_TRUE(r.Eof());
+  r.MoveNext();
+  EXPECT_TRUE(r.Eof()) << "no further than the end";
   EXPECT_EQ(r.Field("PERLIQ"), E());
   r.MoveFirst();
   EXPECT_EQ(r.Field("PERLIQ"), T("2004/02"));
