@@ -44,7 +44,8 @@ std::vector<std::string> Describe(const Sheet& sheet) {
     if (c.kind == CellKind::Text) value = sheet.TextOf(c);
     if (c.kind == CellKind::Error) value = std::to_string(c.error_code);
     lines.push_back(std::to_string(c.row) + "," + std::to_string(c.column) + " " +
-                    kKinds[static_cast<int>(c.kind)] + (c.kind == CellKind::Blank ? "" : " " + value));
+                    kKinds[static_cast<int>(c.kind)] +
+                    (c.kind == CellKind::Blank ? "" : " " + value));
   }
   return lines;
 }
