@@ -14,6 +14,7 @@
 
 #include "ClienteHttp.h"
 #include "TestData.h"
+#include "ZipBuilder.h"
 #include "app/cli/LineaDeComandos.h"
 #include "app/cli/SalidaPdf.h"
 #include "app/web/CarpetaPrivada.h"
@@ -123,7 +124,7 @@ TEST_F(ServidorWebTest, TheServedReportIsWhatTheCommandLineWrites) {
   std::ostringstream salida, errores;
   LineaDeComandos(salida, errores, stderr)
       .Ejecutar({"verificar", testing::SharedPath("workbooks/declaracion_con_errores.xls"),
-                 "--salida", carpeta.ruta(), "--hallazgos"});
+                 "--salida", carpeta.ruta(), "--hallazgos", "--marcada"});
   RespuestaHttp errores_txt = Pedir("GET", informe + "/ERRORES.TXT");
   EXPECT_EQ(errores_txt.cuerpo, *CarpetaPrivada::Leer(carpeta.ruta() + "/ERRORES.TXT"));
   EXPECT_EQ(errores_txt.cabeceras["content-disposition"], "attachment; filename=\"ERRORES.TXT\"");
@@ -136,7 +137,19 @@ TEST_F(ServidorWebTest, TheServedReportIsWhatTheCommandLineWrites) {
   EXPECT_EQ(servido["hallazgos"], escrito["hallazgos"]);
   EXPECT_EQ(servido["archivo"], escrito["archivo"]);
   RespuestaHttp marcada = Pedir("GET", informe + "/MARCADA.xlsx");
-  EXPECT_EQ(marcada.cuerpo.substr(0, 2), "PK");
+  // Every part of the served copy is the command line's but the document
+  // properties, which carry the time the copy was made.
+  testing::ZipBuilder::Members servida = testing::ZipBuilder::Read(marcada.cuerpo);
+  testing::ZipBuilder::Members escrita = testing::ZipBuilder::Read(
+      *CarpetaPrivada::Leer(carpeta.ruta() + "/DECLARACION_CON_ERRORES_MARCADA.xlsx"));
+  ASSERT_EQ(servida.size(), escrita.size());
+  ASSERT_GT(servida.size(), 4u);
+  for (size_t i = 0; i < servida.size(); ++i) {
+    EXPECT_EQ(servida[i].name, escrita[i].name);
+    if (servida[i].name != "docProps/core.xml") {
+      EXPECT_TRUE(servida[i].bytes == escrita[i].bytes) << servida[i].name;
+    }
+  }
   EXPECT_EQ(marcada.cabeceras["content-disposition"],
             "attachment; filename=\"DECLARACION_CON_ERRORES_MARCADA.xlsx\"");
 
