@@ -10,6 +10,8 @@
 #include <cstring>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <string_view>
+#include <utility>
 
 #include "app/web/CarpetaPrivada.h"
 #include "hallazgos/CopiaMarcada.h"
@@ -119,13 +121,15 @@ bool EsId(std::string_view id) {
   return true;
 }
 
+// The routes whose path is fixed; the log writes them as they are.
+constexpr std::pair<std::string_view, Ruta> kFijas[] = {{"/", Ruta::Inicio},
+                                                        {"/estilo.css", Ruta::Estilo},
+                                                        {"/salud", Ruta::Salud},
+                                                        {"/datos-validos", Ruta::DatosValidos},
+                                                        {"/verificar", Ruta::Verificar},
+                                                        {"/api/verificaciones", Ruta::Api}};
+
 void Clasificar(std::string_view url, Pedido* pedido) {
-  static const std::pair<std::string_view, Ruta> kFijas[] = {{"/", Ruta::Inicio},
-                                                             {"/estilo.css", Ruta::Estilo},
-                                                             {"/salud", Ruta::Salud},
-                                                             {"/datos-validos", Ruta::DatosValidos},
-                                                             {"/verificar", Ruta::Verificar},
-                                                             {"/api/verificaciones", Ruta::Api}};
   for (const auto& [camino, ruta] : kFijas) {
     if (url == camino) pedido->ruta = ruta;
   }
@@ -144,30 +148,15 @@ void Clasificar(std::string_view url, Pedido* pedido) {
 
 // The route as the log writes it: never an id nor a name from the client.
 std::string RutaRegistrada(const Pedido& pedido) {
-  switch (pedido.ruta) {
-    case Ruta::Inicio:
-      return "/";
-    case Ruta::Estilo:
-      return "/estilo.css";
-    case Ruta::Salud:
-      return "/salud";
-    case Ruta::DatosValidos:
-      return "/datos-validos";
-    case Ruta::Informe:
-      return "/informe/-";
-    case Ruta::ArchivoDeInforme:
-      for (const ArchivoDescargable& a : kDescargables) {
-        if (pedido.archivo == a.nombre) return std::string("/informe/-/") + a.nombre;
-      }
-      return "/informe/-/-";
-    case Ruta::Verificar:
-      return "/verificar";
-    case Ruta::Api:
-      return "/api/verificaciones";
-    case Ruta::Otra:
-      break;
+  for (const auto& [camino, ruta] : kFijas) {
+    if (pedido.ruta == ruta) return std::string(camino);
   }
-  return "-";
+  if (pedido.ruta == Ruta::Informe) return "/informe/-";
+  if (pedido.ruta != Ruta::ArchivoDeInforme) return "-";
+  for (const ArchivoDescargable& a : kDescargables) {
+    if (pedido.archivo == a.nombre) return std::string("/informe/-/") + a.nombre;
+  }
+  return "/informe/-/-";
 }
 
 std::string MetodoRegistrado(const std::string& metodo) {
