@@ -57,9 +57,10 @@ class ServidorWebTest : public ::testing::Test {
     return registro_;
   }
 
-  std::unique_ptr<ServidorWeb> servidor_;
+  // The log outlives the server, whose last connections still write to it while it stops.
   std::mutex cerrojo_;
   std::vector<std::string> registro_;
+  std::unique_ptr<ServidorWeb> servidor_;
 };
 
 // A verification that answers a fixed report after waiting, for the limits.
