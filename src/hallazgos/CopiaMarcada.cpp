@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <utility>
 
 #include "base/Text.h"
@@ -164,8 +165,8 @@ class Escritor {
         worksheet_write_boolean(w, fila, columna, celda->number != 0, f);
         return;
       case CellKind::Text:
-        if (!hoja.TextOf(*celda).empty()) {
-          Texto(w, fila, columna, hoja.TextOf(*celda), f);
+        if (const std::string& texto = TextoDe(hoja, *celda); !texto.empty()) {
+          worksheet_write_string(w, fila, columna, texto.c_str(), f);
           return;
         }
         break;
@@ -176,7 +177,17 @@ class Escritor {
     if (negrita || marcada) worksheet_write_blank(w, fila, columna, f);
   }
 
+  // The safe form of a text of the workbook, made on its first cell and kept:
+  // the texts of a declaration (periods, codes) repeat on every row.
+  const std::string& TextoDe(const Sheet& hoja, const Cell& celda) {
+    if (celda.text_index >= seguros_.size()) seguros_.resize(celda.text_index + 1);
+    std::optional<std::string>& seguro = seguros_[celda.text_index];
+    if (!seguro) seguro = CopiaMarcada::TextoSeguro(hoja.TextOf(celda));
+    return *seguro;
+  }
+
   lxw_workbook* libro_ = nullptr;
+  std::vector<std::optional<std::string>> seguros_;  // by index in the workbook's texts
   std::string tmpdir_;
   lxw_format* formatos_[2][2][2] = {};
   lxw_format* enlace_ = nullptr;
