@@ -30,7 +30,10 @@ informe=$(mktemp)
 trap 'rm -f "$informe"' EXIT
 detalle=()
 [ "${1:-}" = "--detalle" ] || detalle=(--print-summary --output "$informe")
-gcovr --root . --object-directory "$BUILD" --exclude-directories '.*/CMakeFiles/[0-9.]+$' \
+# The build folder is given as a search path, not as --object-directory: with
+# the latter gcovr cannot resolve the sources of the objects built in
+# subfolders (the desktop, the page painter) and leaves them out unsaid.
+gcovr --root . "$BUILD" --exclude-directories '.*/CMakeFiles/[0-9.]+$' \
   --filter 'src/' \
   --exclude '.*_test\.(cpp|h)$' --exclude '.*/testing/.*' --exclude '.*Prueba.*' \
   --exclude '.*/test_main\.cpp$' --exclude-throw-branches "${detalle[@]}"
