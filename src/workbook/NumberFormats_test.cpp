@@ -31,31 +31,18 @@ TEST(NumberFormats, TokensInQuotesBracketsAndEscapesDoNotMakeADate) {
   }
 }
 
-TEST(NumberFormats, XfTakesTheDateKindOfItsFormat) {
+// XF by XF: General, built-in date, the workbook's date and number formats,
+// a format never defined (a number), built-in ids the workbook redefines as
+// a number and as a date; then an XF the workbook does not define.
+TEST(NumberFormats, XfTakesTheDateKindOfItsFormatAsTheWorkbookDefinesIt) {
   NumberFormats formats;
-  formats.AddXf(0);    // General
-  formats.AddXf(14);   // built-in date
-  formats.AddXf(164);  // defined below as a date
-  formats.AddXf(165);  // defined below as a number
-  formats.AddXf(200);  // never defined: a number
+  for (const std::uint16_t id : {0, 14, 164, 165, 200, 22, 2}) formats.AddXf(id);
   formats.AddFormat(164, "dd/mm/yyyy hh:mm");
   formats.AddFormat(165, "#,##0.00");
-  EXPECT_FALSE(formats.IsDateXf(0));
-  EXPECT_TRUE(formats.IsDateXf(1));
-  EXPECT_TRUE(formats.IsDateXf(2));
-  EXPECT_FALSE(formats.IsDateXf(3));
-  EXPECT_FALSE(formats.IsDateXf(4));
-  EXPECT_FALSE(formats.IsDateXf(5)) << "an XF the workbook does not define";
-}
-
-TEST(NumberFormats, WorkbookRedefiningABuiltInIdDecidesItsKind) {
-  NumberFormats formats;
-  formats.AddXf(14);
-  formats.AddXf(2);
-  formats.AddFormat(14, "0.00");
+  formats.AddFormat(22, "0.00");
   formats.AddFormat(2, "d/m/yy");
-  EXPECT_FALSE(formats.IsDateXf(0));
-  EXPECT_TRUE(formats.IsDateXf(1));
+  const bool dates[] = {false, true, true, false, false, false, true, false};
+  for (size_t xf = 0; xf < std::size(dates); ++xf) EXPECT_EQ(formats.IsDateXf(xf), dates[xf]) << xf;
 }
 
 }  // namespace

@@ -24,15 +24,6 @@ void ExpectError(const Status& status, int number, const std::string& descriptio
   EXPECT_EQ(status.description(), description);
 }
 
-TEST(CompoundFile, ReadsTheWorkbookStreamOfAFile) {
-  WorkbookStream stream;
-  const Status status =
-      CompoundFile::ReadFile(TestDataPath("workbooks/declaracion_correcta.xls"), &stream);
-  ASSERT_TRUE(status.ok()) << status.description();
-  EXPECT_EQ(stream.origin, StreamOrigin::kWorkbook);
-  EXPECT_EQ(stream.bytes().substr(0, 4), Record(0x0809, std::string(16, ' ')).substr(0, 4));
-}
-
 TEST(CompoundFile, MissingFileFolderOrEmptyFileIsNamed) {
   WorkbookStream stream;
   ExpectError(CompoundFile::ReadFile("/no/existe/PLANILLA.XLS", &stream), 101,
