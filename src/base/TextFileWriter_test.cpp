@@ -36,15 +36,6 @@ TEST_F(TextFileWriterTest, WritesWindows1252WithCrLfAfterEachLine) {
             "a\xF1o\xBB \x80\r\n\r\n?x\r\nuno\r\ndos\r\ntres\n\r\n\xBA\xF1\r\n");
 }
 
-TEST_F(TextFileWriterTest, ThousandsOfLinesAreAllWritten) {
-  TextFileWriter writer;
-  ASSERT_TRUE(writer.Open(path_).ok());
-  const std::string line(70, 'x');
-  for (int i = 0; i < 20000; ++i) writer.WriteLine(line);
-  ASSERT_TRUE(writer.Close().ok());
-  EXPECT_EQ(std::filesystem::file_size(path_), 20000u * 72);
-}
-
 TEST_F(TextFileWriterTest, AFolderThatDoesNotExistIsReportedInSpanish) {
   TextFileWriter writer;
   const Status status = writer.Open("/no-existe-kaldoren/ERRORES.TXT");

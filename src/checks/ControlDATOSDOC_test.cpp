@@ -2,13 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "TestData.h"
-#include "checks/FilaDePrueba.h"
-
 namespace kaldoren {
 namespace {
-
-using namespace kaldoren::testing;
 
 TEST(ControlDATOSDOC, LeyendaLettersThePrintedItemsInOrder) {
   ControlDATOSDOC s;
@@ -27,15 +22,6 @@ TEST(ControlDATOSDOC, AcomodaCutsTheListIntoPaddedChunksFromIndexOne) {
   EXPECT_EQ(s.Acomoda("añob", 3),
             (std::vector<std::string>{"", "año", "b  "}));                // counts characters
   EXPECT_EQ(s.Acomoda("abc", 0), (std::vector<std::string>{"", "abc"}));  // nothing is lost
-}
-
-TEST(ControlDATOSDOC, ErroresAppliesTheRowRuleOfTheItem) {
-  ControlDATOSDOC s;
-  const TableRecordset r = UnaFila({{"NRODOC", N(0)}, {"APENOM", T("PEREZ")}, {"SEXO", E()}});
-  EXPECT_TRUE(s.Errores(r, 3));
-  EXPECT_FALSE(s.Errores(r, 7));
-  EXPECT_TRUE(s.Errores(r, 6));
-  EXPECT_FALSE(s.Errores(r, 16));
 }
 
 }  // namespace

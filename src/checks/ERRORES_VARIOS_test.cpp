@@ -15,30 +15,18 @@ TEST(ERRORES_VARIOS, ErrorKaldorenTakesTheProvisionalRouteOnlyWithoutASchoolNumb
     Value provisorio;
     bool error;
   };
+  // Number route (the first eight): a given school number decides, the
+  // provisional is ignored; blanks are not empty, so they take the number
+  // route and fail. Provisional route: a letter PQRS, then a number above 0
+  // ("P0,5" is numeric, but its leading number is 0).
   const Caso casos[] = {
-      // Number route: a given school number decides, the provisional is ignored.
-      {N(1234), E(), false},
-      {N(1234), T("ZZZ"), false},
-      {T("1234"), E(), false},
-      {N(-5), T("P17"), true},
-      {T("abc"), T("P17"), true},
-      {T("   "), T("P17"), true},  // blanks are not empty: number route, fails
-      {E(), E(), true},
-      {N(0), E(), true},
-      // Provisional route: a letter PQRS, then a number above 0.
-      {N(0), T("p17"), false},
-      {E(), T("P17"), false},
-      {T("0"), T("S9"), false},
-      {N(0), T("Q 25"), false},
-      {N(0), T("R1,5"), false},
-      {N(0), T("X17"), true},
-      {N(0), T("P"), true},
-      {N(0), T("P0"), true},
-      {N(0), T("P-3"), true},
-      {N(0), T("P12A"), true},
-      {N(0), T("P1 2"), true},
-      {N(0), T("P0,5"), true},  // numeric, but its leading number is 0
-      {N(0), T(""), true},
+      {N(1234), E(), false},    {N(1234), T("ZZZ"), false}, {T("1234"), E(), false},
+      {N(-5), T("P17"), true},  {T("abc"), T("P17"), true}, {T("   "), T("P17"), true},
+      {E(), E(), true},         {N(0), E(), true},          {N(0), T("p17"), false},
+      {E(), T("P17"), false},   {T("0"), T("S9"), false},   {N(0), T("Q 25"), false},
+      {N(0), T("R1,5"), false}, {N(0), T("X17"), true},     {N(0), T("P"), true},
+      {N(0), T("P0"), true},    {N(0), T("P-3"), true},     {N(0), T("P12A"), true},
+      {N(0), T("P1 2"), true},  {N(0), T("P0,5"), true},    {N(0), T(""), true},
       {N(0), N(17), true},
   };
   const ERRORES_VARIOS varios;
@@ -54,16 +42,11 @@ TEST(ERRORES_VARIOS, FechavalidaAcceptsDateCellsAndDateTextsOnly) {
     bool valida;
   };
   const Caso casos[] = {
-      {D(38061), true},
-      {D(0), true},
-      {T("15/03/2004"), true},
-      {T(" 15-mar-2004 "), true},
-      {T("31/02/2004"), false},
-      {T("abc"), false},
-      {T(""), false},
-      {N(38061), false},
-      {N(15.032004), false},
-      {E(), false},
+      {D(38061), true},         {D(0), true},
+      {T("15/03/2004"), true},  {T(" 15-mar-2004 "), true},
+      {T("31/02/2004"), false}, {T("abc"), false},
+      {T(""), false},           {N(38061), false},
+      {N(15.032004), false},    {E(), false},
   };
   const ERRORES_VARIOS varios;
   for (const Caso& c : casos) EXPECT_EQ(varios.Fechavalida(c.dato), c.valida) << c.dato.TextForm();
