@@ -69,40 +69,22 @@ TEST(ControlDATOSEMP, DistrictIsFoundTrimmedAndUpperCasedButNotMisspelled) {
     EXPECT_EQ(Falla(2, {{"DISTRITO", c.distrito}}), c.falla) << c.distrito.TextForm();
 }
 
+// Whether the file number check fails for each of the file numbers.
+void Expedientes(bool falla, std::initializer_list<Value> expedientes) {
+  for (const Value& e : expedientes) EXPECT_EQ(Falla(4, {{"EXPEDIENTE", e}}), falla) << e.text();
+}
+
+// The characteristic (its value from 1 to 99999: "025900" is in range), a
+// hyphen, the number (trimmed, from 1 to 9999999), a slash and two digits of
+// the year; a trailing blank counts in the length.
 TEST(ControlDATOSEMP, FileNumberMustHaveCharacteristicNumberAndTwoDigitYear) {
-  struct Caso {
-    const char* expediente;
-    bool falla;
-  };
-  const Caso casos[] = {
-      {"25900-1574838/04", false},
-      {"025900-1/04", false},   // the characteristic's value 25900 is in range
-      {"25900- 15/04", false},  // the number is trimmed before the numeric test
-      {"25900-1574838/2004", true},
-      {"-1574838/04", true},
-      {"25900-/04", true},
-      {"25900/1574838-04", true},
-      {"259001-1/04", true},        // characteristic above 99999
-      {"0-1/04", true},             // characteristic not above 0
-      {"25900-15748380/04", true},  // number above 9999999
-      {"25900-0/04", true},
-      {"25900-15a/04", true},
-      {"25900-1574838/ab", true},
-      {"25900-1574838/04 ", true},  // the blank counts in the length
-      {"25900-1574838/4", true},
-      {"  ", true},
-      {"-", true},
-      {"/", true},
-      {"-/", true},
-      {"a-/b", true},
-      {"a-b/", true},
-      {"1-2/", true},
-      {"ñ-ñ/ññ", true},
-      {"1-ñ/04", true},
-  };
-  for (const Caso& c : casos) {
-    EXPECT_EQ(Falla(4, {{"EXPEDIENTE", T(c.expediente)}}), c.falla) << c.expediente;
-  }
+  Expedientes(false, {T("25900-1574838/04"), T("025900-1/04"), T("25900- 15/04")});
+  Expedientes(true,
+              {T("25900-1574838/2004"), T("-1574838/04"), T("25900-/04"), T("25900/1574838-04"),
+               T("259001-1/04"), T("25900-15748380/04"), T("25900-0/04"), T("25900-15a/04"),
+               T("25900-1574838/ab"), T("25900-1574838/04 "), T("25900-1574838/4"), T("ñ-ñ/ññ")});
+  Expedientes(true, {T("0-1/04"), T("1-ñ/04"), T("  "), T("-"), T("/"), T("-/"), T("a-/b"),
+                     T("a-b/"), T("1-2/")});
 }
 
 TEST(ControlDATOSEMP, TransferredSchoolsAndSchoolsWithoutNumberLeaveTheFileNumberBlank) {

@@ -64,6 +64,17 @@ void Verificar(const std::vector<Caso>& casos) {
   }
 }
 
+// The item with only the column changed passes for each of the values given
+// to Pasan and fails for each given to Fallan.
+void Pasan(int item, const char* columna, std::initializer_list<Value> valores) {
+  for (const Value& v : valores)
+    EXPECT_FALSE(Falla(item, {{columna, v}})) << columna << "=" << v.TextForm();
+}
+void Fallan(int item, const char* columna, std::initializer_list<Value> valores) {
+  for (const Value& v : valores)
+    EXPECT_TRUE(Falla(item, {{columna, v}})) << columna << "=" << v.TextForm();
+}
+
 TEST(ReglasDocente, AWellFilledRowPassesAllSixteenItems) {
   const ReglasDocente reglas;
   const TableRecordset r = UnaFila(FilaCorrecta());
@@ -103,121 +114,70 @@ TEST(ReglasDocente, OddCellsInEveryColumnGetAPlainAnswer) {
 }
 
 TEST(ReglasDocente, IdentityItemsReadMarksTypesNumbersAndNames) {
-  Verificar({
-      {0, {{"KALDOREN", N(0)}, {"PROVISORIO", T("P17")}}, false},
-      {0, {{"KALDOREN", E()}}, true},
-      {1, {{"RECTIFICATIVA", T("X")}}, true},
-      {1, {{"ORIGINAL", T(" ")}}, true},
-      {1, {{"ORIGINAL", E()}, {"RECTIFICATIVA", N(1)}}, false},
-      {2, {{"TIPODOC", T(" dni ")}}, false},
-      {2, {{"TIPODOC", T("DU")}}, true},
-      {2, {{"TIPODOC", E()}}, true},
-      {3, {{"NRODOC", N(0)}}, true},
-      {3, {{"NRODOC", E()}}, true},
-      {3, {{"NRODOC", N(-3)}}, true},
-      {3, {{"NRODOC", T("abc")}}, true},
-      {3, {{"NRODOC", T("123")}}, false},
-      {6, {{"SEXO", T("f")}}, false},
-      {6, {{"SEXO", T("Masculino")}}, false},
-      {6, {{"SEXO", T("")}}, false},  // an empty first character counts as found
-      {6, {{"SEXO", T("X")}}, true},
-      {6, {{"SEXO", T(" M")}}, true},
-      {6, {{"SEXO", E()}}, true},
-      {7, {{"APENOM", T("  ")}}, true},
-      {7, {{"APENOM", E()}}, true},
-  });
+  Verificar({{0, {{"KALDOREN", N(0)}, {"PROVISORIO", T("P17")}}, false},
+             {1, {{"ORIGINAL", E()}, {"RECTIFICATIVA", N(1)}}, false}});
+  Fallan(0, "KALDOREN", {E()});
+  Fallan(1, "RECTIFICATIVA", {T("X")});
+  Fallan(1, "ORIGINAL", {T(" ")});
+  Pasan(2, "TIPODOC", {T(" dni ")});
+  Fallan(2, "TIPODOC", {T("DU"), E()});
+  Pasan(3, "NRODOC", {T("123")});
+  Fallan(3, "NRODOC", {N(0), E(), N(-3), T("abc")});
+  Pasan(6, "SEXO", {T("f"), T("Masculino"), T("")});  // an empty first character is found
+  Fallan(6, "SEXO", {T("X"), T(" M"), E()});
+  Fallan(7, "APENOM", {T("  "), E()});
 }
 
 TEST(ReglasDocente, LabourCodeCheckDigitFollowsTheWeights) {
-  struct CasoCuil {
-    Value cuil;
-    bool valido;
-  };
-  const CasoCuil casos[] = {
-      {T("20-12345678-6"), true},    // S = 148, 11 - 5
-      {T("27-12345678-0"), true},    // S = 176, 11 becomes 0
-      {T("20-00000001-0"), true},    // S = 12, 10 becomes 0
-      {T("20-1234567-5"), true},     // the document number is padded to eight digits
-      {T("20-12.345.678-6"), true},  // the middle part is read as a numeric text
-      {T("20-1234567,8-3"), false},  // a fraction: rounded to 01234568 its digit would match
-      {T("20-12345678-5"), false},  {T("19-12345678-6"), false}, {T("2012345678-6"), false},
-      {T("20-123456789-1"), false}, {T("20-1234,5-0"), false},   {T("20--1234567-0"), false},
-      {T("20-12a45678-6"), false},  {T("20-12345678/6"), false}, {T("20-12345678-6 "), false},
-      {T(" 20-12345678-6"), false}, {T("20-ñ-6"), false},        {T("20--6"), false},
-      {T("20-6"), false},           {T("   "), false},           {E(), false},
-      {N(20123456786), false},
-  };
-  for (const CasoCuil& c : casos)
-    EXPECT_EQ(Falla(4, {{"CUIL", c.cuil}}), !c.valido) << c.cuil.TextForm();
+  Pasan(4, "CUIL",
+        {T("20-12345678-6"),      // S = 148, 11 - 5
+         T("27-12345678-0"),      // S = 176, 11 becomes 0
+         T("20-00000001-0"),      // S = 12, 10 becomes 0
+         T("20-1234567-5"),       // the document number is padded to eight digits
+         T("20-12.345.678-6")});  // the middle part is read as a numeric text
+  // "20-1234567,8-3": a fraction; rounded to 01234568 its digit would match.
+  Fallan(4, "CUIL",
+         {T("20-1234567,8-3"), T("20-12345678-5"), T("19-12345678-6"), T("2012345678-6"),
+          T("20-123456789-1"), T("20-1234,5-0"), T("20--1234567-0"), T("20-12a45678-6"),
+          T("20-12345678/6"), T("20-12345678-6 "), T(" 20-12345678-6"), T("20-ñ-6"), T("20--6"),
+          T("20-6"), T("   "), E(), N(20123456786)});
 }
 
 TEST(ReglasDocente, BirthAndEntryDatesLieAfter1900AndNotAfterThePeriod) {
-  Verificar({
-      {5, {{"FECNAC", Dia(2004, 3, 15)}}, false},
-      {5, {{"FECNAC", T("31/03/2004")}}, false},
-      {5, {{"FECNAC", Dia(2004, 4, 1)}}, true},
-      {5, {{"FECNAC", Dia(1900, 6, 1)}}, true},
-      {5, {{"FECNAC", T("abc")}}, true},
-      {5, {{"FECNAC", E()}}, true},
-      {5, {{"FECNAC", Dia(2004, 6, 1)}, {"PERLIQ", T("2004/06 SAC")}}, false},
-      {8, {{"FINGEMP", Dia(2004, 3, 31)}}, false},
-      {8, {{"FINGEMP", Dia(2004, 4, 1)}}, true},
-      {8, {{"FINGEMP", Dia(1900, 1, 1)}}, true},
-      {8, {{"FINGEMP", E()}}, true},
-  });
+  Pasan(5, "FECNAC", {Dia(2004, 3, 15), T("31/03/2004")});
+  Fallan(5, "FECNAC", {Dia(2004, 4, 1), Dia(1900, 6, 1), T("abc"), E()});
+  Verificar({{5, {{"FECNAC", Dia(2004, 6, 1)}, {"PERLIQ", T("2004/06 SAC")}}, false}});
+  Pasan(8, "FINGEMP", {Dia(2004, 3, 31)});
+  Fallan(8, "FINGEMP", {Dia(2004, 4, 1), Dia(1900, 1, 1), E()});
 }
 
 TEST(ReglasDocente, LeavingDateIsValidNotBeforeEntryAndNotAfterThePeriod) {
-  Verificar({
-      {9, {{"FECBAJA", Dia(1899, 12, 31)}}, false},
-      {9, {{"FECBAJA", Dia(1900, 6, 1)}}, false},  // 1900 or earlier: no leaving date
-      {9, {{"FECBAJA", Dia(2004, 3, 15)}}, false},
-      {9, {{"FECBAJA", Dia(2000, 3, 1)}}, false},  // the day of entry itself
-      {9,
-       {{"FECBAJA", D(Calendar::DayCount(2000, 3, 1) + 0.1)},
-        {"FINGEMP", D(Calendar::DayCount(2000, 3, 1) + 0.9)}},
-       false},  // the time of day is ignored
-      {9, {{"FECBAJA", Dia(2000, 2, 29)}}, true},
-      {9, {{"FECBAJA", Dia(2004, 4, 1)}}, true},
-      {9, {{"FECBAJA", E()}}, true},
-      {9, {{"FECBAJA", T("abc")}}, true},
-      {9, {{"FINGEMP", E()}}, true},
-  });
+  // 1900 or earlier is no leaving date; the day of entry itself is valid.
+  Pasan(9, "FECBAJA", {Dia(1899, 12, 31), Dia(1900, 6, 1), Dia(2004, 3, 15), Dia(2000, 3, 1)});
+  Fallan(9, "FECBAJA", {Dia(2000, 2, 29), Dia(2004, 4, 1), E(), T("abc")});
+  Fallan(9, "FINGEMP", {E()});
+  Verificar({{9,
+              {{"FECBAJA", D(Calendar::DayCount(2000, 3, 1) + 0.1)},
+               {"FINGEMP", D(Calendar::DayCount(2000, 3, 1) + 0.9)}},
+              false}});  // the time of day is ignored
 }
 
 TEST(ReglasDocente, LeaveDaysRunFromZeroToTheDaysOfTheMonth) {
-  Verificar({
-      {10, {{"LICS/S", N(30)}}, false},
-      {10, {{"LICS/S", N(31)}}, false},
-      {10, {{"LICS/S", N(32)}}, true},
-      {10, {{"LICS/S", N(30)}, {"PERLIQ", T("2004/02")}}, true},
-      {10, {{"LICS/S", N(29)}, {"PERLIQ", T("2004/02")}}, false},
-      {10, {{"LICS/S", N(-1)}}, true},
-      {10, {{"LICS/S", E()}}, true},
-      {10, {{"LICS/S", T("abc")}}, true},
-      {10, {{"LICS/S", T("5")}}, false},
-  });
+  Pasan(10, "LICS/S", {N(30), N(31), T("5")});
+  Fallan(10, "LICS/S", {N(32), N(-1), E(), T("abc")});
+  Verificar({{10, {{"LICS/S", N(30)}, {"PERLIQ", T("2004/02")}}, true},
+             {10, {{"LICS/S", N(29)}, {"PERLIQ", T("2004/02")}}, false}});
 }
 
 TEST(ReglasDocente, RevistaFunctionCategoryAndSeniorityCodes) {
-  Verificar({
-      {11, {{"MODREV", T("t")}}, false},
-      {11, {{"MODREV", T("Suplente")}}, false},
-      {11, {{"MODREV", T("X")}}, true},
-      {11, {{"MODREV", E()}}, true},
-      {12, {{"FUN", T(" D1 ")}}, false},
-      {12, {{"FUN", N(12)}}, false},
-      {12, {{"FUN", T("D 1")}}, true},
-      {12, {{"FUN", T("D-1")}}, true},
-      {12, {{"FUN", T("AÑO")}}, true},
-      {12, {{"FUN", T("")}}, true},
-      {13, {{"CATRE", E()}}, true},
-      {13, {{"CATRE", T("C.1")}}, true},
-      {14, {{"ANOS", N(0)}, {"MESES", N(15)}}, false},
-      {14, {{"MESES", N(-1)}}, true},
-      {14, {{"ANOS", E()}}, true},
-      {14, {{"ANOS", T("abc")}}, true},
-  });
+  Pasan(11, "MODREV", {T("t"), T("Suplente")});
+  Fallan(11, "MODREV", {T("X"), E()});
+  Pasan(12, "FUN", {T(" D1 "), N(12)});
+  Fallan(12, "FUN", {T("D 1"), T("D-1"), T("AÑO"), T("")});
+  Fallan(13, "CATRE", {E(), T("C.1")});
+  Verificar({{14, {{"ANOS", N(0)}, {"MESES", N(15)}}, false}});
+  Fallan(14, "MESES", {N(-1)});
+  Fallan(14, "ANOS", {E(), T("abc")});
 }
 
 // Item 15 with the given period, leaving date, amounts, leave days and remarks.
@@ -276,11 +236,9 @@ TEST(ReglasDocente, AmountRuleSkipsJanuaryFebruaryAndPostsThatEnded) {
 // Regression: the code check walked a trimmed view of a text that had
 // already been destroyed (found by the verification fuzzer).
 TEST(ReglasDocente, CodeCheckReadsTheWholeTextOfALongCode) {
-  Verificar({
-      {12, {{"FUN", T("  ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789  ")}}, false},
-      {12, {{"FUN", T("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-")}}, true},
-      {13, {{"CATRE", N(123456789012345)}}, false},
-  });
+  Pasan(12, "FUN", {T("  ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789  ")});
+  Fallan(12, "FUN", {T("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-")});
+  Pasan(13, "CATRE", {N(123456789012345)});
 }
 
 }  // namespace
