@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <utility>
 
 #include "TestData.h"
 #include "ZipBuilder.h"

@@ -34,26 +34,15 @@ std::string Cells(const Workbook& book) {
   std::string out;
   for (const auto& sheet : book.sheets()) {
     for (const Cell& c : sheet->cells()) {
-      char place[64];
-      std::snprintf(place, sizeof place, "%s!%u,%u ", sheet->name().c_str(), c.row, c.column);
-      out += place;
-      switch (c.kind) {
-        case CellKind::Text:
-          out += "t[" + std::string(sheet->TextOf(c)) + "]";
-          break;
-        case CellKind::Error:
-          out += "e" + std::to_string(c.error_code);
-          break;
-        case CellKind::Blank:
-          out += "blank";
-          break;
-        default:
-          std::snprintf(place, sizeof place, "%c%.10g",
-                        c.kind == CellKind::Date ? 'd' : (c.kind == CellKind::Boolean ? 'b' : 'n'),
-                        c.number);
-          out += place;
-      }
-      out += "; ";
+      char value[32];
+      std::snprintf(value, sizeof value, "%c%.10g", "?ntdb"[static_cast<int>(c.kind) % 5],
+                    c.number);
+      out += sheet->name() + "!" + std::to_string(c.row) + "," + std::to_string(c.column) + " " +
+             (c.kind == CellKind::Text    ? "t[" + std::string(sheet->TextOf(c)) + "]"
+              : c.kind == CellKind::Error ? "e" + std::to_string(c.error_code)
+              : c.kind == CellKind::Blank ? "blank"
+                                          : value) +
+             "; ";
     }
   }
   return out;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "Archivos.h"
-#include "TestData.h"
 #include "workbook/xls/testing/BiffBuilder.h"
 
 namespace kaldoren {
@@ -12,7 +11,6 @@ namespace {
 using testing::BiffBuilder;
 using testing::Le16;
 using testing::Record;
-using testing::TestDataPath;
 
 Status ReadBytes(const std::string& bytes, WorkbookStream* stream = nullptr) {
   WorkbookStream ignored;
@@ -100,26 +98,6 @@ TEST(CompoundFile, StreamOverTheLimitIsRefusedBeforeReadingIt) {
               "El libro es demasiado grande: su secuencia Workbook pasa de 512 MB");
   EXPECT_TRUE(stream.bytes().empty());
   EXPECT_TRUE(CompoundFile::ReadBytes(file, &stream, 5000).ok());
-}
-
-TEST(CompoundFile, TruncatedFileIsDamageUnlessOnlyUnusedSectorsAreLost) {
-  const std::string whole = testing::Contenido(TestDataPath("workbooks/declaracion_correcta.xls"));
-  ASSERT_GT(whole.size(), 100000u);
-  WorkbookStream stream;
-  ASSERT_TRUE(ReadBytes(whole, &stream).ok());
-  const std::string complete(stream.bytes());
-  int damaged = 0;
-  for (size_t length = 8; length < whole.size(); length += 997) {
-    const Status status = ReadBytes(whole.substr(0, length), &stream);
-    if (status.ok()) {
-      EXPECT_EQ(stream.bytes(), complete) << length;
-      continue;
-    }
-    ++damaged;
-    EXPECT_EQ(status.number(), 111) << length;
-    EXPECT_EQ(status.description().rfind("El archivo está dañado: ", 0), 0u) << length;
-  }
-  EXPECT_GT(damaged, 100);
 }
 
 }  // namespace
