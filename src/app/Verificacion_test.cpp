@@ -18,48 +18,22 @@ using testing::Contenido;
 using testing::Guardar;
 using testing::TestDataPath;
 
-class ProgresoGrabado : public PantallaProgreso {
- public:
-  void TituloSeccion(const std::string& c) override {
-    ultimo_titulo = c;
-    ++llamadas;
-  }
-  void AnchoBarra(int u) override {
-    ultima_barra = u;
-    ++llamadas;
-  }
-  void Porcentaje(const std::string& l) override {
-    ultimo_porcentaje = l;
-    ++llamadas;
-  }
-  void Esperar(double) override {}
-  std::string ultimo_titulo = "sin tocar";
-  int ultima_barra = -1;
-  std::string ultimo_porcentaje;
-  int llamadas = 0;
-};
-
-// 07/12/2026 09:05:07.
-class RelojFijo : public Reloj {
- public:
-  double Ahora() override {
-    return Calendar::DayCount(2026, 12, 7) + (9 * 3600 + 5 * 60 + 7) / 86400.0;
-  }
-};
-
 class VerificacionTest : public ::testing::Test {
  protected:
+  // Verifies a test workbook (under workbooks/ unless its path is given) at 07/12/2026 09:05:07.
   ResultadoVerificacion Correr(const std::string& libro, const fs::path& carpeta) {
-    PlanillaElegida planilla{TestDataPath("workbooks/" + libro), "SIN_DATOS.XLS",
-                             "15/03/2004 10:20:30"};
-    return Verificacion(progreso_, avisador_, reloj_).Correr(planilla, carpeta.string());
+    reloj_.ahora = Calendar::DayCount(2026, 12, 7) + (9 * 3600 + 5 * 60 + 7) / 86400.0;
+    const std::string ruta =
+        libro.find('/') == std::string::npos ? TestDataPath("workbooks/" + libro) : libro;
+    return Verificacion(progreso_, avisador_, reloj_)
+        .Correr({ruta, "SIN_DATOS.XLS", "15/03/2004 10:20:30"}, carpeta.string());
   }
   ResultadoVerificacion Correr(const std::string& libro) { return Correr(libro, carpeta_.ruta()); }
 
   testing::CarpetaTemporal carpeta_;
-  ProgresoGrabado progreso_;
+  testing::ProgresoGrabado progreso_;
   testing::AvisosGrabados avisador_;
-  RelojFijo reloj_;
+  testing::RelojQuieto reloj_;
 };
 
 TEST_F(VerificacionTest, WorkbookWithHeaderRowsOnlyGivesTheWholeEmptyReportOnOnePage) {
@@ -72,24 +46,39 @@ TEST_F(VerificacionTest, WorkbookWithHeaderRowsOnlyGivesTheWholeEmptyReportOnOne
             Contenido(TestDataPath("esperado/sin_datos/HOJA_1.TXT")));
   EXPECT_FALSE(fs::exists(carpeta_ / "HOJA_2.TXT"));
   EXPECT_TRUE(avisador_.avisos.empty());
-  // The progress display is left at rest.
-  EXPECT_EQ(progreso_.ultimo_titulo, "");
-  EXPECT_EQ(progreso_.ultima_barra, 15);
-  EXPECT_EQ(progreso_.ultimo_porcentaje, "0%");
+  ASSERT_GE(progreso_.llamadas.size(), 3u);
+  EXPECT_EQ(std::vector<std::string>(progreso_.llamadas.end() - 3, progreso_.llamadas.end()),
+            (std::vector<std::string>{"titulo ", "barra 15", "porcentaje 0%"}))
+      << "the progress display is left at rest";
 }
 
+// A workbook refused for its format or for damage leaves the earlier report
+// and its pages as they were, and the progress display untouched.
 TEST_F(VerificacionTest, RefusedWorkbookLeavesTheEarlierReportAndTheProgressUntouched) {
-  Guardar(carpeta_ / "ERRORES.TXT", "informe anterior");
-  Guardar(carpeta_ / "HOJA_1.TXT", "hoja anterior");
-  const ResultadoVerificacion r = Correr("hojas_incompletas.xls");
-  EXPECT_FALSE(r.estado.ok());
-  EXPECT_EQ(avisador_.avisos,
-            (std::vector<std::string>{"Error de Datos: El Archivo Seleccionado no tiene el formato "
-                                      "requerido"}));
-  EXPECT_EQ(Contenido(carpeta_ / "ERRORES.TXT"), "informe anterior");
-  EXPECT_EQ(Contenido(carpeta_ / "HOJA_1.TXT"), "hoja anterior");
-  EXPECT_EQ(progreso_.llamadas, 0);
-  EXPECT_EQ(std::distance(fs::directory_iterator(carpeta_.ruta()), fs::directory_iterator()), 2);
+  Guardar(carpeta_ / "DANADO.XLS",
+          Contenido(TestDataPath("workbooks/declaracion_correcta.xls")).substr(0, 60000));
+  const struct {
+    std::string libro;
+    std::string aviso;
+  } casos[] = {
+      {"hojas_incompletas.xls",
+       "Error de Datos: El Archivo Seleccionado no tiene el formato requerido"},
+      {(carpeta_ / "DANADO.XLS").string(),
+       "Error de Apertura: El archivo está dañado: el contenedor OLE2 no se puede leer"},
+  };
+  const testing::CarpetaTemporal informe;
+  Guardar(informe / "ERRORES.TXT", "informe anterior");
+  Guardar(informe / "HOJA_1.TXT", "hoja anterior");
+  for (const auto& c : casos) {
+    avisador_.avisos.clear();
+    const ResultadoVerificacion r = Correr(c.libro, informe.ruta());
+    EXPECT_EQ(r.estado.description(), c.aviso);
+    EXPECT_EQ(avisador_.avisos, std::vector<std::string>{c.aviso});
+    EXPECT_EQ(Contenido(informe / "ERRORES.TXT"), "informe anterior");
+    EXPECT_EQ(Contenido(informe / "HOJA_1.TXT"), "hoja anterior");
+    EXPECT_TRUE(progreso_.llamadas.empty());
+    EXPECT_EQ(std::distance(fs::directory_iterator(informe.ruta()), fs::directory_iterator()), 2);
+  }
 }
 
 TEST_F(VerificacionTest, PagesOfALongerEarlierReportAreAllReplaced) {
