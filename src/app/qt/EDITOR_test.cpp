@@ -137,35 +137,31 @@ TEST_F(EDITORTest, ShowsThePageInCourierNewWithItsTitlesSetOffWhereverTheyOccur)
   EXPECT_FALSE(Control<QTextEdit>(*visor_, "REPORTE")->textCursor().hasSelection());
 }
 
-struct CasoDeRango {
-  const char* desde;
-  const char* hasta;
-  int paginas;
-  const char* mensaje;  // empty: the range is printable
-};
-
-const char kInicial3[] = "El Nº de Hoja INICIAL debe ser mayor que 0 y menor o igual a 3\r\r";
-const char kFinal3[] =
-    "El Nº de Hoja FINAL debe ser mayor que 0, menor o igual a 3 y \rmayor o igual a la INICIAL\r";
-const char kInicial9[] = "El Nº de Hoja INICIAL debe ser mayor que 0 y menor o igual a 9\r\r";
-const char kFinal9[] =
-    "El Nº de Hoja FINAL debe ser mayor que 0, menor o igual a 9 y \rmayor o igual a la INICIAL\r";
-const char kAmbos11[] =
-    "El Nº de Hoja INICIAL debe ser mayor que 0 y menor o igual a 11\r\r"
-    "El Nº de Hoja FINAL debe ser mayor que 0, menor o igual a 11 y \rmayor o igual a la INICIAL\r";
+// What the range check says of a first page, a last page, or both, out of n.
+std::string Inicial(int n) {
+  return "El Nº de Hoja INICIAL debe ser mayor que 0 y menor o igual a " + std::to_string(n) +
+         "\r\r";
+}
+std::string Final(int n) {
+  return "El Nº de Hoja FINAL debe ser mayor que 0, menor o igual a " + std::to_string(n) +
+         " y \rmayor o igual a la INICIAL\r";
+}
+std::string Ambas(int n) { return Inicial(n) + Final(n); }
 
 TEST_F(EDITORTest, ChecksThePrintRangeBeforeAskingForAPrinter) {
-  const std::string ambos3 = std::string(kInicial3) + kFinal3;
-  const CasoDeRango casos[] = {
-      {"2", "2", 3, ""},           {"0", "3", 3, kInicial3},
-      {"3", "2", 3, kFinal3},      {"4", "1", 3, ambos3.c_str()},
-      {"", "", 3, ambos3.c_str()}, {"-1", "3", 3, kInicial3},
-      {"x", "5", 9, kInicial9},    {"5", "x", 9, kFinal9},
-      {"2a", "3", 3, ""},          {"2", "10", 11, ""},
-      {"10", "11", 11, ""},        {"12", "12", 11, kAmbos11},
+  const struct {
+    const char* desde;
+    const char* hasta;
+    int paginas;
+    std::string mensaje;  // empty: the range is printable
+  } casos[] = {
+      {"2", "2", 3, ""},         {"0", "3", 3, Inicial(3)}, {"3", "2", 3, Final(3)},
+      {"4", "1", 3, Ambas(3)},   {"", "", 3, Ambas(3)},     {"-1", "3", 3, Inicial(3)},
+      {"x", "5", 9, Inicial(9)}, {"5", "x", 9, Final(9)},   {"2a", "3", 3, ""},
+      {"2", "10", 11, ""},       {"10", "11", 11, ""},      {"12", "12", 11, Ambas(11)},
   };
   int hojas_escritas = 0;
-  for (const CasoDeRango& caso : casos) {
+  for (const auto& caso : casos) {
     SCOPED_TRACE(std::string(caso.desde) + " a " + caso.hasta);
     if (caso.paginas != hojas_escritas) {
       EscribirHojas(caso.paginas);
@@ -180,7 +176,7 @@ TEST_F(EDITORTest, ChecksThePrintRangeBeforeAskingForAPrinter) {
 
     Pulsar("IMPRIMIR");
 
-    if (*caso.mensaje == '\0') {
+    if (caso.mensaje.empty()) {
       EXPECT_TRUE(dialogos_.mensajes.empty());
       EXPECT_EQ(dialogos_.impresoras_pedidas, 1);
     } else {
@@ -211,32 +207,28 @@ TEST_F(EDITORTest, EnterInTheRangeBoxesMovesOnToPrinting) {
   EXPECT_TRUE(Control<QPushButton>(*visor_, "IMPRIMIR")->hasFocus());
 }
 
-TEST_F(EDITORTest, PrintsTheRangeAsOneJobAndShowsThePageShownBefore) {
+// Printing and saving as PDF each write their range as one job; the page
+// shown before is shown again.
+TEST_F(EDITORTest, PrintsTheRangeOrSavesItAsAPdfAndShowsThePageShownBefore) {
   EscribirHojas(3);
   Abrir();
   Pulsar("AVANZAR");
   dialogos_.impresora_pdf = Pdf("impreso.pdf");
+  dialogos_.archivo_pdf = Pdf("guardado.pdf");
   Escribir("DESDEH", QStringLiteral("2"));
   Escribir("HASTAH", QStringLiteral("3"));
 
   Pulsar("IMPRIMIR");
+  Escribir("DESDEH", QStringLiteral("1"));
+  Pulsar("PDF");
 
   EXPECT_TRUE(dialogos_.mensajes.empty());
+  EXPECT_EQ(dialogos_.impresoras_pedidas, 1) << "saving asks for no printer";
   EXPECT_EQ(testing::PaginasDePdf(Pdf("impreso.pdf")), 2);
+  EXPECT_EQ(testing::PaginasDePdf(Pdf("guardado.pdf")), 3);
   EXPECT_EQ(Texto("HOJA"), "2");
   EXPECT_TRUE(TextoDePagina().contains(QStringLiteral("Cuerpo de la hoja 2")));
   EXPECT_TRUE(PrimeroCon(Pagina(), QStringLiteral("2) PAGOS"), kSeccion));
-}
-
-TEST_F(EDITORTest, SavesTheRangeAsAPdfFile) {
-  EscribirHojas(3);
-  Abrir();
-  dialogos_.archivo_pdf = Pdf("guardado.pdf");
-
-  Pulsar("PDF");
-
-  EXPECT_EQ(dialogos_.impresoras_pedidas, 0);
-  EXPECT_EQ(testing::PaginasDePdf(Pdf("guardado.pdf")), 3);
 }
 
 TEST_F(EDITORTest, SalirClosesTheViewer) {

@@ -12,20 +12,13 @@
 namespace kaldoren {
 namespace {
 
-TEST(InstanciaUnica, RefusesASecondCopyWhileTheFirstRuns) {
-  QTemporaryDir carpeta;
-  InstanciaUnica primera(carpeta.path());
-  InstanciaUnica segunda(carpeta.path());
-
-  EXPECT_TRUE(primera.Tomar());
-  EXPECT_FALSE(segunda.Tomar());
-}
-
-TEST(InstanciaUnica, AcceptsANewCopyOnceTheFirstHasEnded) {
+TEST(InstanciaUnica, RefusesASecondCopyWhileTheFirstRunsAndAcceptsOneAfterIt) {
   QTemporaryDir carpeta;
   {
     InstanciaUnica primera(carpeta.path());
+    InstanciaUnica segunda(carpeta.path());
     ASSERT_TRUE(primera.Tomar());
+    EXPECT_FALSE(segunda.Tomar());
   }
   InstanciaUnica nueva(carpeta.path());
   EXPECT_TRUE(nueva.Tomar());

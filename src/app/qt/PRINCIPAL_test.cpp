@@ -100,24 +100,12 @@ class PRINCIPALTest : public ::testing::Test {
   PRINCIPAL ventana_;
 };
 
-TEST_F(PRINCIPALTest, StartsWithoutAWorkbookAndTheProgressDisplayAtRest) {
-  EXPECT_EQ(ventana_.windowTitle(),
-            " Zolvanta - Verificación de Documentación de Colegios Privados  (Versión 1.0)");
-  EXPECT_EQ(ventana_.size(), QSize(674, 302));
-  SinPlanilla();
-  EXPECT_EQ(Texto("CONTADOR"), "0%");
-  EXPECT_EQ(Control<QWidget>(ventana_, "BARRA")->width(), PRINCIPAL::Pixeles(15));
-  EXPECT_EQ(Boton("VER_D_V")->toolTip(),
-            "Muestra Distritos, Niveles de Enseñanza y Tipos de Documentos Válidos");
-}
-
 TEST_F(PRINCIPALTest, ChoosingAWorkbookShowsItsFolderNameAndDateAndEnablesVerification) {
   const QString ruta = Archivo(QStringLiteral("Declaraciones/planilla.xls"));
 
   Elegir(ruta);
 
   ASSERT_EQ(dialogos_.aperturas.size(), 1u);
-  EXPECT_EQ(dialogos_.aperturas[0].titulo, "Origen de Datos Declaración Jurada");
   EXPECT_TRUE(
       dialogos_.aperturas[0].filtro.startsWith(QStringLiteral("Planillas (*.xls *.xlsx *.ods) (")));
   // the documents folder, or home when there is none: a folder that exists
@@ -136,7 +124,8 @@ TEST_F(PRINCIPALTest, ChoosingAWorkbookShowsItsFolderNameAndDateAndEnablesVerifi
 }
 
 TEST_F(PRINCIPALTest, RefusesACompressedFileWithTheFourLineMessage) {
-  for (const QString& planilla : {QStringLiteral("planilla.xlsx"), QStringLiteral("PLANILLA.ODS")}) {
+  for (const QString& planilla :
+       {QStringLiteral("planilla.xlsx"), QStringLiteral("PLANILLA.ODS")}) {
     Elegir(Archivo(planilla));
     EXPECT_TRUE(dialogos_.mensajes.empty()) << planilla.toStdString();
     EXPECT_TRUE(Boton("VERIFICA")->isEnabled()) << planilla.toStdString();
@@ -151,6 +140,7 @@ TEST_F(PRINCIPALTest, RefusesACompressedFileWithTheFourLineMessage) {
 }
 
 TEST_F(PRINCIPALTest, CancellingTheDialogDisablesVerificationEvenAfterAWorkbookWasChosen) {
+  SinPlanilla();
   Elegir(Archivo(QStringLiteral("planilla.xls")));
   ASSERT_TRUE(Boton("VERIFICA")->isEnabled());
 
@@ -159,26 +149,6 @@ TEST_F(PRINCIPALTest, CancellingTheDialogDisablesVerificationEvenAfterAWorkbookW
   UnMensaje(QMessageBox::Warning, "Operación cancelada",
             QStringLiteral("Se seleccionó Cancelar.\r\nVerificación deshabilitada"));
   SinPlanilla();
-}
-
-TEST_F(PRINCIPALTest, LastReportReopensTheReportPagesInTheViewer) {
-  for (int k = 1; k <= 2; ++k) {
-    testing::EscribirPagina(
-        carpeta_.filePath(QStringLiteral("HOJA_%1.TXT").arg(k)),
-        {QStringLiteral("b) Uso interno ZOL"), QStringLiteral("hoja %1").arg(k)});
-  }
-
-  Pulsar("VERINFO");
-
-  EDITOR* visor = ventana_.Visor();
-  ASSERT_NE(visor, nullptr);
-  EXPECT_TRUE(visor->isVisible());
-  EXPECT_EQ(visor->windowTitle(), " Resultados de la Verificación");
-  EXPECT_EQ(Control<QLabel>(*visor, "HASTA")->text(), "2");
-  const QTextDocument& pagina = *Control<QTextEdit>(*visor, "REPORTE")->document();
-  EXPECT_TRUE(PrimeroCon(pagina, QStringLiteral("b) Uso interno ZOL"),
-                         Aspecto{QStringLiteral("arial"), 11, true, false}));
-  CerrarVisor();
 }
 
 TEST_F(PRINCIPALTest, ValidDataWritesTheListingAndShowsIt) {
@@ -196,6 +166,7 @@ TEST_F(PRINCIPALTest, ValidDataWritesTheListingAndShowsIt) {
   CerrarVisor();
 }
 
+// The last report and the marked copy are then at hand from their buttons.
 TEST_F(PRINCIPALTest, VerifiesARealWorkbookWithTheBarRunningAndOpensTheReport) {
   Elegir(QString::fromStdString(testing::TestDataPath("workbooks/declaracion_con_errores.xls")));
   ASSERT_TRUE(Boton("VERIFICA")->isEnabled());
@@ -227,13 +198,24 @@ TEST_F(PRINCIPALTest, VerifiesARealWorkbookWithTheBarRunningAndOpensTheReport) {
   ASSERT_NE(visor, nullptr);
   EXPECT_EQ(visor->windowTitle(), " Resultados de la Verificación");
   EXPECT_EQ(Control<QLabel>(*visor, "HOJA")->text(), "1");
-  EXPECT_GE(Control<QLabel>(*visor, "HASTA")->text().toInt(), 2);
+  EXPECT_EQ(Control<QLabel>(*visor, "HASTA")->text(), "5");
   const QTextDocument& pagina = *Control<QTextEdit>(*visor, "REPORTE")->document();
   EXPECT_TRUE(pagina.toPlainText().contains(
       QStringLiteral("Archivo de origen : DECLARACION_CON_ERRORES.XLS")));
   EXPECT_TRUE(PrimeroCon(pagina, QStringLiteral("a) Detalle de Inconsistencias"),
                          Aspecto{QStringLiteral("arial"), 11, true, false}));
   CerrarVisor();
+
+  Pulsar("VERINFO");
+  ASSERT_NE(ventana_.Visor(), nullptr);
+  EXPECT_TRUE(ventana_.Visor()->isVisible());
+  EXPECT_EQ(Control<QLabel>(*ventana_.Visor(), "HASTA")->text(), "5");
+  CerrarVisor();
+  Pulsar("MARCADA");
+  const QString copia = carpeta_.filePath(QStringLiteral("DECLARACION_CON_ERRORES_MARCADA.xlsx"));
+  EXPECT_TRUE(dialogos_.mensajes.empty());
+  EXPECT_EQ(dialogos_.abiertos, std::vector<QString>{copia});
+  EXPECT_GT(QFileInfo(copia).size(), 0);
 }
 
 // Buttons pressed when there is nothing for them to do: one message each, no
@@ -250,7 +232,10 @@ TEST_F(PRINCIPALTest, ButtonsWithNothingToDoOnlySaySo) {
   } casos[] = {
       {"VERINFO", {}, QMessageBox::Critical, "ERROR", "No se ha generado Reporte"},
       {"SALIR", {}, QMessageBox::Question, "Salida", "Desea Salir del Sistema"},
-      {"MARCADA", {}, QMessageBox::Information, "Planilla Marcada",
+      {"MARCADA",
+       {},
+       QMessageBox::Information,
+       "Planilla Marcada",
        "Todavía no se verificó ninguna planilla. Elija una y presione Verificar; después "
        "podrá ver su copia marcada."},
       {"VERIFICA", incompleto, QMessageBox::Critical, "Error de Datos",
@@ -270,17 +255,6 @@ TEST_F(PRINCIPALTest, ButtonsWithNothingToDoOnlySaySo) {
     EXPECT_FALSE(QFile::exists(carpeta_.filePath(QStringLiteral("HOJA_1.TXT"))));
     EXPECT_TRUE(dialogos_.abiertos.empty());
   }
-}
-
-TEST_F(PRINCIPALTest, MarkedCopyOfTheVerifiedWorkbookIsWrittenAndOpened) {
-  Elegir(QString::fromStdString(testing::TestDataPath("workbooks/declaracion_con_errores.xls")));
-  Pulsar("VERIFICA");
-  CerrarVisor();
-  Pulsar("MARCADA");
-  const QString copia = carpeta_.filePath(QStringLiteral("DECLARACION_CON_ERRORES_MARCADA.xlsx"));
-  EXPECT_TRUE(dialogos_.mensajes.empty());
-  EXPECT_EQ(dialogos_.abiertos, std::vector<QString>{copia});
-  EXPECT_GT(QFileInfo(copia).size(), 0);
 }
 
 TEST_F(PRINCIPALTest, TheCloseBoxAsksTheSameAndOkClosesTheWindow) {

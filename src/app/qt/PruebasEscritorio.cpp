@@ -18,23 +18,15 @@ void EscribirPagina(const QString& ruta, const QStringList& lineas) {
   }
 }
 
-Aspecto AspectoEn(const QTextDocument& documento, int posicion) {
-  QTextCursor cursor(const_cast<QTextDocument*>(&documento));
-  // The format at a cursor is that of the character before it.
-  cursor.setPosition(posicion + 1);
-  const QTextCharFormat formato = cursor.charFormat();
-  const QFont fuente = formato.font();
-  return Aspecto{fuente.families().value(0, fuente.family()), fuente.pointSizeF(),
-                 fuente.underline(), fuente.bold()};
-}
-
 bool TramoCon(const QTextDocument& documento, int desde, int largo, const Aspecto& esperado) {
+  QTextCursor cursor(const_cast<QTextDocument*>(&documento));
   for (int i = desde; i < desde + largo; ++i) {
-    const Aspecto aspecto = AspectoEn(documento, i);
-    if (aspecto.familia != esperado.familia || aspecto.puntos != esperado.puntos ||
-        aspecto.subrayado != esperado.subrayado || aspecto.negrita != esperado.negrita) {
-      return false;
-    }
+    // The format at a cursor is that of the character before it.
+    cursor.setPosition(i + 1);
+    const QFont fuente = cursor.charFormat().font();
+    const Aspecto aspecto{fuente.families().value(0, fuente.family()), fuente.pointSizeF(),
+                          fuente.underline(), fuente.bold()};
+    if (aspecto != esperado) return false;
   }
   return true;
 }

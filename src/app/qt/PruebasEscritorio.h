@@ -15,14 +15,14 @@ namespace kaldoren::testing {
 // Writes lines as a page file: Windows-1252 text, every line ended by CR LF.
 void EscribirPagina(const QString& ruta, const QStringList& lineas);
 
-// The font attributes of the character at position (counted from 0).
+// Font attributes of shown text.
 struct Aspecto {
   QString familia;
   double puntos = 0;
   bool subrayado = false;
   bool negrita = false;
+  bool operator==(const Aspecto&) const = default;
 };
-Aspecto AspectoEn(const QTextDocument& documento, int posicion);
 
 // True when every character of [desde, desde + largo) has the attributes.
 bool TramoCon(const QTextDocument& documento, int desde, int largo, const Aspecto& esperado);
