@@ -26,6 +26,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Archivos.h"
 #include "CorridaDePrueba.h"
 #include "HuellaDeLibro.h"
 #include "TestData.h"
@@ -43,6 +44,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::BiffBuilder;
 using testing::ContenedorOle2;
+using testing::Contenido;
 using testing::FlujoBiff;
 using testing::Le16;
 using testing::Le32;
@@ -58,13 +60,6 @@ struct Caso {
   std::string nombre;
   std::string bytes;
 };
-
-std::string Contenido(const fs::path& ruta) {
-  std::ifstream archivo(ruta, std::ios::binary);
-  std::ostringstream texto;
-  texto << archivo.rdbuf();
-  return texto.str();
-}
 
 // The workbooks of a format the cases come from: the test workbooks except
 // the largest (it adds time and no kind of record the others lack), and the
@@ -84,29 +79,20 @@ std::vector<fs::path> LibrosDeOrigen(const std::string& formato) {
   return libros;
 }
 
-// The workbook stream of a file and a way to put a changed stream back in a
+// A file, its workbook stream, and a way to put a changed stream back in a
 // compound file under the same name.
-class Libro {
- public:
-  explicit Libro(const fs::path& ruta) : nombre_(ruta.stem().string()), archivo_(Contenido(ruta)) {
-    WorkbookStream flujo;
-    EXPECT_TRUE(CompoundFile::ReadBytes(archivo_, &flujo).ok()) << ruta;
-    flujo_ = std::string(flujo.bytes());
-    secuencia_ = flujo.origin == StreamOrigin::kBook ? "Book" : "Workbook";
+struct Libro {
+  explicit Libro(const fs::path& ruta) : nombre(ruta.stem()), archivo(Contenido(ruta)) {
+    WorkbookStream leido;
+    EXPECT_TRUE(CompoundFile::ReadBytes(archivo, &leido).ok()) << ruta;
+    flujo = std::string(leido.bytes());
+    secuencia = leido.origin == StreamOrigin::kBook ? "Book" : "Workbook";
+  }
+  std::string Envolver(const std::string& cambiado) const {
+    return BiffBuilder::CompoundFileWith({{secuencia, cambiado}});
   }
 
-  const std::string& nombre() const { return nombre_; }
-  const std::string& archivo() const { return archivo_; }
-  const std::string& flujo() const { return flujo_; }
-  std::string Envolver(const std::string& flujo) const {
-    return BiffBuilder::CompoundFileWith({{secuencia_, flujo}});
-  }
-
- private:
-  std::string nombre_;
-  std::string archivo_;
-  std::string flujo_;
-  std::string secuencia_;
+  std::string nombre, archivo, flujo, secuencia;
 };
 
 class Casos {
@@ -114,17 +100,17 @@ class Casos {
   explicit Casos(const Libro& libro) : libro_(libro) {}
 
   void Agregar(const std::string& que, std::string bytes) {
-    lista_.push_back({libro_.nombre() + ": " + que, std::move(bytes)});
+    lista_.push_back({libro_.nombre + ": " + que, std::move(bytes)});
   }
   // A change of the workbook stream taken apart into records; a change that
   // finds nothing to change (answers false) adds no case.
   void AgregarFlujo(const std::string& que, const std::function<bool(FlujoBiff&)>& cambio) {
-    FlujoBiff flujo(libro_.flujo());
+    FlujoBiff flujo(libro_.flujo);
     if (cambio(flujo)) Agregar(que, libro_.Envolver(flujo.Escribir()));
   }
   void AgregarContenedor(const std::string& que,
                          const std::function<void(ContenedorOle2&)>& cambio) {
-    ContenedorOle2 contenedor(libro_.archivo());
+    ContenedorOle2 contenedor(libro_.archivo);
     cambio(contenedor);
     Agregar(que, contenedor.bytes());
   }
@@ -137,14 +123,14 @@ class Casos {
 };
 
 void Truncados(const Libro& libro, Casos* casos) {
-  const std::string& a = libro.archivo();
+  const std::string& a = libro.archivo;
   std::vector<size_t> cortes = {1,           8, 511, 512, 513, 1023, 1024, 1536, a.size() - 512,
                                 a.size() - 1};
   for (size_t k = 1; k < 20; ++k) cortes.push_back(a.size() * k / 20);
   for (const size_t corte : cortes) {
     casos->Agregar("cortado a " + std::to_string(corte) + " bytes", a.substr(0, corte));
   }
-  const std::string& f = libro.flujo();
+  const std::string& f = libro.flujo;
   for (size_t k = 1; k < 10; ++k) {
     casos->Agregar("secuencia cortada a " + std::to_string(k) + "/10",
                    libro.Envolver(f.substr(0, f.size() * k / 10)));
@@ -162,14 +148,14 @@ std::string Voltear(std::string bytes, unsigned semilla) {
 void Volteos(const Libro& libro, Casos* casos) {
   for (unsigned semilla = 1; semilla <= 16; ++semilla) {
     casos->Agregar("bytes cambiados en el archivo, semilla " + std::to_string(semilla),
-                   Voltear(libro.archivo(), semilla));
+                   Voltear(libro.archivo, semilla));
     casos->Agregar("bytes cambiados en la secuencia, semilla " + std::to_string(semilla),
-                   libro.Envolver(Voltear(libro.flujo(), semilla)));
+                   libro.Envolver(Voltear(libro.flujo, semilla)));
   }
 }
 
 void SectoresEnCero(const Libro& libro, Casos* casos) {
-  const ContenedorOle2 original(libro.archivo());
+  const ContenedorOle2 original(libro.archivo);
   std::vector<std::uint32_t> sectores = original.SectoresFat();
   for (const std::uint32_t s : original.Cadena(original.InicioDirectorio())) sectores.push_back(s);
   for (size_t k = 0; k < 12; ++k) {
@@ -179,25 +165,21 @@ void SectoresEnCero(const Libro& libro, Casos* casos) {
     casos->AgregarContenedor("sector " + std::to_string(s) + " en cero",
                              [s](ContenedorOle2& c) { c.Borrar(s); });
   }
-  casos->Agregar("cabecera en cero", std::string(512, '\0') + libro.archivo().substr(512));
+  casos->Agregar("cabecera en cero", std::string(512, '\0') + libro.archivo.substr(512));
 }
 
 // The chains of the container made to loop back, and sizes that lie.
 void CadenasEnBucle(const Libro& libro, Casos* casos) {
-  const ContenedorOle2 original(libro.archivo());
+  const ContenedorOle2 original(libro.archivo);
   const size_t entrada = std::max(original.Entrada(u"Workbook"), original.Entrada(u"Book"));
   const size_t raiz = original.Entrada(u"Root Entry");
-  ASSERT_NE(entrada, 0u) << libro.nombre();
+  ASSERT_NE(entrada, 0u) << libro.nombre;
   const std::uint32_t inicio = original.InicioDe(entrada);
   const bool mini = original.EnMiniFlujo(original.TamanoDe(entrada));
   const std::vector<std::uint32_t> cadena =
       mini ? original.CadenaMini(inicio) : original.Cadena(inicio);
   const auto enlazar = [mini](ContenedorOle2& c, std::uint32_t de, std::uint32_t a) {
-    if (mini) {
-      c.EnlazarMini(de, a);
-    } else {
-      c.Enlazar(de, a);
-    }
+    mini ? c.EnlazarMini(de, a) : c.Enlazar(de, a);
   };
   casos->AgregarContenedor("la secuencia vuelve a su comienzo", [&](ContenedorOle2& c) {
     enlazar(c, cadena[cadena.size() / 2], cadena.front());
@@ -211,14 +193,13 @@ void CadenasEnBucle(const Libro& libro, Casos* casos) {
   casos->AgregarContenedor("un sector de la FAT se sigue a sí mismo", [](ContenedorOle2& c) {
     c.Enlazar(c.SectoresFat().front(), c.SectoresFat().front());
   });
-  casos->AgregarContenedor("el flujo chico vuelve a su comienzo", [raiz](ContenedorOle2& c) {
-    const std::vector<std::uint32_t> d = c.Cadena(c.InicioDe(raiz));
-    if (!d.empty()) c.Enlazar(d.back(), d.front());
-  });
-  casos->AgregarContenedor("la mini FAT vuelve a su comienzo", [](ContenedorOle2& c) {
-    const std::vector<std::uint32_t> d = c.Cadena(c.InicioMiniFat());
-    if (!d.empty()) c.Enlazar(d.back(), d.front());
-  });
+  for (const auto& [que, inicio] : {std::pair{"el flujo chico", original.InicioDe(raiz)},
+                                    std::pair{"la mini FAT", original.InicioMiniFat()}}) {
+    casos->AgregarContenedor(std::string(que) + " vuelve a su comienzo", [&](ContenedorOle2& c) {
+      const std::vector<std::uint32_t> d = c.Cadena(inicio);
+      if (!d.empty()) c.Enlazar(d.back(), d.front());
+    });
+  }
   for (const std::uint32_t tamano : {0u, 1u, 0x7FFFFFF0u, 0xFFFFFFFFu}) {
     casos->AgregarContenedor("la secuencia dice medir " + std::to_string(tamano),
                              [&](ContenedorOle2& c) { c.PonerU32(entrada + 0x78, tamano); });
@@ -258,35 +239,32 @@ void CuentasFalsas(Casos* casos) {
   casos->AgregarFlujo("LABELSST remite a un texto que no existe", [](FlujoBiff& f) {
     return PonerEnPrimero(f, biff::kLabelSst, 6, Le32(0xFFFFFFF0u));
   });
-  for (const std::uint16_t tipo : {biff::kMulRk, biff::kMulBlank}) {
-    const std::string nombre = tipo == biff::kMulRk ? "MULRK" : "MULBLANK";
-    casos->AgregarFlujo(nombre + " con la última columna en 0xFFFF", [tipo](FlujoBiff& f) {
-      return EnTodos(f, tipo, [](std::string& d) { d.replace(d.size() - 2, 2, Le16(0xFFFF)); });
-    });
-    casos->AgregarFlujo(
-        nombre + " con la última columna antes de la primera", [tipo](FlujoBiff& f) {
-          return EnTodos(f, tipo, [](std::string& d) { d.replace(d.size() - 2, 2, Le16(0)); });
-        });
-    casos->AgregarFlujo(nombre + " sin su última celda entera", [tipo](FlujoBiff& f) {
-      return EnTodos(f, tipo, [](std::string& d) { d.resize(d.size() - 3); });
-    });
-    casos->AgregarFlujo(nombre + " desde la columna 65535", [tipo](FlujoBiff& f) {
-      return EnTodos(f, tipo, [](std::string& d) { d.replace(2, 2, Le16(0xFFFF)); });
+  const std::pair<const char*, std::function<void(std::string&)>> celdas[] = {
+      {" con la última columna en 0xFFFF",
+       [](std::string& d) { d.replace(d.size() - 2, 2, Le16(0xFFFF)); }},
+      {" con la última columna antes de la primera",
+       [](std::string& d) { d.replace(d.size() - 2, 2, Le16(0)); }},
+      {" sin su última celda entera", [](std::string& d) { d.resize(d.size() - 3); }},
+      {" desde la columna 65535", [](std::string& d) { d.replace(2, 2, Le16(0xFFFF)); }},
+  };
+  for (const auto& [nombre, tipo] :
+       {std::pair{"MULRK", biff::kMulRk}, std::pair{"MULBLANK", biff::kMulBlank}}) {
+    for (const auto& [que, cambio] : celdas) {
+      casos->AgregarFlujo(nombre + std::string(que),
+                          [tipo, &cambio](FlujoBiff& f) { return EnTodos(f, tipo, cambio); });
+    }
+  }
+  const std::pair<const char*, std::string> dimensiones[] = {
+      {"dice 65536 filas por 256 columnas", Le32(0) + Le32(65536) + Le16(0) + Le16(256) + Le16(0)},
+      {"con la última fila antes de la primera",
+       Le32(0xFFFFFFFFu) + Le32(0) + Le16(0xFFFF) + Le16(0) + Le16(0)},
+      {"vacío", ""},
+  };
+  for (const auto& [que, datos] : dimensiones) {
+    casos->AgregarFlujo("DIMENSIONS " + std::string(que), [&datos](FlujoBiff& f) {
+      return EnTodos(f, kDimensions, [&datos](std::string& d) { d = datos; });
     });
   }
-  casos->AgregarFlujo("DIMENSIONS dice 65536 filas por 256 columnas", [](FlujoBiff& f) {
-    return EnTodos(f, kDimensions, [](std::string& d) {
-      d = Le32(0) + Le32(65536) + Le16(0) + Le16(256) + Le16(0);
-    });
-  });
-  casos->AgregarFlujo("DIMENSIONS con la última fila antes de la primera", [](FlujoBiff& f) {
-    return EnTodos(f, kDimensions, [](std::string& d) {
-      d = Le32(0xFFFFFFFFu) + Le32(0) + Le16(0xFFFF) + Le16(0) + Le16(0);
-    });
-  });
-  casos->AgregarFlujo("DIMENSIONS vacío", [](FlujoBiff& f) {
-    return EnTodos(f, kDimensions, [](std::string& d) { d.clear(); });
-  });
   for (const std::uint32_t pos : {0u, 5u, 0x7FFFFFFFu}) {
     casos->AgregarFlujo("BOUNDSHEET apunta a " + std::to_string(pos), [pos](FlujoBiff& f) {
       const int i = f.Buscar(biff::kBoundSheet);
@@ -304,51 +282,45 @@ void CuentasFalsas(Casos* casos) {
   });
 }
 
-// The CONTINUE records that follow the SST, as indexes.
-std::vector<int> ContinuacionesDelSst(const FlujoBiff& f) {
-  std::vector<int> indices;
-  const int sst = f.Buscar(biff::kSst);
-  if (sst < 0) return indices;
-  for (size_t i = sst + 1; i < f.registros.size() && f.registros[i].tipo == biff::kContinue; ++i) {
-    indices.push_back(static_cast<int>(i));
-  }
-  return indices;
-}
-
+// Changes of the SST and the CONTINUE records that follow it; a change that
+// needs those records adds no case for a workbook whose SST has none.
 void ContinuacionesCortadas(Casos* casos) {
-  casos->AgregarFlujo("SST sin su último CONTINUE", [](FlujoBiff& f) {
-    const std::vector<int> c = ContinuacionesDelSst(f);
-    if (c.empty()) return false;
-    f.registros.erase(f.registros.begin() + c.back());
-    return true;
-  });
-  casos->AgregarFlujo("SST sin ningún CONTINUE", [](FlujoBiff& f) {
-    const std::vector<int> c = ContinuacionesDelSst(f);
-    if (c.empty()) return false;
-    f.registros.erase(f.registros.begin() + c.front(), f.registros.begin() + c.back() + 1);
-    return true;
-  });
-  casos->AgregarFlujo("el último CONTINUE del SST cortado a la mitad", [](FlujoBiff& f) {
-    const std::vector<int> c = ContinuacionesDelSst(f);
-    if (c.empty()) return false;
-    std::string& d = f.registros[c.back()].datos;
-    d.resize(d.size() / 2);
-    return true;
-  });
-  casos->AgregarFlujo("SST cortado a la mitad antes de sus CONTINUE", [](FlujoBiff& f) {
-    const int sst = f.Buscar(biff::kSst);
-    if (sst < 0) return false;
-    std::string& d = f.registros[sst].datos;
-    d.resize(d.size() / 2);
-    return true;
-  });
-  casos->AgregarFlujo("un CONTINUE suelto antes del SST", [](FlujoBiff& f) {
-    const int sst = f.Buscar(biff::kSst);
-    if (sst < 0) return false;
-    f.registros.insert(f.registros.begin() + sst,
-                       FlujoBiff::Registro{biff::kContinue, "\x01\x41", -1, -1});
-    return true;
-  });
+  using Indices = std::vector<int>;
+  const struct {
+    const char* que;
+    bool con_continuaciones;
+    std::function<void(std::vector<FlujoBiff::Registro>&, int, const Indices&)> cambio;
+  } cambios[] = {
+      {"SST sin su último CONTINUE", true,
+       [](auto& r, int, const Indices& c) { r.erase(r.begin() + c.back()); }},
+      {"SST sin ningún CONTINUE", true,
+       [](auto& r, int, const Indices& c) {
+         r.erase(r.begin() + c.front(), r.begin() + c.back() + 1);
+       }},
+      {"el último CONTINUE del SST cortado a la mitad", true,
+       [](auto& r, int, const Indices& c) {
+         r[c.back()].datos.resize(r[c.back()].datos.size() / 2);
+       }},
+      {"SST cortado a la mitad antes de sus CONTINUE", false,
+       [](auto& r, int sst, const Indices&) { r[sst].datos.resize(r[sst].datos.size() / 2); }},
+      {"un CONTINUE suelto antes del SST", false,
+       [](auto& r, int sst, const Indices&) {
+         r.insert(r.begin() + sst, FlujoBiff::Registro{biff::kContinue, "\x01\x41", -1, -1});
+       }},
+  };
+  for (const auto& c : cambios) {
+    casos->AgregarFlujo(c.que, [&c](FlujoBiff& f) {
+      const int sst = f.Buscar(biff::kSst);
+      Indices continuaciones;
+      for (size_t i = sst + 1;
+           sst >= 0 && i < f.registros.size() && f.registros[i].tipo == biff::kContinue; ++i) {
+        continuaciones.push_back(static_cast<int>(i));
+      }
+      if (sst < 0 || (c.con_continuaciones && continuaciones.empty())) return false;
+      c.cambio(f.registros, sst, continuaciones);
+      return true;
+    });
+  }
 }
 
 // The damaged cases derived from one workbook.
@@ -459,18 +431,11 @@ struct Cuenta {
 
 class ArchivosDanados : public ::testing::Test {
  protected:
-  void SetUp() override {
-    carpeta_ = fs::temp_directory_path() / ("archivos_danados_" + std::to_string(::getpid()));
-    fs::remove_all(carpeta_);
-    fs::create_directories(carpeta_ / "informe");
-  }
-  void TearDown() override { fs::remove_all(carpeta_); }
-
   // Reads and verifies one case; every failed expectation names the case.
   void Probar(const Caso& caso, Cuenta* cuenta) {
     SCOPED_TRACE(caso.nombre);
     const fs::path ruta = carpeta_ / "caso.xls";
-    std::ofstream(ruta, std::ios::binary | std::ios::trunc) << caso.bytes;
+    testing::Guardar(ruta, caso.bytes);
     fs::remove_all(carpeta_ / "informe");
     const auto comienzo = std::chrono::steady_clock::now();
 
@@ -509,7 +474,7 @@ class ArchivosDanados : public ::testing::Test {
     EXPECT_EQ(avisos[0].rfind("Error de Datos: ", 0), 0u) << avisos[0];
   }
 
-  fs::path carpeta_;
+  testing::CarpetaTemporal carpeta_;
   testing::CorridaDePrueba corrida_;
 };
 
