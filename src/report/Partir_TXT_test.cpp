@@ -38,10 +38,13 @@ class PartirTxtTest : public ::testing::Test {
       nombres.insert(e.path().filename());
     return nombres;
   }
-  Status Partir(int lineas, const std::string& encabezado = "CABECERA") const {
+  // Splits the report into pages; an empty entrada or prefijo is left unset.
+  Status Partir(int lineas, const std::string& encabezado = "CABECERA",
+                const std::string& entrada = "ERRORES.TXT",
+                const std::string& prefijo = "HOJA_") const {
     Partir_TXT partir;
-    partir.Archivo_Entrada(Ruta("ERRORES.TXT"));
-    partir.Prefijo_Salida(Ruta("HOJA_"));
+    if (!entrada.empty()) partir.Archivo_Entrada(Ruta(entrada));
+    if (!prefijo.empty()) partir.Prefijo_Salida(Ruta(prefijo));
     partir.Cantidad_Lineas_Hoja(static_cast<std::uint8_t>(lineas));
     partir.Encabezado(encabezado);
     return partir.Correr();
@@ -135,20 +138,33 @@ TEST_F(PartirTxtTest, EveryOldPageOfThePrefixIsRemovedAndNothingElse) {
   EXPECT_EQ(Leer("HOJA_1.TXT"), Hoja(1, 1, {"", "UNICA"}));
 }
 
-TEST_F(PartirTxtTest, BudgetZeroOrAnUnsetPathChangesNoFile) {
+// A run that cannot or need not split changes no file: a budget of zero, an
+// unset path, a missing report, a page folder that does not exist.
+TEST_F(PartirTxtTest, RunThatCannotSplitChangesNoFile) {
+  const std::string no_existe = ": no existe el archivo o la carpeta";
+  const struct {
+    const char* que;
+    int presupuesto;
+    const char* entrada;
+    const char* prefijo;
+    std::string error;
+  } casos[] = {
+      {"budget zero", 0, "ERRORES.TXT", "HOJA_", ""},
+      {"no report path", 63, "", "HOJA_", ""},
+      {"no page prefix", 63, "ERRORES.TXT", "", ""},
+      {"missing report", 63, "FALTA.TXT", "HOJA_",
+       "No se pudo abrir el archivo " + Ruta("FALTA.TXT") + no_existe},
+      {"missing page folder", 63, "ERRORES.TXT", "NO_EXISTE/HOJA_",
+       "No se pudo leer la carpeta " + Ruta("NO_EXISTE") + no_existe},
+  };
   Guardar("HOJA_1.TXT", "VIEJA\r\n");
   Informe(Lineas(1, 3));
-  EXPECT_TRUE(Partir(0).ok());
-  Partir_TXT sin_entrada;
-  sin_entrada.Prefijo_Salida(Ruta("HOJA_"));
-  sin_entrada.Cantidad_Lineas_Hoja(63);
-  EXPECT_TRUE(sin_entrada.Correr().ok());
-  Partir_TXT sin_prefijo;
-  sin_prefijo.Archivo_Entrada(Ruta("ERRORES.TXT"));
-  sin_prefijo.Cantidad_Lineas_Hoja(63);
-  EXPECT_TRUE(sin_prefijo.Correr().ok());
-  EXPECT_EQ(Archivos(), (std::set<std::string>{"ERRORES.TXT", "HOJA_1.TXT"}));
-  EXPECT_EQ(Leer("HOJA_1.TXT"), "VIEJA\r\n");
+  for (const auto& c : casos) {
+    EXPECT_EQ(Partir(c.presupuesto, "CABECERA", c.entrada, c.prefijo).description(), c.error)
+        << c.que;
+    EXPECT_EQ(Archivos(), (std::set<std::string>{"ERRORES.TXT", "HOJA_1.TXT"})) << c.que;
+    EXPECT_EQ(Leer("HOJA_1.TXT"), "VIEJA\r\n") << c.que;
+  }
 }
 
 TEST_F(PartirTxtTest, ReportBytesAreCopiedUnchangedAndTheHeaderIsWrittenInWindows1252) {
@@ -158,24 +174,6 @@ TEST_F(PartirTxtTest, ReportBytesAreCopiedUnchangedAndTheHeaderIsWrittenInWindow
   EXPECT_EQ(Leer("HOJA_1.TXT"),
             "\r\n   A\xF1o: N\xBA 1\r\n" + std::string(91, ' ') + "Hoja N\xBA 1 de 1\r\n" + kRegla +
                 "\r\n\r\n   Per\xEDodo 2005/01:  \xAB ok \xBB  \r\nsin fin\r\n");
-}
-
-TEST_F(PartirTxtTest, MissingReportIsAnErrorThatLeavesTheOldPages) {
-  Guardar("HOJA_1.TXT", "VIEJA\r\n");
-  const Status estado = Partir(63);
-  EXPECT_EQ(estado.description(), "No se pudo abrir el archivo " + Ruta("ERRORES.TXT") +
-                                      ": no existe el archivo o la carpeta");
-  EXPECT_EQ(Leer("HOJA_1.TXT"), "VIEJA\r\n");
-}
-
-TEST_F(PartirTxtTest, PageFolderThatDoesNotExistIsAnError) {
-  Informe(Lineas(1, 3));
-  Partir_TXT partir;
-  partir.Archivo_Entrada(Ruta("ERRORES.TXT"));
-  partir.Prefijo_Salida(Ruta("NO_EXISTE/HOJA_"));
-  partir.Cantidad_Lineas_Hoja(63);
-  EXPECT_EQ(partir.Correr().description(), "No se pudo leer la carpeta " + Ruta("NO_EXISTE") +
-                                               ": no existe el archivo o la carpeta");
 }
 
 }  // namespace
