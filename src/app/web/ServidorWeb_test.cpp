@@ -200,6 +200,11 @@ TEST_F(ServidorWebTest, TheApiAnswersEachOutcomeWithItsStatus) {
   EXPECT_FALSE(documento["hallazgos"].empty());
   EXPECT_EQ(documento["inconsistencias"], true);
   EXPECT_EQ(Pedir("GET", documento["enlaces"]["ERRORES.TXT"]).estado, 200);
+
+  RespuestaHttp pagina = Subir("/verificar", "h.xls", Libro("hojas_incompletas.xls"));
+  EXPECT_EQ(pagina.estado, 422);
+  EXPECT_NE(pagina.cuerpo.find("<h2>Error de Datos</h2>"), std::string::npos);
+  EXPECT_NE(pagina.cuerpo.find("<form"), std::string::npos) << "the upload page, to try again";
 }
 
 TEST_F(ServidorWebTest, ThePdfIsPaintedFromTheReportsPagesWhenAskedFor) {
@@ -221,37 +226,23 @@ TEST_F(ServidorWebTest, ThePdfIsPaintedFromTheReportsPagesWhenAskedFor) {
   EXPECT_EQ(std::system(paginas.c_str()), 0);
 }
 
-TEST_F(ServidorWebTest, AnOpeningFailureShowsItsTitleAndMessageOnTheUploadPage) {
-  Arrancar();
-  RespuestaHttp r = Subir("/verificar", "h.xls", Libro("hojas_incompletas.xls"));
-  EXPECT_EQ(r.estado, 422);
-  EXPECT_NE(r.cuerpo.find("<h2>Error de Datos</h2>"), std::string::npos);
-  EXPECT_NE(r.cuerpo.find("<form"), std::string::npos);
-}
-
-TEST_F(ServidorWebTest, AReportPastItsTimeAnswersThatItExpired) {
+// Texts of the workbook show as text; the report is gone once its time is up.
+TEST_F(ServidorWebTest, HostileTextsShowAsTextAndAReportPastItsTimeHasExpired) {
   OpcionesServidor opciones;
   opciones.conservar = 300ms;
-  opciones.verificar = Demorada(0ms);
-  Arrancar(opciones);
-  const std::string informe = Subir("/verificar", "a.xls", "x").cabeceras["location"];
-  EXPECT_EQ(Pedir("GET", informe).estado, 200);
-  std::this_thread::sleep_for(400ms);
-  RespuestaHttp r = Pedir("GET", informe);
-  EXPECT_EQ(r.estado, 404);
-  EXPECT_NE(r.cuerpo.find("Informe vencido"), std::string::npos);
-}
-
-TEST_F(ServidorWebTest, HostileTextsFromTheWorkbookShowAsText) {
-  OpcionesServidor opciones;
   opciones.verificar =
       Demorada(0ms, "<script>alert(1)</script>", "<img src=x onerror=alert(1)>\r\n");
   Arrancar(opciones);
   const std::string informe = Subir("/verificar", "a.xls", "x").cabeceras["location"];
-  const std::string pagina = Pedir("GET", informe).cuerpo;
-  EXPECT_EQ(pagina.find("<script>"), std::string::npos);
-  EXPECT_EQ(pagina.find("<img"), std::string::npos);
-  EXPECT_NE(pagina.find("&lt;script&gt;alert(1)&lt;/script&gt;"), std::string::npos);
+  RespuestaHttp pagina = Pedir("GET", informe);
+  EXPECT_EQ(pagina.estado, 200);
+  EXPECT_EQ(pagina.cuerpo.find("<script>"), std::string::npos);
+  EXPECT_EQ(pagina.cuerpo.find("<img"), std::string::npos);
+  EXPECT_NE(pagina.cuerpo.find("&lt;script&gt;alert(1)&lt;/script&gt;"), std::string::npos);
+  std::this_thread::sleep_for(400ms);
+  RespuestaHttp r = Pedir("GET", informe);
+  EXPECT_EQ(r.estado, 404);
+  EXPECT_NE(r.cuerpo.find("Informe vencido"), std::string::npos);
 }
 
 TEST_F(ServidorWebTest, UploadsPastTheLimitAreCutOffWithoutReadingThem) {
