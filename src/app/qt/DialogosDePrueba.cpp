@@ -15,11 +15,6 @@ std::optional<QString> DialogosDePrueba::AbrirArchivo(QWidget*, const QString& t
   return ruta;
 }
 
-void DialogosDePrueba::Aviso(QWidget*, QMessageBox::Icon icono, const QString& titulo,
-                             const QString& texto) {
-  mensajes.push_back({icono, titulo, texto});
-}
-
 bool DialogosDePrueba::Confirmar(QWidget*, const QString& titulo, const QString& texto) {
   mensajes.push_back({QMessageBox::Question, titulo, texto});
   if (confirmaciones.empty()) return false;
@@ -33,15 +28,6 @@ bool DialogosDePrueba::ElegirImpresora(QWidget*, QPrinter* impresora) {
   if (!impresora_pdf) return false;
   impresora->setOutputFormat(QPrinter::PdfFormat);
   impresora->setOutputFileName(*impresora_pdf);
-  return true;
-}
-
-std::optional<QString> DialogosDePrueba::GuardarPdf(QWidget*, const QString&) {
-  return archivo_pdf;
-}
-
-bool DialogosDePrueba::AbrirConPrograma(const QString& ruta) {
-  abiertos.push_back(ruta);
   return true;
 }
 

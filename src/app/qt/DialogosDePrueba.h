@@ -27,12 +27,17 @@ class DialogosDePrueba final : public Dialogos {
 
   std::optional<QString> AbrirArchivo(QWidget* padre, const QString& titulo, const QString& filtro,
                                       const QString& carpeta_inicial) override;
-  void Aviso(QWidget* padre, QMessageBox::Icon icono, const QString& titulo,
-             const QString& texto) override;
+  void Aviso(QWidget*, QMessageBox::Icon icono, const QString& titulo,
+             const QString& texto) override {
+    mensajes.push_back({icono, titulo, texto});
+  }
   bool Confirmar(QWidget* padre, const QString& titulo, const QString& texto) override;
   bool ElegirImpresora(QWidget* padre, QPrinter* impresora) override;
-  std::optional<QString> GuardarPdf(QWidget* padre, const QString& sugerido) override;
-  bool AbrirConPrograma(const QString& ruta) override;
+  std::optional<QString> GuardarPdf(QWidget*, const QString&) override { return archivo_pdf; }
+  bool AbrirConPrograma(const QString& ruta) override {
+    abiertos.push_back(ruta);
+    return true;
+  }
 
   // Answers, taken in order; an empty path is a cancelled dialog.
   std::deque<QString> archivos;
