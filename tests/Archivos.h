@@ -1,5 +1,5 @@
 // Archivos: what the tests that look at files on disk share: a file's bytes,
-// the lines of a report file, and a fresh folder of their own that is removed
+// the lines of a report file, its page count, and a fresh folder of their own that is removed
 // with the test. Header-only.
 #pragma once
 
@@ -37,6 +37,13 @@ inline std::vector<std::string> Lineas(const std::filesystem::path& ruta) {
     lineas.push_back(texto.substr(inicio, fin - inicio));
   }
   return lineas;
+}
+
+// How many page files HOJA_1.TXT, HOJA_2.TXT... follow one another in a folder.
+inline int Paginas(const std::filesystem::path& carpeta) {
+  int n = 0;
+  while (std::filesystem::exists(carpeta / ("HOJA_" + std::to_string(n + 1) + ".TXT"))) ++n;
+  return n;
 }
 
 // A new empty folder under the temporary folder, removed with everything in

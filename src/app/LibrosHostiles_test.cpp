@@ -20,7 +20,6 @@
 namespace kaldoren {
 namespace {
 
-namespace fs = std::filesystem;
 using testing::BiffBuilder;
 using testing::CellHead;
 using testing::DeclaracionSintetica;
@@ -45,11 +44,7 @@ class LibrosHostiles : public ::testing::Test {
     EXPECT_LE(testing::HuellaDeLibro::Bytes(libro), testing::HuellaDeLibro::Tope(archivo.size()));
     const ResultadoVerificacion r = corrida_.Correr(ruta, (carpeta_ / "informe").string());
     EXPECT_TRUE(r.estado.ok()) << r.estado.description();
-    int paginas = 0;
-    while (fs::exists(carpeta_ / "informe" / ("HOJA_" + std::to_string(paginas + 1) + ".TXT"))) {
-      ++paginas;
-    }
-    return paginas;
+    return testing::Paginas(carpeta_ / "informe");
   }
   Status Leer(const std::string& archivo) {
     Workbook libro;

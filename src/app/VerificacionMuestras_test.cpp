@@ -17,6 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::Contenido;
 using testing::Lineas;
+using testing::Paginas;
 using testing::TestDataPath;
 
 // The lines of a part-b section: from its title to the ruler that closes it.
@@ -41,12 +42,6 @@ class VerificacionMuestrasTest : public ::testing::Test {
     EXPECT_TRUE(corrida.avisador.avisos.empty());
     if (con_inconsistencias != nullptr) *con_inconsistencias = r.con_inconsistencias;
     return carpeta;
-  }
-
-  int Paginas(const fs::path& carpeta) {
-    int n = 0;
-    while (fs::exists(carpeta / ("HOJA_" + std::to_string(n + 1) + ".TXT"))) ++n;
-    return n;
   }
 
   testing::CarpetaTemporal raiz_;

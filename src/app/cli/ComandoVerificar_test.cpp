@@ -87,10 +87,8 @@ TEST_F(ComandoVerificarTest, PdfOfAllPagesIsInstalledWithTheReportOrRefusedByABu
        en = pdf.find("/Type /Page\n", en + 1)) {
     ++hojas;
   }
-  size_t paginas = 0;
-  while (fs::exists(Salida("HOJA_" + std::to_string(paginas + 1) + ".TXT"))) ++paginas;
-  EXPECT_GT(paginas, 1u);
-  EXPECT_EQ(hojas, paginas);
+  EXPECT_GT(testing::Paginas(Salida()), 1);
+  EXPECT_EQ(hojas, static_cast<size_t>(testing::Paginas(Salida())));
 }
 
 TEST_F(ComandoVerificarTest, AmongSeveralWorkbooksTheDamagedOneGetsNoFolderAndTheStatusIs2) {
