@@ -22,19 +22,9 @@ Sheet& AddTable(Workbook* workbook, const std::string& sheet_name,
       const Value& v = rows[r][c];
       const auto row = static_cast<std::uint32_t>(r);
       const auto col = static_cast<std::uint16_t>(c);
-      switch (v.kind()) {
-        case Value::Kind::Empty:
-          break;
-        case Value::Kind::Number:
-          sheet.AddNumber(row, col, v.number());
-          break;
-        case Value::Kind::Text:
-          sheet.AddText(row, col, v.text());
-          break;
-        case Value::Kind::Date:
-          sheet.AddDate(row, col, v.number());
-          break;
-      }
+      if (v.kind() == Value::Kind::Number) sheet.AddNumber(row, col, v.number());
+      if (v.kind() == Value::Kind::Text) sheet.AddText(row, col, v.text());
+      if (v.kind() == Value::Kind::Date) sheet.AddDate(row, col, v.number());
     }
   }
   sheet.Finish();
