@@ -27,31 +27,6 @@ std::string Encabezado(Recordset& r, const std::string& ult = "05/03/2004 18:30:
   return Datos_Iniciales().Encabezado_Informe("DECLARACION.XLS", ult, r, Ahora());
 }
 
-TEST(DatosIniciales, HeaderNamesTheSchoolFromTheFirstRowAndListsEveryPeriod) {
-  TableRecordset r = Empleador({
-      {N(1234), T("p17"), T("colegio san josé"), T("cañuelas"), T("primario"), T("2005/01")},
-      {N(1234), T("p17"), T("otro nombre"), T("AZUL"), T("SECUNDARIO"), T("2005/02")},
-      {N(1234), T("p17"), T("otro nombre"), T("AZUL"), T("SECUNDARIO"), T("2005/03")},
-  });
-  EXPECT_EQ(Encabezado(r),
-            "\r\n"
-            "                    INFORME DE VERIFICACION DE DOCUMENTACION (VERSION 1.0)\r\n"
-            " \r\n"
-            "Procesado el día :  LUNES, 7 DE DICIEMBRE DE 2026 a la hora 09:05:07\r\n"
-            "Archivo de origen : DECLARACION.XLS\r\n"
-            "Modificado el día : VIERNES, 5 DE MARZO DE 2004 a la hora 18:30:00\r\n"
-            "\r\n"
-            "Correspondiente a \r\n"
-            "   Kaldoren :           1234\r\n"
-            "   Provisorio :         P17\r\n"
-            "   Establecimiento :    COLEGIO SAN JOSÉ\r\n"
-            "   Distrito informado : CAÑUELAS\r\n"
-            "   Nivel informado :    PRIMARIO\r\n"
-            "\r\n"
-            "Periodos Informados : 2005/01 - 2005/02 - 2005/03");
-  EXPECT_TRUE(r.Eof());
-}
-
 TEST(DatosIniciales, SchoolNumberKeepsItsFormAndAPeriodIsListedEachTimeItOccurs) {
   TableRecordset r = Empleador({
       {T("ab-12"), E(), T("x"), T("y"), T("z"), T("2005/01")},
