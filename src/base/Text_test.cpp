@@ -2,46 +2,45 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace kaldoren {
 namespace {
 
+// An emoji is four bytes, an invalid byte counts one, and so does a sequence
+// cut short.
 TEST(Text, LengthCountsCharactersNotBytes) {
-  EXPECT_EQ(Text::Length(""), 0u);
-  EXPECT_EQ(Text::Length("año"), 3u);
-  EXPECT_EQ(Text::Length("€º«»"), 4u);
-  EXPECT_EQ(Text::Length("\xF0\x9F\x98\x80"), 1u);   // one emoji, four bytes
-  EXPECT_EQ(Text::Length("a\xFF" "b"), 3u);         // an invalid byte counts one
-  EXPECT_EQ(Text::Length("\xC3"), 1u);               // a sequence cut short
+  const std::pair<const char*, size_t> cases[] = {
+      {"", 0}, {"año", 3}, {"€º«»", 4}, {"\xF0\x9F\x98\x80", 1}, {"a\xFF", 2}, {"\xC3", 1}};
+  for (const auto& [text, length] : cases) EXPECT_EQ(Text::Length(text), length) << text;
 }
 
+// ÿ and the letters outside Latin-1 keep their case; invalid bytes are kept.
 TEST(Text, UpperCapitalisesAsciiAndLatin1LettersOnly) {
-  EXPECT_EQ(Text::Upper("niño pérez"), "NIÑO PÉREZ");
-  EXPECT_EQ(Text::Upper("àþ"), "ÀÞ");
-  EXPECT_EQ(Text::Upper("÷"), "÷");
-  EXPECT_EQ(Text::Upper("ÿ"), "ÿ");  // its capital is outside Latin-1
-  EXPECT_EQ(Text::Upper("ß"), "ß");
-  EXPECT_EQ(Text::Upper("œ€1-z"), "œ€1-Z");
-  EXPECT_EQ(Text::Upper("a\xFF" "b"), "A\xFF" "B");  // invalid bytes are kept
+  const std::pair<const char*, const char*> cases[] = {
+      {"niño pérez", "NIÑO PÉREZ"}, {"àþ", "ÀÞ"},      {"÷", "÷"}, {"ÿ", "ÿ"}, {"ß", "ß"},
+      {"œ€1-z", "œ€1-Z"},           {"a\xFF", "A\xFF"}};
+  for (const auto& [text, upper] : cases) EXPECT_EQ(Text::Upper(text), upper) << text;
 }
 
-TEST(Text, TrimRemovesBlanksButNotTabs) {
+// Trim leaves tabs alone; Mid counts characters and clips to the text.
+TEST(Text, TrimRemovesBlanksAndMidCountsCharacters) {
   EXPECT_EQ(Text::Trim("  a b  "), "a b");
   EXPECT_EQ(Text::Trim("   "), "");
   EXPECT_EQ(Text::Trim("\ta\t"), "\ta\t");
-}
-
-TEST(Text, MidCountsCharactersAndClipsToTheText) {
   EXPECT_EQ(Text::Mid("Peña123", 2, 2), "ña");
   EXPECT_EQ(Text::Mid("Peña123", 4, 100), "123");
   EXPECT_EQ(Text::Mid("abc", 5, 1), "");
 }
 
+// A C1 control and invalid bytes have no byte either.
 TEST(Text, Windows1252HoldsLatin1AndTheProgramsSigns) {
-  EXPECT_EQ(Text::ToWindows1252("º«»ñ"), "\xBA\xAB\xBB\xF1");
-  EXPECT_EQ(Text::ToWindows1252("€‰Ÿ"), "\x80\x89\x9F");
-  EXPECT_EQ(Text::ToWindows1252("a中b"), "a?b");
-  EXPECT_EQ(Text::ToWindows1252("\xC2\x81"), "?");  // a C1 control has no byte
-  EXPECT_EQ(Text::ToWindows1252("a\xFF"), "a?");
+  const std::pair<const char*, const char*> cases[] = {{"º«»ñ", "\xBA\xAB\xBB\xF1"},
+                                                       {"€‰Ÿ", "\x80\x89\x9F"},
+                                                       {"a中b", "a?b"},
+                                                       {"\xC2\x81", "?"},
+                                                       {"a\xFF", "a?"}};
+  for (const auto& [utf8, bytes] : cases) EXPECT_EQ(Text::ToWindows1252(utf8), bytes) << utf8;
 }
 
 TEST(Text, Windows1252RoundTripsEveryDefinedByte) {
