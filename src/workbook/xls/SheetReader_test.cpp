@@ -25,8 +25,8 @@ using testing::XfData;
 
 // XF 0 formats as General, XF 1 as the built-in date format 14, XF 2 as the
 // workbook's own format 164, a date with time.
-BiffBuilder WithFormats(int biff = 8) {
-  BiffBuilder builder(biff);
+BiffBuilder WithFormats() {
+  BiffBuilder builder;
   builder.Global(0x041E, Le16(164) + Compressed("dd/mm/yyyy hh:mm"));
   for (std::uint16_t format : {0, 14, 164}) builder.Global(0x00E0, XfData(format));
   return builder;
@@ -49,20 +49,19 @@ std::vector<std::string> Describe(const Sheet& sheet) {
   return lines;
 }
 
-// The cells of the only sheet of a workbook whose sheet holds records.
-std::vector<std::string> Cells(const std::string& records, BiffBuilder builder = WithFormats()) {
+// Reads a workbook whose only sheet holds records.
+Status Read(const std::string& records, Workbook* book, BiffBuilder builder = WithFormats()) {
   builder.Sheet("HOJA", records);
-  Workbook book;
-  const Status status = WorkbookReader::ReadBytes(builder.File(), &book);
-  EXPECT_TRUE(status.ok()) << status.description();
-  if (!status.ok() || book.sheets().size() != 1) return {};
-  return Describe(*book.sheets()[0]);
+  return WorkbookReader::ReadBytes(builder.File(), book);
 }
 
-Status ReadStatus(const std::string& records, BiffBuilder builder = WithFormats()) {
-  builder.Sheet("HOJA", records);
+// The cells of that sheet.
+std::vector<std::string> Cells(const std::string& records, BiffBuilder builder = WithFormats()) {
   Workbook book;
-  return WorkbookReader::ReadBytes(builder.File(), &book);
+  const Status status = Read(records, &book, builder);
+  EXPECT_TRUE(status.ok()) << status.description();
+  return status.ok() && book.sheets().size() == 1 ? Describe(*book.sheets()[0])
+                                                  : std::vector<std::string>{};
 }
 
 std::string Number(std::uint16_t row, std::uint16_t column, std::uint16_t xf, double x) {
@@ -229,7 +228,8 @@ TEST(SheetReader, RecordTooShortForItsFieldsIsDamage) {
        "un registro LABELSST remite a un texto que no existe"},
   };
   for (const auto& c : cases) {
-    const Status status = ReadStatus(c.records);
+    Workbook book;
+    const Status status = Read(c.records, &book);
     EXPECT_EQ(status.description(), std::string("El archivo está dañado: ") + c.description);
     EXPECT_EQ(status.number(), 111);
   }
