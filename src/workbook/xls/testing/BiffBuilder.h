@@ -130,7 +130,14 @@ class BiffBuilder {
       const std::vector<std::pair<std::string, std::string>>& streams) {
     gsf_init();
     GsfOutput* memory = gsf_output_memory_new();
-    return Archive(memory, gsf_outfile_msole_new(memory), streams);
+    GsfOutfile* archive = gsf_outfile_msole_new(memory);
+    for (const auto& [name, bytes] : streams) {
+      GsfOutput* child = gsf_outfile_new_child(archive, name.c_str(), FALSE);
+      gsf_output_write(child, bytes.size(), reinterpret_cast<const guint8*>(bytes.data()));
+      gsf_output_close(child);
+      g_object_unref(child);
+    }
+    return CloseMemoryArchive(memory, archive);
   }
 
  private:
@@ -140,17 +147,6 @@ class BiffBuilder {
     std::uint8_t type;
     std::uint16_t substream;
   };
-
-  static std::string Archive(GsfOutput* memory, GsfOutfile* archive,
-                             const std::vector<std::pair<std::string, std::string>>& members) {
-    for (const auto& [name, bytes] : members) {
-      GsfOutput* child = gsf_outfile_new_child(archive, name.c_str(), FALSE);
-      gsf_output_write(child, bytes.size(), reinterpret_cast<const guint8*>(bytes.data()));
-      gsf_output_close(child);
-      g_object_unref(child);
-    }
-    return CloseMemoryArchive(memory, archive);
-  }
 
   std::string Part(const SheetPart& sheet) const {
     return Bof(sheet.substream) + sheet.records + Record(kEof, "");

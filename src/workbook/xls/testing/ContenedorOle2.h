@@ -9,6 +9,7 @@
 // it can be pointed at a file that is already damaged.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <set>
@@ -24,12 +25,10 @@ namespace kaldoren::testing {
 class ContenedorOle2 {
  public:
   static constexpr std::uint32_t kFinDeCadena = 0xFFFFFFFE;
-  static constexpr std::size_t kTamanoEntrada = 128;
 
   explicit ContenedorOle2(std::string archivo) : bytes_(std::move(archivo)) {}
 
   const std::string& bytes() const { return bytes_; }
-  bool Valido() const { return bytes_.size() >= 512 && bytes_.rfind("\xD0\xCF\x11\xE0", 0) == 0; }
   std::size_t TamanoSector() const { return std::size_t{1} << U16(0x1E); }
   std::size_t Sectores() const { return bytes_.size() / TamanoSector() - 1; }
   std::uint32_t InicioDirectorio() const { return U32(0x30); }
@@ -45,7 +44,7 @@ class ContenedorOle2 {
   // The chain that starts at a sector, up to its end or until it repeats;
   // the same in the mini FAT for a stream held in the mini stream.
   std::vector<std::uint32_t> Cadena(std::uint32_t inicio) const {
-    return Seguir(inicio, Sectores(), [this](std::uint32_t s) { return Fat(s); });
+    return Seguir(inicio, Sectores(), [this](std::uint32_t s) { return U32(PosicionFat(s)); });
   }
   std::vector<std::uint32_t> CadenaMini(std::uint32_t inicio) const {
     const std::size_t minis = Cadena(InicioMiniFat()).size() * TamanoSector() / 4;
@@ -56,8 +55,7 @@ class ContenedorOle2 {
   std::size_t Entrada(std::u16string_view nombre) const {
     const std::string buscado = Utf16(nombre) + std::string(2, '\0');
     for (const std::uint32_t s : Cadena(InicioDirectorio())) {
-      for (std::size_t e = Posicion(s); e + kTamanoEntrada <= Posicion(s) + TamanoSector();
-           e += kTamanoEntrada) {
+      for (std::size_t e = Posicion(s); e + 128 <= Posicion(s) + TamanoSector(); e += 128) {
         if (U16(e + 0x40) == buscado.size() && bytes_.compare(e, buscado.size(), buscado) == 0) {
           return e;
         }
@@ -70,20 +68,9 @@ class ContenedorOle2 {
   // Whether a stream of that size lives in the mini stream.
   bool EnMiniFlujo(std::uint32_t tamano) const { return tamano < U32(0x38); }
 
-  std::uint32_t Fat(std::uint32_t sector) const {
-    const std::size_t por_sector = TamanoSector() / 4;
-    const std::vector<std::uint32_t> fat = SectoresFat();
-    if (sector / por_sector >= fat.size()) return kFinDeCadena;
-    const std::size_t pos = Posicion(fat[sector / por_sector]) + 4 * (sector % por_sector);
-    return pos + 4 <= bytes_.size() ? U32(pos) : kFinDeCadena;
-  }
-
   // Changes.
   void Enlazar(std::uint32_t sector, std::uint32_t siguiente) {
-    const std::size_t por_sector = TamanoSector() / 4;
-    const std::vector<std::uint32_t> fat = SectoresFat();
-    if (sector / por_sector >= fat.size()) return;
-    PonerU32(Posicion(fat[sector / por_sector]) + 4 * (sector % por_sector), siguiente);
+    PonerU32(PosicionFat(sector), siguiente);
   }
   void EnlazarMini(std::uint32_t mini, std::uint32_t siguiente) {
     PonerU32(PosicionMiniFat(mini), siguiente);
@@ -91,9 +78,8 @@ class ContenedorOle2 {
   void Borrar(std::uint32_t sector) {
     const std::size_t pos = Posicion(sector);
     if (pos >= bytes_.size()) return;
-    bytes_.replace(pos, std::min(TamanoSector(), bytes_.size() - pos),
-                   std::string(TamanoSector(), '\0'), 0,
-                   std::min(TamanoSector(), bytes_.size() - pos));
+    const std::size_t n = std::min(TamanoSector(), bytes_.size() - pos);
+    bytes_.replace(pos, n, n, '\0');
   }
   void PonerU32(std::size_t pos, std::uint32_t valor) {
     if (pos + 4 <= bytes_.size()) bytes_.replace(pos, 4, Le32(valor));
@@ -115,12 +101,16 @@ class ContenedorOle2 {
     return cadena;
   }
 
-  // Where the mini FAT keeps the entry of a mini sector (past the end: none).
-  std::size_t PosicionMiniFat(std::uint32_t mini) const {
-    const std::vector<std::uint32_t> cadena = Cadena(InicioMiniFat());
+  // Where the FAT, or the mini FAT, keeps the entry of a sector whose table
+  // lies in the given sectors (past the end: none).
+  std::size_t PosicionEn(const std::vector<std::uint32_t>& tabla, std::uint32_t sector) const {
     const std::size_t por_sector = TamanoSector() / 4;
-    if (mini / por_sector >= cadena.size()) return bytes_.size();
-    return Posicion(cadena[mini / por_sector]) + 4 * (mini % por_sector);
+    if (sector / por_sector >= tabla.size()) return bytes_.size();
+    return Posicion(tabla[sector / por_sector]) + 4 * (sector % por_sector);
+  }
+  std::size_t PosicionFat(std::uint32_t sector) const { return PosicionEn(SectoresFat(), sector); }
+  std::size_t PosicionMiniFat(std::uint32_t mini) const {
+    return PosicionEn(Cadena(InicioMiniFat()), mini);
   }
 
   std::uint16_t U16(std::size_t pos) const {
