@@ -71,9 +71,8 @@ void CambiarDatos(Flujo& flujo, std::mt19937& azar) {
 }
 
 void Borrar(Flujo& flujo, std::mt19937& azar) {
-  if (flujo.registros.size() < 2) return;
-  flujo.registros.erase(flujo.registros.begin() +
-                        static_cast<long>(Uno(flujo.registros.size(), azar)));
+  auto& r = flujo.registros;
+  if (r.size() > 1) r.erase(r.begin() + static_cast<long>(Uno(r.size(), azar)));
 }
 
 void Duplicar(Flujo& flujo, std::mt19937& azar) {
@@ -84,8 +83,8 @@ void Duplicar(Flujo& flujo, std::mt19937& azar) {
 }
 
 void Intercambiar(Flujo& flujo, std::mt19937& azar) {
-  std::swap(flujo.registros[Uno(flujo.registros.size(), azar)],
-            flujo.registros[Uno(flujo.registros.size(), azar)]);
+  auto& r = flujo.registros;
+  std::swap(r[Uno(r.size(), azar)], r[Uno(r.size(), azar)]);
 }
 
 void CambiarTipo(Flujo& flujo, std::mt19937& azar) {

@@ -92,18 +92,14 @@ const Workbook& Libro() {
 
 // The words of the query, as the names of columns it may select or alias.
 std::vector<std::string> Palabras(std::string_view sql) {
-  std::vector<std::string> palabras;
-  std::string actual;
+  std::vector<std::string> palabras(1);
   for (const char c : sql) {
     if (std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '$') {
-      actual += c;
-    } else if (!actual.empty()) {
-      palabras.push_back(std::move(actual));
-      actual.clear();
+      palabras.back() += c;
+    } else if (!palabras.back().empty() && palabras.size() < 32) {
+      palabras.emplace_back();
     }
-    if (palabras.size() >= 32) break;
   }
-  if (!actual.empty()) palabras.push_back(actual);
   return palabras;
 }
 

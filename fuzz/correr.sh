@@ -90,15 +90,13 @@ for libro in glob.glob("testdata/workbooks/ods/*.ods"):
     guardar("ods", libro + ".xml", texto.encode("utf-8"))
 PY
 
-opciones() {
-  case $1 in
-    lector) echo "-max_len=262144 -timeout=10" ;;
-    consulta) echo "-max_len=4096 -timeout=5 -dict=fuzz/consulta.dict" ;;
-    verificacion) echo "-max_len=262144 -timeout=20" ;;
-    xlsx) echo "-max_len=262144 -timeout=10" ;;
-    ods) echo "-max_len=262144 -timeout=10 -dict=fuzz/ods.dict" ;;
-  esac
-}
+# Each target's options.
+declare -A OPCIONES=(
+  [lector]="-max_len=262144 -timeout=10"
+  [consulta]="-max_len=4096 -timeout=5 -dict=fuzz/consulta.dict"
+  [verificacion]="-max_len=262144 -timeout=20"
+  [xlsx]="-max_len=262144 -timeout=10"
+  [ods]="-max_len=262144 -timeout=10 -dict=fuzz/ods.dict")
 
 correr() {
   local objetivo=$1
@@ -107,9 +105,9 @@ correr() {
   local estado=0
   # Whole allocation stacks, so that the suppressions of fuzz/lsan.supp can
   # tell libgsf's own leaks from the program's.
-  # shellcheck disable=SC2046
+  # shellcheck disable=SC2086
   ASAN_OPTIONS=fast_unwind_on_malloc=0 LSAN_OPTIONS=suppressions=fuzz/lsan.supp \
-    "$BUILD/fuzz/${objetivo}_fuzzer" $(opciones "$objetivo") -max_total_time="$SEGUNDOS" \
+    "$BUILD/fuzz/${objetivo}_fuzzer" ${OPCIONES[$objetivo]} -max_total_time="$SEGUNDOS" \
     -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$carpeta/" \
     "$carpeta/corpus" "$OUT/semillas/$objetivo" >"$carpeta/registro.txt" 2>&1 || estado=$?
   echo "$estado" >"$carpeta/estado"
@@ -125,17 +123,11 @@ wait
 fallas=0
 for objetivo in "${OBJETIVOS[@]}"; do
   registro="$OUT/$objetivo/registro.txt"
-  if [ "$(cat "$OUT/$objetivo/estado" 2>/dev/null)" = "0" ]; then
-    estado="sin hallazgos"
-  else
-    estado="HALLAZGO (ver $registro)"
-    fallas=1
-  fi
+  estado="sin hallazgos"
+  [ "$(cat "$OUT/$objetivo/estado" 2>/dev/null)" = "0" ] || { estado="HALLAZGO (ver $registro)"; fallas=1; }
   cobertura=$(grep -E '^#[0-9]+' "$registro" | tail -1 | grep -oE 'cov: [0-9]+ ft: [0-9]+ corp: [0-9]+/[^ ]+' || true)
   ejecuciones=$(grep -oE 'stat::number_of_executed_units: [0-9]+' "$registro" | grep -oE '[0-9]+$' || true)
   echo "$objetivo: ${SEGUNDOS} s, ${ejecuciones:-?} entradas, ${cobertura:-sin datos de cobertura}: $estado"
-  if [ "$estado" != "sin hallazgos" ]; then
-    grep -E 'ERROR:|SUMMARY:|runtime error|Test unit written' "$registro" | head -20 || true
-  fi
+  [ "$estado" = "sin hallazgos" ] || grep -E 'ERROR:|SUMMARY:|runtime error|Test unit written' "$registro" | head -20 || true
 done
 exit $fallas

@@ -9,21 +9,6 @@ namespace {
 
 using testing::Record;
 
-TEST(BiffRecordReader, AnswersEachRecordWithItsTypeDataAndOffset) {
-  const std::string stream = Record(0x0809, "abcd") + Record(0x000A, "");
-  BiffRecordReader reader(stream);
-  BiffRecord record;
-  ASSERT_TRUE(reader.Next(&record));
-  EXPECT_EQ(record.type, 0x0809);
-  EXPECT_EQ(record.data, "abcd");
-  ASSERT_TRUE(reader.Next(&record));
-  EXPECT_EQ(record.type, 0x000A);
-  EXPECT_EQ(record.data, "");
-  EXPECT_EQ(record.offset, 8u);
-  EXPECT_FALSE(reader.Next(&record));
-  EXPECT_FALSE(reader.truncated());
-}
-
 // A record longer than the rest of the stream, or bytes too few for a
 // record header, end the stream as truncated.
 TEST(BiffRecordReader, StreamEndingInsideARecordIsTruncated) {
@@ -37,6 +22,7 @@ TEST(BiffRecordReader, StreamEndingInsideARecordIsTruncated) {
   }
 }
 
+// Each record comes with its type, data and offset.
 TEST(BiffRecordReader, TakesOnlyTheContinueRecordsThatFollowDirectly) {
   const std::string stream = Record(0x00FC, "sst") + Record(0x003C, "one") + Record(0x003C, "two") +
                              Record(0x00FF, "extsst") + Record(0x003C, "other");
@@ -48,6 +34,11 @@ TEST(BiffRecordReader, TakesOnlyTheContinueRecordsThatFollowDirectly) {
   EXPECT_EQ(fragments, (std::vector<std::string_view>{"sst", "one", "two"}));
   ASSERT_TRUE(reader.Next(&record));
   EXPECT_EQ(record.type, 0x00FF);
+  EXPECT_EQ(record.data, "extsst");
+  EXPECT_EQ(record.offset, 21u);
+  ASSERT_TRUE(reader.Next(&record));
+  EXPECT_FALSE(reader.Next(&record));
+  EXPECT_FALSE(reader.truncated());
 }
 
 }  // namespace

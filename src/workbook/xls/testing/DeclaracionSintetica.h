@@ -81,21 +81,20 @@ class DeclaracionSintetica {
                    : "2004/" + std::string(k < 9 ? "0" : "") + std::to_string(k + 1);
   }
 
-  static std::string Texto(std::uint32_t fila, std::uint16_t columna, std::string_view texto,
-                           std::uint16_t xf = 0) {
-    return Record(0x0204,
-                  CellHead(static_cast<std::uint16_t>(fila), columna, xf) + Compressed(texto));
+  // Cells of a row (below 65,536) and column.
+  static std::string Texto(std::uint16_t fila, std::uint16_t columna, std::string_view texto) {
+    return Record(0x0204, CellHead(fila, columna) + Compressed(texto));
   }
-  static std::string Numero(std::uint32_t fila, std::uint16_t columna, double x,
+  static std::string Numero(std::uint16_t fila, std::uint16_t columna, double x,
                             std::uint16_t xf = 0) {
-    return Record(0x0203, CellHead(static_cast<std::uint16_t>(fila), columna, xf) + LeDouble(x));
+    return Record(0x0203, CellHead(fila, columna, xf) + LeDouble(x));
   }
   // A FORMULA record whose cached result is the number x (the formula is =1).
-  static std::string Formula(std::uint32_t fila, std::uint16_t columna, double x) {
-    return Record(0x0006, CellHead(static_cast<std::uint16_t>(fila), columna) + LeDouble(x) +
-                              Le16(0) + Le32(0) + Le16(3) + std::string("\x1E\x01\x00", 3));
+  static std::string Formula(std::uint16_t fila, std::uint16_t columna, double x) {
+    return Record(0x0006, CellHead(fila, columna) + LeDouble(x) + Le16(0) + Le32(0) + Le16(3) +
+                              std::string("\x1E\x01\x00", 3));
   }
-  static std::string Fecha(std::uint32_t fila, std::uint16_t columna, int anio, int mes, int dia) {
+  static std::string Fecha(std::uint16_t fila, std::uint16_t columna, int anio, int mes, int dia) {
     return Numero(fila, columna, Calendar::DayCount(anio, mes, dia), kXfFecha);
   }
   static std::string Encabezado(std::initializer_list<std::string_view> columnas) {
