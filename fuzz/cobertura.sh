@@ -23,13 +23,10 @@ fi
 cmake --build "$BUILD" -j "$(nproc)" --target fuzzers >/dev/null
 
 # The sources each target is meant to reach.
-fuentes() {
-  case $1 in
-    lector) echo "src/workbook/.*\.cpp" ;;
-    consulta) echo "src/query/.*\.cpp" ;;
-    verificacion) echo "src/(app|checks|summaries|report|base)/[A-Za-z_]*\.cpp" ;;
-  esac
-}
+declare -A FUENTES=(
+  [lector]="src/workbook/.*\.cpp"
+  [consulta]="src/query/.*\.cpp"
+  [verificacion]="src/(app|checks|summaries|report|base)/[A-Za-z_]*\.cpp")
 
 for objetivo in "${OBJETIVOS[@]}"; do
   perfil="$BUILD/$objetivo"
@@ -37,7 +34,7 @@ for objetivo in "${OBJETIVOS[@]}"; do
   LLVM_PROFILE_FILE="$perfil.profraw" "$BUILD/fuzz/${objetivo}_fuzzer" -runs=0 -rss_limit_mb=4096 \
     "$OUT/$objetivo/corpus" "$OUT/semillas/$objetivo" >"$perfil.txt" 2>&1
   llvm-profdata-14 merge -sparse "$perfil.profraw" -o "$perfil.profdata"
-  mapfile -t archivos < <(ls src/*/*.cpp | grep -E "^$(fuentes "$objetivo")$" | grep -v _test)
+  mapfile -t archivos < <(ls src/*/*.cpp | grep -E "^${FUENTES[$objetivo]}$" | grep -v _test)
   echo "== $objetivo: $(grep -oE '^#[0-9]+' "$perfil.txt" | tail -1 | tr -d '#') entradas del corpus"
   llvm-cov-14 report "$BUILD/fuzz/${objetivo}_fuzzer" -instr-profile="$perfil.profdata" \
     "${archivos[@]}" | sed -E "s|^$PWD/||"

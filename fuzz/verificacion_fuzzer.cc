@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <regex>
 #include <string>
 #include <string_view>
 
@@ -55,11 +56,8 @@ bool InformeCompleto(const Carpeta& foto) {
 }
 
 bool EsDeApertura(const std::string& aviso) {
-  for (const char* titulo : {"Error de Apertura: ", "Error de Datos: "}) {
-    const std::string t = titulo;
-    if (aviso.rfind(t, 0) == 0 && aviso.size() > t.size()) return true;
-  }
-  return false;
+  static const std::regex kApertura("(Error de Apertura|Error de Datos): [\\s\\S]+");
+  return std::regex_match(aviso, kApertura);
 }
 
 }  // namespace

@@ -16,25 +16,20 @@ using testing::Utf16;
 using testing::Wide;
 
 // The table's texts, decoded from the SST data split into the fragments given
-// (the SST record's data first, then each CONTINUE record's data).
-std::vector<std::string> Texts(const std::vector<std::string>& fragments, Status* status) {
+// (the SST record's data first, then each CONTINUE record's data). Without
+// status, the table must decode.
+std::vector<std::string> Texts(const std::vector<std::string>& fragments,
+                               Status* status = nullptr) {
   const std::vector<std::string_view> views(fragments.begin(), fragments.end());
   StringPool pool;
   pool.Add("a text added before the table");
   SharedStringTable table;
-  *status = table.Decode(views, &pool);
+  const Status decoded = table.Decode(views, &pool);
+  if (status != nullptr) *status = decoded;
+  EXPECT_TRUE(status != nullptr || decoded.ok()) << decoded.description();
   std::vector<std::string> texts;
   std::uint32_t index = 0;
-  for (std::uint32_t i = 0; table.PoolIndex(i, &index); ++i) {
-    texts.emplace_back(pool.Get(index));
-  }
-  return texts;
-}
-
-std::vector<std::string> Texts(const std::vector<std::string>& fragments) {
-  Status status;
-  std::vector<std::string> texts = Texts(fragments, &status);
-  EXPECT_TRUE(status.ok()) << status.description();
+  for (std::uint32_t i = 0; table.PoolIndex(i, &index); ++i) texts.emplace_back(pool.Get(index));
   return texts;
 }
 

@@ -127,19 +127,6 @@ TEST(SheetReader, NumbersUnderADateFormatAreDayCounts) {
   for (const auto& c : cases) EXPECT_EQ(Cells(c.records, c.builder), c.cells);
 }
 
-TEST(SheetReader, FormulaKeepsItsCachedResult) {
-  const std::string records =
-      Formula(0, 0, 0, LeDouble(42.5)) + Formula(0, 1, 1, LeDouble(38061)) +
-      Formula(0, 2, 0, SpecialResult(1, 1)) + Formula(0, 3, 0, SpecialResult(1, 0)) +
-      Formula(0, 4, 0, SpecialResult(2, 0x0F)) + Formula(0, 5, 0, SpecialResult(3)) +
-      Formula(1, 0, 0, SpecialResult(0)) + Record(0x04BC, "shared formula") +
-      Record(0x0207, Compressed("text result")) + Formula(1, 1, 0, SpecialResult(9));
-  EXPECT_EQ(Cells(records),
-            (std::vector<std::string>{"0,0 number 42.5", "0,1 date 38061", "0,2 boolean -1",
-                                      "0,3 boolean 0", "0,4 error 15", "0,5 text ",
-                                      "1,0 text text result", "1,1 blank"}));
-}
-
 // Records that are read in a way of their own, each with the cells it gives.
 TEST(SheetReader, OddRecordsGiveTheirCells) {
   const std::string chart = BiffBuilder().Bof(0x0020);
@@ -149,6 +136,14 @@ TEST(SheetReader, OddRecordsGiveTheirCells) {
     std::string records;
     std::vector<std::string> cells;
   } cases[] = {
+      {"a formula keeps its cached result",
+       Formula(0, 0, 0, LeDouble(42.5)) + Formula(0, 1, 1, LeDouble(38061)) +
+           Formula(0, 2, 0, SpecialResult(1, 1)) + Formula(0, 3, 0, SpecialResult(1, 0)) +
+           Formula(0, 4, 0, SpecialResult(2, 0x0F)) + Formula(0, 5, 0, SpecialResult(3)) +
+           Formula(1, 0, 0, SpecialResult(0)) + Record(0x04BC, "shared formula") +
+           Record(0x0207, Compressed("text result")) + Formula(1, 1, 0, SpecialResult(9)),
+       {"0,0 number 42.5", "0,1 date 38061", "0,2 boolean -1", "0,3 boolean 0", "0,4 error 15",
+        "0,5 text ", "1,0 text text result", "1,1 blank"}},
       {"a number that is not finite is the error #NUM!",
        Number(0, 0, 0, std::numeric_limits<double>::quiet_NaN()) +
            Number(0, 1, 1, std::numeric_limits<double>::infinity()),
