@@ -15,13 +15,11 @@ extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, st
 namespace kaldoren::fuzz {
 namespace {
 
+using kaldoren::testing::kMaxRecordData;
 using kaldoren::testing::Le16;
 using kaldoren::testing::Le32;
 using kaldoren::testing::LeDouble;
 using Flujo = MutadorBiff::Flujo;
-
-// The largest record data BIFF8 writers produce.
-constexpr std::size_t kMaxRecordData = 8224;
 
 constexpr std::array<std::uint16_t, 24> kTipos = {
     biff::kBof,      biff::kEof,           biff::kBoundSheet, biff::kSst,     biff::kContinue,

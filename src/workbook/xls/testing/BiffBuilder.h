@@ -14,6 +14,7 @@
 #include <gsf/gsf-utils.h>
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,6 +24,9 @@
 #include "MemoryArchive.h"
 
 namespace kaldoren::testing {
+
+// The largest record data BIFF8 writers produce.
+constexpr std::size_t kMaxRecordData = 8224;
 
 inline std::string Le16(std::uint16_t x) {
   return {static_cast<char>(x & 0xFF), static_cast<char>(x >> 8)};

@@ -25,8 +25,6 @@ class DeclaracionSintetica {
  public:
   static constexpr std::uint16_t kXfFecha = 1;
   static constexpr int kPeriodos = 13;
-  // The largest record data BIFF8 writers produce.
-  static constexpr std::size_t kMaximoDeRegistro = 8224;
 
   // filas: DATOSDOC rows below the header (at most 65,535); observacion: the
   // length of each row's OBSERVACIONES text (a long one makes a large file);
@@ -63,7 +61,7 @@ class DeclaracionSintetica {
     std::string celdas;
     for (std::uint32_t i = 0; i < textos; ++i) {
       const std::string entrada = Compressed("texto " + std::to_string(i));
-      if (tabla.size() + entrada.size() > kMaximoDeRegistro) {
+      if (tabla.size() + entrada.size() > kMaxRecordData) {
         registros += Record(tipo, tabla);
         tabla.clear();
         tipo = 0x003C;
