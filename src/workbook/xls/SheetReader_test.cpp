@@ -115,13 +115,12 @@ TEST(SheetReader, NumbersUnderADateFormatAreDayCounts) {
   } cases[] = {
       {WithFormats(),
        Number(0, 0, 1, 38061) + Number(0, 1, 2, 38061.75) + Number(0, 2, 0, 38061) +
-           Number(0, 3, 1, 0) + Number(0, 4, 1, 1) + Number(0, 5, 1, -1),
+           Number(0, 3, 1, 0) + Number(0, 4, 1, 1) + Number(0, 5, 1, -1) +
+           Number(1, 0, 1, first_of_year_100) + Number(1, 1, 1, first_of_year_100 - 1) +
+           Number(1, 2, 1, first_of_year_10000 - 1) + Number(1, 3, 1, first_of_year_10000),
        {"0,0 date 38061", "0,1 date 38061.75", "0,2 number 38061", "0,3 date 0", "0,4 date 1",
-        "0,5 date -1"}},
-      {WithFormats(),
-       Number(0, 0, 1, first_of_year_100) + Number(0, 1, 1, first_of_year_100 - 1) +
-           Number(0, 2, 1, first_of_year_10000 - 1) + Number(0, 3, 1, first_of_year_10000),
-       {"0,0 date -657434", "0,1 number -657435", "0,2 date 2958465", "0,3 number 2958466"}},
+        "0,5 date -1", "1,0 date -657434", "1,1 number -657435", "1,2 date 2958465",
+        "1,3 number 2958466"}},
       {short_format, Number(0, 0, 1, 38061), {"0,0 number 38061"}},
   };
   for (const auto& c : cases) EXPECT_EQ(Cells(c.records, c.builder), c.cells);
