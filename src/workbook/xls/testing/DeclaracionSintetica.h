@@ -12,7 +12,7 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <initializer_list>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -95,19 +95,20 @@ class DeclaracionSintetica {
   static std::string Fecha(std::uint16_t fila, std::uint16_t columna, int anio, int mes, int dia) {
     return Numero(fila, columna, Calendar::DayCount(anio, mes, dia), kXfFecha);
   }
-  static std::string Encabezado(std::initializer_list<std::string_view> columnas) {
+  // A header row of the column names, separated by spaces.
+  static std::string Encabezado(const std::string& columnas) {
+    std::istringstream nombres(columnas);
     std::string registros;
     std::uint16_t c = 0;
-    for (const std::string_view nombre : columnas) registros += Texto(0, c++, nombre);
+    for (std::string nombre; nombres >> nombre;) registros += Texto(0, c++, nombre);
     return registros;
   }
 
  private:
   static std::string Empleador() {
-    std::string r =
-        Encabezado({"PERLIQ", "KALDOREN", "PROVISORIO", "ESTABLECIMIENTO", "DISTRITO", "NIVEL",
-                    "EXPEDIENTE", "URBANO", "RURAL", "RESOLUCION", "DOMICILIO", "LOCALIDAD",
-                    "PROPIETARIO", "RLEGAL", "TIPODOCP", "NRODOCP", "TIPODOCR", "NRODOCR"});
+    std::string r = Encabezado(
+        "PERLIQ KALDOREN PROVISORIO ESTABLECIMIENTO DISTRITO NIVEL EXPEDIENTE URBANO RURAL "
+        "RESOLUCION DOMICILIO LOCALIDAD PROPIETARIO RLEGAL TIPODOCP NRODOCP TIPODOCR NRODOCR");
     for (int k = 0; k < kPeriodos; ++k) {
       const std::uint32_t f = static_cast<std::uint32_t>(k) + 1;
       r += Texto(f, 0, Periodo(k)) + Numero(f, 1, 2743) + Texto(f, 3, "Instituto Santa Brigida") +
@@ -121,7 +122,7 @@ class DeclaracionSintetica {
   }
 
   static std::string Pagos() {
-    std::string r = Encabezado({"PERLIQ", "KALDOREN", "PROVISORIO", "FECVTO", "FECPAGO", "PAGO"});
+    std::string r = Encabezado("PERLIQ KALDOREN PROVISORIO FECVTO FECPAGO PAGO");
     for (int k = 0; k < kPeriodos; ++k) {
       const std::uint32_t f = static_cast<std::uint32_t>(k) + 1;
       const int mes = k < 12 ? k + 1 : 12;
@@ -142,11 +143,10 @@ class DeclaracionSintetica {
   }
 
   static std::string Docentes(std::uint32_t filas, std::size_t observacion) {
-    std::string r =
-        Encabezado({"PERLIQ",  "ORDEN",   "KALDOREN", "PROVISORIO", "ORIGINAL", "RECTIFICATIVA",
-                    "TIPODOC", "NRODOC",  "CUIL",     "APENOM",     "FECNAC",   "SEXO",
-                    "FINGEMP", "FECBAJA", "LICS/S",   "MODREV",     "FUN",      "CATRE",
-                    "ANOS",    "MESES",   "C_APORTE", "PER_ZOL",    "PAT_ZOL",  "OBSERVACIONES"});
+    std::string r = Encabezado(
+        "PERLIQ ORDEN KALDOREN PROVISORIO ORIGINAL RECTIFICATIVA TIPODOC NRODOC CUIL APENOM FECNAC "
+        "SEXO FINGEMP FECBAJA LICS/S MODREV FUN CATRE ANOS MESES C_APORTE PER_ZOL PAT_ZOL "
+        "OBSERVACIONES");
     const std::uint32_t por_periodo = (filas + kPeriodos - 1) / kPeriodos;
     const std::string nota(observacion, 'n');
     for (std::uint32_t f = 1; f <= filas; ++f) {
