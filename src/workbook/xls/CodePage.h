@@ -25,7 +25,6 @@ class CodePage {
   void Decode(std::string_view bytes, std::string* utf8);
 
   // True when the bytes go through iconv (false for Windows-1252).
-  bool uses_iconv() const { return converting_; }
 
  private:
   iconv_t converter_{};
