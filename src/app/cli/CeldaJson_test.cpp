@@ -6,42 +6,9 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "base/Calendar.h"
 
 namespace kaldoren {
 namespace {
-
-TEST(CeldaJson, NumerosEnSuFormaExactaMasCorta) {
-  const std::pair<double, const char*> casos[] = {
-      {25900, "25900"},    {0.1, "0.1"},
-      {-2.5, "-2.5"},      {1e20, "1e+20"},
-      {136.64, "136.64"},  {123456789012, "123456789012"},
-      {1.5e-7, "1.5e-07"}, {1.0 / 3, "0.3333333333333333"},
-  };
-  for (const auto& [x, texto] : casos) {
-    std::string salida;
-    CeldaJson::AgregarNumero(x, &salida);
-    EXPECT_EQ(salida, texto);
-    EXPECT_EQ(std::stod(salida), x) << "reads back as the same double";
-  }
-}
-
-TEST(CeldaJson, FechasConLosSegundosRedondeados) {
-  const std::pair<double, const char*> casos[] = {
-      {0, "\"1899-12-30T00:00:00\""},
-      {1, "\"1899-12-31T00:00:00\""},
-      {-1, "\"1899-12-29T00:00:00\""},
-      {38061 + 0.4 / 86400, "\"2004-03-15T00:00:00\""},
-      {38061 + 59.6 / 86400, "\"2004-03-15T00:01:00\""},
-      {38061 + 86399.6 / 86400, "\"2004-03-16T00:00:00\""},
-      {Calendar::DayCount(100, 1, 1), "\"0100-01-01T00:00:00\""},
-  };
-  for (const auto& [dias, texto] : casos) {
-    std::string salida;
-    CeldaJson::AgregarFecha(dias, &salida);
-    EXPECT_EQ(salida, texto) << dias;
-  }
-}
 
 // Every line is a JSON object that a JSON library reads back to the cell's
 // value: quotes, backslashes and control characters escaped, texts that are
