@@ -20,7 +20,8 @@ struct RespuestaHttp {
 
 class ClienteHttp {
  public:
-  explicit ClienteHttp(uint16_t puerto);
+  // Connects and sends the first bytes, if any.
+  explicit ClienteHttp(uint16_t puerto, std::string_view primeros = {});
   ~ClienteHttp();
   ClienteHttp(const ClienteHttp&) = delete;
   ClienteHttp& operator=(const ClienteHttp&) = delete;
@@ -34,9 +35,11 @@ class ClienteHttp {
   // One whole request with "Connection: close" and its answer.
   static RespuestaHttp Pedir(uint16_t puerto, const std::string& metodo, const std::string& ruta,
                              const std::string& cuerpo = "", const std::string& tipo = "");
-  // A multipart/form-data body with one file field; *tipo gets its Content-Type.
+  // The Content-Type of the bodies Formulario makes.
+  static const std::string kTipoFormulario;
+  // A multipart/form-data body with one file field.
   static std::string Formulario(const std::string& campo, const std::string& archivo,
-                                const std::string& contenido, std::string* tipo);
+                                const std::string& contenido);
 
  private:
   int socket_ = -1;

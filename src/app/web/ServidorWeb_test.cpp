@@ -1,17 +1,14 @@
 #include "app/web/ServidorWeb.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
-#include <filesystem>
-#include <fstream>
 #include <future>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <sstream>
 
+#include "Archivos.h"
 #include "ClienteHttp.h"
 #include "TestData.h"
 #include "ZipBuilder.h"
@@ -23,17 +20,28 @@ namespace kaldoren {
 namespace {
 
 using testing::ClienteHttp;
+using testing::Contenido;
 using testing::RespuestaHttp;
 using namespace std::chrono_literals;
 
 std::string Libro(const std::string& nombre) {
-  return *CarpetaPrivada::Leer(testing::SharedPath("workbooks/" + nombre));
+  return Contenido(testing::SharedPath("workbooks/" + nombre));
+}
+
+::testing::AssertionResult Contiene(const std::string& texto, const std::string& parte) {
+  if (texto.find(parte) != std::string::npos) return ::testing::AssertionSuccess() << parte;
+  return ::testing::AssertionFailure() << "falta «" << parte << "» en: " << texto.substr(0, 500);
 }
 
 class ServidorWebTest : public ::testing::Test {
  protected:
-  void Arrancar(OpcionesServidor opciones = {}) {
+  void SetUp() override {
     if (!testing::Exists(testing::SharedPath("workbooks"))) GTEST_SKIP() << "sin libros de muestra";
+  }
+  // A server on a free port, with the options the test changes.
+  void Arrancar(const std::function<void(OpcionesServidor&)>& ajustar = {}) {
+    OpcionesServidor opciones;
+    if (ajustar) ajustar(opciones);
     opciones.puerto = 0;
     opciones.registrar = [this](const std::string& linea) {
       const std::lock_guard<std::mutex> bloqueo(cerrojo_);
@@ -48,15 +56,9 @@ class ServidorWebTest : public ::testing::Test {
   }
   RespuestaHttp Subir(const std::string& ruta, const std::string& archivo,
                       const std::string& contenido) {
-    std::string tipo;
-    const std::string cuerpo = ClienteHttp::Formulario("planilla", archivo, contenido, &tipo);
-    return Pedir("POST", ruta, cuerpo, tipo);
+    return Pedir("POST", ruta, ClienteHttp::Formulario("planilla", archivo, contenido),
+                 ClienteHttp::kTipoFormulario);
   }
-  std::vector<std::string> Registro() {
-    const std::lock_guard<std::mutex> bloqueo(cerrojo_);
-    return registro_;
-  }
-
   // The log outlives the server, whose last connections still write to it while it stops.
   std::mutex cerrojo_;
   std::vector<std::string> registro_;
@@ -69,44 +71,38 @@ std::function<ResultadoWeb(const Subida&)> Demorada(std::chrono::milliseconds de
                                                     std::string hoja = "hoja\r\n") {
   return [=](const Subida&) {
     std::this_thread::sleep_for(demora);
-    auto informe = std::make_shared<InformeWeb>();
-    informe->archivo = archivo;
-    informe->hojas = {hoja};
-    Hallazgo hallazgo{"a", "PAGOS", 1, archivo, "2004/01", {}, "PAGOS", 2, {}};
-    hallazgo.celdas = {{"PAGOS!B2", "PAGO", hoja, 1, 1}};
-    informe->hallazgos = {hallazgo};
-    ResultadoWeb resultado;
-    resultado.estado = ResultadoWeb::Estado::Verificado;
-    resultado.informe = informe;
-    return resultado;
+    // archivo, con_inconsistencias, errores, hojas, documento, hallazgos, libro
+    InformeWeb informe{archivo, false, "", {hoja}, "", {}, ""};
+    informe.hallazgos = {
+        {"a", "PAGOS", 1, archivo, "2004/01", {}, "PAGOS", 2, {{"PAGOS!B2", "PAGO", hoja, 1, 1}}}};
+    return ResultadoWeb{ResultadoWeb::Estado::Verificado,
+                        std::make_shared<const InformeWeb>(std::move(informe)), "", "", ""};
   };
 }
 
 TEST_F(ServidorWebTest, EveryRouteAnswersWithTheSecurityHeadersAndNoPathReachesTheDisk) {
   Arrancar();
   const struct {
-    const char* metodo;
-    const char* ruta;
+    const char *metodo, *ruta, *contiene;
     int estado;
-    const char* contiene;
   } casos[] = {
-      {"GET", "/", 200, "enctype=\"multipart/form-data\""},
-      {"HEAD", "/", 200, ""},
-      {"GET", "/salud", 200, "ok"},
-      {"GET", "/estilo.css", 200, ".d-arial-11-s"},
-      {"GET", "/datos-validos", 200, "Hoja 1 de "},
-      {"GET", "/datos-validos?hoja=x", 200, "Hoja 1 de "},
-      {"GET", "/informe/0123456789abcdef0123456789abcdef", 404, "Informe vencido"},
-      {"GET", "/informe/../../etc/passwd", 404, "Informe vencido"},
-      {"GET", "/../etc/passwd", 404, "Página inexistente"},
-      {"POST", "/salud", 405, "Método no permitido"},
-      {"GET", "/verificar", 405, "Método no permitido"},
+      {"GET", "/", "enctype=\"multipart/form-data\"", 200},
+      {"HEAD", "/", "", 200},
+      {"GET", "/salud", "ok", 200},
+      {"GET", "/estilo.css", ".d-arial-11-s", 200},
+      {"GET", "/datos-validos", "Hoja 1 de ", 200},
+      {"GET", "/datos-validos?hoja=x", "Hoja 1 de ", 200},
+      {"GET", "/informe/0123456789abcdef0123456789abcdef", "Informe vencido", 404},
+      {"GET", "/informe/../../etc/passwd", "Informe vencido", 404},
+      {"GET", "/../etc/passwd", "Página inexistente", 404},
+      {"POST", "/salud", "Método no permitido", 405},
+      {"GET", "/verificar", "Método no permitido", 405},
   };
   for (const auto& c : casos) {
     SCOPED_TRACE(std::string(c.metodo) + " " + c.ruta);
     RespuestaHttp r = Pedir(c.metodo, c.ruta);
     EXPECT_EQ(r.estado, c.estado);
-    EXPECT_NE(r.cuerpo.find(c.contiene), std::string::npos);
+    EXPECT_TRUE(Contiene(r.cuerpo, c.contiene));
     EXPECT_EQ(r.cabeceras["content-security-policy"], "default-src 'self'; frame-ancestors 'none'");
     EXPECT_EQ(r.cabeceras["x-content-type-options"], "nosniff");
     EXPECT_EQ(r.cabeceras["referrer-policy"], "no-referrer");
@@ -122,89 +118,82 @@ TEST_F(ServidorWebTest, TheServedReportIsWhatTheCommandLineWrites) {
   EXPECT_EQ(informe.rfind("/informe/", 0), 0u);
 
   CarpetaPrivada carpeta;
+  const auto escrito = [&](const std::string& nombre) {
+    return Contenido(carpeta.ruta() + nombre);
+  };
   std::ostringstream salida, errores;
   LineaDeComandos(salida, errores, stderr)
       .Ejecutar({"verificar", testing::SharedPath("workbooks/declaracion_con_errores.xls"),
                  "--salida", carpeta.ruta(), "--hallazgos", "--marcada"});
   RespuestaHttp errores_txt = Pedir("GET", informe + "/ERRORES.TXT");
-  EXPECT_EQ(errores_txt.cuerpo, *CarpetaPrivada::Leer(carpeta.ruta() + "/ERRORES.TXT"));
+  EXPECT_EQ(errores_txt.cuerpo, escrito("/ERRORES.TXT"));
   EXPECT_EQ(errores_txt.cabeceras["content-disposition"], "attachment; filename=\"ERRORES.TXT\"");
   EXPECT_EQ(errores_txt.cabeceras["cache-control"], "no-store");
 
-  const nlohmann::json servido =
-      nlohmann::json::parse(Pedir("GET", informe + "/HALLAZGOS.JSON").cuerpo);
-  const nlohmann::json escrito =
-      nlohmann::json::parse(*CarpetaPrivada::Leer(carpeta.ruta() + "/HALLAZGOS.JSON"));
-  EXPECT_EQ(servido["hallazgos"], escrito["hallazgos"]);
-  EXPECT_EQ(servido["archivo"], escrito["archivo"]);
+  const auto servido = nlohmann::json::parse(Pedir("GET", informe + "/HALLAZGOS.JSON").cuerpo);
+  const auto json = nlohmann::json::parse(escrito("/HALLAZGOS.JSON"));
+  for (const char* clave : {"hallazgos", "archivo"}) EXPECT_EQ(servido[clave], json[clave]);
   RespuestaHttp marcada = Pedir("GET", informe + "/MARCADA.xlsx");
   // Every part of the served copy is the command line's but the document
   // properties, which carry the time the copy was made.
-  testing::ZipBuilder::Members servida = testing::ZipBuilder::Read(marcada.cuerpo);
-  testing::ZipBuilder::Members escrita = testing::ZipBuilder::Read(
-      *CarpetaPrivada::Leer(carpeta.ruta() + "/DECLARACION_CON_ERRORES_MARCADA.xlsx"));
+  const auto servida = testing::ZipBuilder::Read(marcada.cuerpo);
+  const auto escrita = testing::ZipBuilder::Read(escrito("/DECLARACION_CON_ERRORES_MARCADA.xlsx"));
   ASSERT_EQ(servida.size(), escrita.size());
   ASSERT_GT(servida.size(), 4u);
   for (size_t i = 0; i < servida.size(); ++i) {
     EXPECT_EQ(servida[i].name, escrita[i].name);
-    if (servida[i].name != "docProps/core.xml") {
-      EXPECT_TRUE(servida[i].bytes == escrita[i].bytes) << servida[i].name;
-    }
+    EXPECT_TRUE(servida[i].name == "docProps/core.xml" || servida[i].bytes == escrita[i].bytes)
+        << servida[i].name;
   }
   EXPECT_EQ(marcada.cabeceras["content-disposition"],
             "attachment; filename=\"DECLARACION_CON_ERRORES_MARCADA.xlsx\"");
 
-  RespuestaHttp ultima = Pedir("GET", informe + "?hoja=99");
-  EXPECT_NE(ultima.cuerpo.find("Hoja 5 de 5"), std::string::npos);
-  EXPECT_NE(ultima.cuerpo.find("rel=\"prev\""), std::string::npos);
-  EXPECT_EQ(ultima.cuerpo.find("rel=\"next\""), std::string::npos);
-  EXPECT_NE(ultima.cuerpo.find("<td>DATOSDOC</td>"), std::string::npos);
-  EXPECT_NE(Pedir("GET", informe).cuerpo.find("<span class=\"d-arial-9-s\">1) DATOS DEL EMPLEADOR"),
-            std::string::npos);
+  const std::string ultima = Pedir("GET", informe + "?hoja=99").cuerpo;
+  for (const char* parte : {"Hoja 5 de 5", "rel=\"prev\"", "<td>DATOSDOC</td>"}) {
+    EXPECT_TRUE(Contiene(ultima, parte));
+  }
+  EXPECT_FALSE(Contiene(ultima, "rel=\"next\""));
+  EXPECT_TRUE(
+      Contiene(Pedir("GET", informe).cuerpo, "<span class=\"d-arial-9-s\">1) DATOS DEL EMPLEADOR"));
 }
 
 TEST_F(ServidorWebTest, TheApiAnswersEachOutcomeWithItsStatus) {
-  OpcionesServidor opciones;
-  opciones.max_mb = 1;
-  Arrancar(opciones);
-  std::string tipo;
+  Arrancar([](OpcionesServidor& o) { o.max_mb = 1; });
   const std::string formulario =
-      ClienteHttp::Formulario("libro", "d.xls", Libro("declaracion_con_errores.xls"), &tipo);
+      ClienteHttp::Formulario("libro", "d.xls", Libro("declaracion_con_errores.xls"));
   const std::string sin_archivo =
       "--b\r\nContent-Disposition: form-data; name=\"x\"\r\n\r\n1\r\n--b--\r\n";
   const struct {
-    const char* caso;
-    std::string cuerpo;
-    std::string tipo;
+    const char *caso, *clave;
+    std::string cuerpo, tipo;
     int estado;
-    const char* clave;
   } casos[] = {
-      {"raw body", Libro("declaracion_correcta.xls"), "application/octet-stream", 201, "enlaces"},
-      {"multipart", formulario, tipo, 201, "enlaces"},
-      {"unopenable", Libro("hojas_incompletas.xls"), "", 422, "titulo"},
-      {"oversize", std::string(size_t{1} << 21, 'x'), "", 413, "titulo"},
-      {"no file field", sin_archivo, "multipart/form-data; boundary=b", 400, "mensaje"},
-      {"no boundary", formulario, "multipart/form-data", 400, "mensaje"},
+      {"raw body", "enlaces", Libro("declaracion_correcta.xls"), "application/octet-stream", 201},
+      {"multipart", "enlaces", formulario, ClienteHttp::kTipoFormulario, 201},
+      {"unopenable", "titulo", Libro("hojas_incompletas.xls"), "", 422},
+      {"oversize", "titulo", std::string(size_t{1} << 21, 'x'), "", 413},
+      {"no file field", "mensaje", sin_archivo, "multipart/form-data; boundary=b", 400},
+      {"no boundary", "mensaje", formulario, "multipart/form-data", 400},
   };
+  nlohmann::json multipart;
   for (const auto& c : casos) {
     SCOPED_TRACE(c.caso);
     RespuestaHttp r = Pedir("POST", "/api/verificaciones", c.cuerpo, c.tipo);
     EXPECT_EQ(r.estado, c.estado);
     const nlohmann::json documento = nlohmann::json::parse(r.cuerpo, nullptr, false);
     EXPECT_TRUE(documento.contains(c.clave)) << r.cuerpo;
+    if (c.tipo == ClienteHttp::kTipoFormulario) multipart = documento;
   }
-  RespuestaHttp r = Pedir("POST", "/api/verificaciones", formulario, tipo);
-  const nlohmann::json documento = nlohmann::json::parse(r.cuerpo);
-  EXPECT_EQ(documento["archivo"], "D.XLS");
-  EXPECT_EQ(documento["formato"], "kaldoren20-hallazgos");
-  EXPECT_FALSE(documento["hallazgos"].empty());
-  EXPECT_EQ(documento["inconsistencias"], true);
-  EXPECT_EQ(Pedir("GET", documento["enlaces"]["ERRORES.TXT"]).estado, 200);
+  EXPECT_EQ(multipart["archivo"], "D.XLS");
+  EXPECT_EQ(multipart["formato"], "kaldoren20-hallazgos");
+  EXPECT_FALSE(multipart["hallazgos"].empty());
+  EXPECT_EQ(multipart["inconsistencias"], true);
+  EXPECT_EQ(Pedir("GET", multipart["enlaces"]["ERRORES.TXT"]).estado, 200);
 
   RespuestaHttp pagina = Subir("/verificar", "h.xls", Libro("hojas_incompletas.xls"));
   EXPECT_EQ(pagina.estado, 422);
-  EXPECT_NE(pagina.cuerpo.find("<h2>Error de Datos</h2>"), std::string::npos);
-  EXPECT_NE(pagina.cuerpo.find("<form"), std::string::npos) << "the upload page, to try again";
+  EXPECT_TRUE(Contiene(pagina.cuerpo, "<h2>Error de Datos</h2>"));
+  EXPECT_TRUE(Contiene(pagina.cuerpo, "<form")) << "the upload page, to try again";
 }
 
 TEST_F(ServidorWebTest, ThePdfIsPaintedFromTheReportsPagesWhenAskedFor) {
@@ -212,50 +201,45 @@ TEST_F(ServidorWebTest, ThePdfIsPaintedFromTheReportsPagesWhenAskedFor) {
     GTEST_SKIP() << "sin Qt o sin poppler-utils";
   }
   ASSERT_TRUE(SalidaPdf::Preparar().ok());
-  OpcionesServidor opciones;
-  opciones.escribir_pdf = SalidaPdf::Escribir;
-  Arrancar(opciones);
+  Arrancar([](OpcionesServidor& o) { o.escribir_pdf = SalidaPdf::Escribir; });
   const std::string informe =
       Subir("/verificar", "c.xls", Libro("declaracion_con_errores.xls")).cabeceras["location"];
-  EXPECT_NE(Pedir("GET", informe).cuerpo.find(informe + "/INFORME.PDF"), std::string::npos);
+  EXPECT_TRUE(Contiene(Pedir("GET", informe).cuerpo, informe + "/INFORME.PDF"));
   RespuestaHttp pdf = Pedir("GET", informe + "/INFORME.PDF");
   EXPECT_EQ(pdf.cabeceras["content-disposition"], "attachment; filename=\"INFORME.PDF\"");
   CarpetaPrivada carpeta;
-  std::ofstream(carpeta.ruta() + "/INFORME.PDF", std::ios::binary) << pdf.cuerpo;
+  testing::Guardar(carpeta.ruta() + "/INFORME.PDF", pdf.cuerpo);
   const std::string paginas = "pdfinfo " + carpeta.ruta() + "/INFORME.PDF | grep -q '^Pages: *5$'";
   EXPECT_EQ(std::system(paginas.c_str()), 0);
 }
 
 // Texts of the workbook show as text; the report is gone once its time is up.
 TEST_F(ServidorWebTest, HostileTextsShowAsTextAndAReportPastItsTimeHasExpired) {
-  OpcionesServidor opciones;
-  opciones.conservar = 300ms;
-  opciones.verificar =
-      Demorada(0ms, "<script>alert(1)</script>", "<img src=x onerror=alert(1)>\r\n");
-  Arrancar(opciones);
+  Arrancar([](OpcionesServidor& o) {
+    o.conservar = 300ms;
+    o.verificar = Demorada(0ms, "<script>alert(1)</script>", "<img src=x onerror=alert(1)>\r\n");
+  });
   const std::string informe = Subir("/verificar", "a.xls", "x").cabeceras["location"];
   RespuestaHttp pagina = Pedir("GET", informe);
   EXPECT_EQ(pagina.estado, 200);
-  EXPECT_EQ(pagina.cuerpo.find("<script>"), std::string::npos);
-  EXPECT_EQ(pagina.cuerpo.find("<img"), std::string::npos);
-  EXPECT_NE(pagina.cuerpo.find("&lt;script&gt;alert(1)&lt;/script&gt;"), std::string::npos);
+  for (const char* activo : {"<script>", "<img"}) EXPECT_FALSE(Contiene(pagina.cuerpo, activo));
+  EXPECT_TRUE(Contiene(pagina.cuerpo, "&lt;script&gt;alert(1)&lt;/script&gt;"));
   std::this_thread::sleep_for(400ms);
   RespuestaHttp r = Pedir("GET", informe);
   EXPECT_EQ(r.estado, 404);
-  EXPECT_NE(r.cuerpo.find("Informe vencido"), std::string::npos);
+  EXPECT_TRUE(Contiene(r.cuerpo, "Informe vencido"));
 }
 
 TEST_F(ServidorWebTest, UploadsPastTheLimitAreCutOffWithoutReadingThem) {
-  OpcionesServidor opciones;
-  opciones.max_mb = 1;
-  Arrancar(opciones);
-  ClienteHttp anunciada(servidor_->Puerto());
-  anunciada.Enviar(
-      "POST /api/verificaciones HTTP/1.1\r\nHost: x\r\nContent-Length: 2147483648\r\n\r\n");
-  EXPECT_EQ(anunciada.Leer().estado, 413);
-
-  ClienteHttp a_trozos(servidor_->Puerto());
-  a_trozos.Enviar("POST /verificar HTTP/1.1\r\nHost: x\r\nTransfer-Encoding: chunked\r\n\r\n");
+  Arrancar([](OpcionesServidor& o) { o.max_mb = 1; });
+  EXPECT_EQ(ClienteHttp(servidor_->Puerto(),
+                        "POST /api/verificaciones HTTP/1.1\r\nHost: x\r\n"
+                        "Content-Length: 2147483648\r\n\r\n")
+                .Leer()
+                .estado,
+            413);
+  ClienteHttp a_trozos(servidor_->Puerto(),
+                       "POST /verificar HTTP/1.1\r\nHost: x\r\nTransfer-Encoding: chunked\r\n\r\n");
   const std::string trozo = "10000\r\n" + std::string(0x10000, 'x') + "\r\n";
   int enviados = 0;
   while (enviados < 2000 && a_trozos.Enviar(trozo)) ++enviados;
@@ -264,15 +248,11 @@ TEST_F(ServidorWebTest, UploadsPastTheLimitAreCutOffWithoutReadingThem) {
 }
 
 TEST_F(ServidorWebTest, SlowAndVanishingClientsHoldNobodyUp) {
-  OpcionesServidor opciones;
-  opciones.espera_conexion_s = 1;
-  Arrancar(opciones);
-  ClienteHttp lento(servidor_->Puerto());
-  lento.Enviar("POST /verificar HTTP/1.1\r\nHost: x\r\nContent-Length: 100000\r\n\r\nabc");
-  {
-    ClienteHttp se_va(servidor_->Puerto());
-    se_va.Enviar("POST /api/verificaciones HTTP/1.1\r\nHost: x\r\nContent-Length: 9000\r\n\r\n12");
-  }
+  Arrancar([](OpcionesServidor& o) { o.espera_conexion_s = 1; });
+  ClienteHttp lento(servidor_->Puerto(),
+                    "POST /verificar HTTP/1.1\r\nHost: x\r\nContent-Length: 100000\r\n\r\nabc");
+  ClienteHttp(servidor_->Puerto(),
+              "POST /api/verificaciones HTTP/1.1\r\nHost: x\r\nContent-Length: 9000\r\n\r\n12");
   const auto antes = std::chrono::steady_clock::now();
   EXPECT_EQ(Pedir("GET", "/salud").estado, 200);
   EXPECT_LT(std::chrono::steady_clock::now() - antes, 500ms);
@@ -280,11 +260,11 @@ TEST_F(ServidorWebTest, SlowAndVanishingClientsHoldNobodyUp) {
 }
 
 TEST_F(ServidorWebTest, AFullQueueAnswers503AndALateVerificationIsAbandoned) {
-  OpcionesServidor opciones;
-  opciones.trabajos = 1;  // one running, eight waiting
-  opciones.plazo_verificacion = 620ms;
-  opciones.verificar = Demorada(250ms);
-  Arrancar(opciones);
+  Arrancar([](OpcionesServidor& o) {
+    o.trabajos = 1;  // one running, eight waiting
+    o.plazo_verificacion = 620ms;
+    o.verificar = Demorada(250ms);
+  });
   std::vector<std::future<RespuestaHttp>> pedidos;
   for (int i = 0; i < 12; ++i) {
     pedidos.push_back(
@@ -304,9 +284,7 @@ TEST_F(ServidorWebTest, AFullQueueAnswers503AndALateVerificationIsAbandoned) {
 }
 
 TEST_F(ServidorWebTest, StoppingFinishesTheVerificationUnderWayAndTheLogKeepsNoSecret) {
-  OpcionesServidor opciones;
-  opciones.verificar = Demorada(300ms);
-  Arrancar(opciones);
+  Arrancar([](OpcionesServidor& o) { o.verificar = Demorada(300ms); });
   auto en_curso = std::async(std::launch::async, [this] {
     return Subir("/api/verificaciones", "secreto_colegio.xls", "x");
   });
@@ -315,16 +293,12 @@ TEST_F(ServidorWebTest, StoppingFinishesTheVerificationUnderWayAndTheLogKeepsNoS
   RespuestaHttp r = en_curso.get();
   EXPECT_EQ(r.estado, 201);
   const std::string id = nlohmann::json::parse(r.cuerpo)["enlaces"]["informe"];
-  for (const std::string& linea : Registro()) {
+  const std::lock_guard<std::mutex> bloqueo(cerrojo_);
+  for (const std::string& linea : registro_) {
     // method, route, status, bytes, duration: five fields and nothing else
-    std::istringstream campos(linea);
-    std::string metodo, ruta, estado, bytes, duracion, otro;
-    campos >> metodo >> ruta >> estado >> bytes >> duracion;
-    EXPECT_TRUE(ruta[0] == '/' && estado.size() == 3 && duracion.ends_with("ms") &&
-                !(campos >> otro))
-        << linea;
-    EXPECT_EQ(linea.find(id.substr(9)), std::string::npos);
-    EXPECT_EQ(linea.find("secreto"), std::string::npos);
+    EXPECT_TRUE(std::regex_match(linea, std::regex(R"(\S+ /\S* \d{3} \d+ \S+ms)"))) << linea;
+    EXPECT_FALSE(Contiene(linea, id.substr(9)));
+    EXPECT_FALSE(Contiene(linea, "secreto"));
   }
 }
 
@@ -337,45 +311,41 @@ TEST_F(ServidorWebTest, ServesHttpsWithTheGivenCertificateAndKey) {
   if (std::system(hacer.c_str()) != 0 || std::system("curl --version >/dev/null") != 0) {
     GTEST_SKIP() << "sin openssl o curl";
   }
-  OpcionesServidor opciones;
-  opciones.certificado_pem = *CarpetaPrivada::Leer(cert);
-  opciones.clave_pem = *CarpetaPrivada::Leer(clave);
-  Arrancar(opciones);
-  const std::string url = "https://127.0.0.1:" + std::to_string(servidor_->Puerto()) + "/salud";
-  std::FILE* curl = popen(("curl -sk " + url).c_str(), "r");
-  char respuesta[16] = {};
-  std::fread(respuesta, 1, sizeof respuesta - 1, curl);
-  pclose(curl);
-  EXPECT_STREQ(respuesta, "ok\n");
+  Arrancar([&](OpcionesServidor& o) {
+    o.certificado_pem = Contenido(cert);
+    o.clave_pem = Contenido(clave);
+  });
+  const std::string curl = "curl -sk -o " + carpeta.ruta() +
+                           "/salud https://127.0.0.1:" + std::to_string(servidor_->Puerto()) +
+                           "/salud";
+  EXPECT_EQ(std::system(curl.c_str()), 0);
+  EXPECT_EQ(Contenido(carpeta.ruta() + "/salud"), "ok\n");
   EXPECT_EQ(Pedir("GET", "/salud").estado, 0);  // no plain HTTP on that port
 }
 
 TEST(ComandoServir, SigtermStopsTheServerCleanly) {
   CarpetaPrivada carpeta;
   const std::string salida = carpeta.ruta() + "/servir.log";
-  posix_spawn_file_actions_t acciones;
-  posix_spawn_file_actions_init(&acciones);
-  posix_spawn_file_actions_addopen(&acciones, 2, salida.c_str(), O_WRONLY | O_CREAT, 0600);
-  const char* argv[] = {KALDOREN20, "servir", "--puerto", "0", nullptr};
-  pid_t pid = 0;
-  const int lanzado =
-      posix_spawn(&pid, KALDOREN20, &acciones, nullptr, const_cast<char**>(argv), environ);
-  posix_spawn_file_actions_destroy(&acciones);
-  ASSERT_EQ(lanzado, 0);
+  // The shell says the server's process number, then its exit status once it ends.
+  const std::string lanzar =
+      "exec 2>" + salida + "; " KALDOREN20 " servir --puerto 0 & echo $!; wait $!; echo $?";
+  std::FILE* shell = popen(lanzar.c_str(), "r");
+  int pid = 0, estado = -1;
+  ASSERT_EQ(std::fscanf(shell, "%d", &pid), 1);
   const std::string anuncio = "http://127.0.0.1:";
   std::string log;
   for (int i = 0; i < 100 && log.find('\n') == std::string::npos; ++i) {
     std::this_thread::sleep_for(50ms);
-    log = CarpetaPrivada::Leer(salida).value_or("");
+    log = Contenido(salida);
   }
-  ASSERT_NE(log.find(anuncio), std::string::npos) << log;
+  ASSERT_TRUE(Contiene(log, anuncio));
   const int puerto = std::stoi(log.substr(log.find(anuncio) + anuncio.size()));
   EXPECT_EQ(ClienteHttp::Pedir(static_cast<uint16_t>(puerto), "GET", "/salud").estado, 200);
   kill(pid, SIGTERM);
-  int estado = -1;
-  waitpid(pid, &estado, 0);
-  EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
-  EXPECT_NE(CarpetaPrivada::Leer(salida)->find("servidor detenido"), std::string::npos);
+  EXPECT_EQ(std::fscanf(shell, "%d", &estado), 1);
+  pclose(shell);
+  EXPECT_EQ(estado, 0);
+  EXPECT_TRUE(Contiene(Contenido(salida), "servidor detenido"));
 }
 
 }  // namespace
