@@ -48,113 +48,104 @@ std::string Cells(const Workbook& book) {
   return out;
 }
 
-struct Case {
-  std::string shows;
-  std::string body;
-  std::string cells;  // or the opening error's description
-};
-
+std::string Table(const std::string& name, const std::string& rows) {
+  return "<table:table table:name='" + name + "'>" + rows + "</table:table>";
+}
+std::string Row(const std::string& cells, const std::string& attributes = "") {
+  return "<table:table-row" + attributes + ">" + cells + "</table:table-row>";
+}
 const std::string kCell = "<table:table-cell office:value-type=";
+std::string Float(const std::string& value, const std::string& more = "") {
+  return kCell + "'float' office:value='" + value + "'" + more + "/>";
+}
+// A sheet H of one row.
+std::string RowOfH(const std::string& cells, const std::string& attributes = "") {
+  return Table("H", Row(cells, attributes));
+}
+
+// The cells of an .ods of the given body, or the description of its refusal.
+std::string Read(const std::string& body) {
+  Workbook book;
+  const Status status = WorkbookReader::ReadBytes(Ods(body), &book);
+  return status.ok() ? Cells(book) : status.description();
+}
+
+struct Case {
+  std::string shows, body, cells;  // cells, or the opening error's description
+};
 
 TEST(OdsReader, CellsMeanWhatTheSameCellsMeanInTheOtherFormats) {
   const std::vector<Case> cases = {
       {"each value type",
-       "<table:table table:name='H'><table:table-row>" + kCell + "'float' office:value='2743'/>" +
-           kCell + "'percentage' office:value='0.14'/>" + kCell +
-           "'currency' office:value='-5.5'/>" + kCell + "'date' office:date-value='2004-06-15'/>" +
-           kCell + "'time' office:time-value='PT12H'/>" + kCell +
-           "'boolean' office:boolean-value='true'/>" + kCell +
-           "'boolean' office:boolean-value='false'/>" + kCell +
-           "'string'><text:p>Cañuelas </text:p></table:table-cell>" + kCell +
-           "'string'/></table:table-row></table:table>",
+       RowOfH(Float("2743") + kCell + "'percentage' office:value='0.14'/>" + kCell +
+              "'currency' office:value='-5.5'/>" + kCell +
+              "'date' office:date-value='2004-06-15'/>" + kCell +
+              "'time' office:time-value='PT12H'/>" + kCell +
+              "'boolean' office:boolean-value='true'/>" + kCell +
+              "'boolean' office:boolean-value='false'/>" + kCell +
+              "'string'><text:p>Cañuelas </text:p></table:table-cell>" + kCell + "'string'/>"),
        "H!0,0 n2743; H!0,1 n0.14; H!0,2 n-5.5; H!0,3 d38153; H!0,4 d0.5; H!0,5 b-1; H!0,6 b0; "
        "H!0,7 t[Cañuelas ]; H!0,8 t[]; "},
       {"texts from paragraphs, spaces, tabs, breaks, spans and links; notes left out",
-       "<table:table table:name='H'><table:table-row>" + kCell +
-           "'string'><text:p>  Los   Aromos<text:s text:c='3'/>1450 </text:p>"
-           "<text:p>2º <text:span>piso</text:span><text:tab/>"
-           "<text:a>B</text:a><text:line-break/>fin</text:p>"
-           "<office:annotation><text:p>nota</text:p></office:annotation></table:table-cell>" +
-           kCell +
-           "'string' office:string-value='a &amp; b'><text:p>otra</text:p>"
-           "</table:table-cell><table:table-cell><text:p>sin tipo</text:p>"
-           "</table:table-cell></table:table-row></table:table>",
+       RowOfH("<table:table-cell office:value-type='string'><text:p>  Los   Aromos<text:s "
+              "text:c='3'/>1450 </text:p><text:p>2º <text:span>piso</text:span><text:tab/>"
+              "<text:a>B</text:a><text:line-break/>fin</text:p><office:annotation><text:p>nota"
+              "</text:p></office:annotation></table:table-cell><table:table-cell "
+              "office:value-type='string' office:string-value='a &amp; b'><text:p>otra</text:p>"
+              "</table:table-cell><table:table-cell><text:p>sin tipo</text:p></table:table-cell>"),
        "H!0,0 t[Los Aromos   1450 \n2º piso\tB\nfin]; H!0,1 t[a & b]; H!0,2 t[sin tipo]; "},
       {"errors read as error cells; a value that cannot be read keeps what the cell shows",
-       "<table:table table:name='H'><table:table-row>"
-       "<table:table-cell office:value-type='string' office:string-value=''"
-       " calcext:value-type='error'><text:p>#VALUE!</text:p></table:table-cell>"
-       "<table:table-cell office:value-type='float' office:value='0' calcext:value-type='error'>"
-       "<text:p>#DIV/0!</text:p></table:table-cell>"
-       "<table:table-cell calcext:value-type='error'><text:p>Err:502</text:p></table:table-cell>" +
-           kCell + "'float' office:value='INF'/>" + kCell +
-           "'date' office:date-value='13/10/2004'><text:p>13/10/2004</text:p></table:table-cell>" +
-           kCell + "'float' office:value='x'/></table:table-row></table:table>",
+       RowOfH("<table:table-cell office:value-type='string' office:string-value='' "
+              "calcext:value-type='error'><text:p>#VALUE!</text:p></table:table-cell>"
+              "<table:table-cell office:value-type='float' office:value='0' "
+              "calcext:value-type='error'><text:p>#DIV/0!</text:p></table:table-cell>"
+              "<table:table-cell calcext:value-type='error'><text:p>Err:502</text:p>"
+              "</table:table-cell><table:table-cell office:value-type='float' office:value='INF'/>"
+              "<table:table-cell office:value-type='date' office:date-value='13/10/2004'>"
+              "<text:p>13/10/2004</text:p></table:table-cell><table:table-cell "
+              "office:value-type='float' office:value='x'/>"),
        "H!0,0 e15; H!0,1 e7; H!0,2 e15; H!0,3 e36; H!0,4 t[13/10/2004]; "},
       {"repeated cells and rows that hold something are copied; empty runs only move on",
-       "<table:table table:name='H'><table:table-row table:number-rows-repeated='2'>" + kCell +
-           "'float' office:value='1' table:number-columns-repeated='2'/>"
-           "<table:table-cell table:number-columns-repeated='3'/>" +
-           kCell +
-           "'float' office:value='2'/></table:table-row>"
-           "<table:table-row table:number-rows-repeated='1048560'>"
-           "<table:table-cell table:number-columns-repeated='2147483648'/>"
-           "</table:table-row><table:table-row>"
-           "<table:table-cell table:number-columns-repeated='16127'/>" +
-           kCell + "'float' office:value='3'/></table:table-row></table:table>",
+       Table("H",
+             Row(Float("1", " table:number-columns-repeated='2'") +
+                     "<table:table-cell table:number-columns-repeated='3'/>" + Float("2"),
+                 " table:number-rows-repeated='2'") +
+                 Row("<table:table-cell table:number-columns-repeated='2147483648'/>",
+                     " table:number-rows-repeated='1048560'") +
+                 Row("<table:table-cell table:number-columns-repeated='16127'/>" + Float("3"))),
        "H!0,0 n1; H!0,1 n1; H!0,5 n2; H!1,0 n1; H!1,1 n1; H!1,5 n2; H!1048562,16127 n3; "},
       {"covered cells, row groups and header rows read in place; sheets in order; "
        "columns, shapes and tables inside cells passed over",
-       "<table:table table:name='Uno'><table:table-column table:number-columns-repeated='9'/>"
-       "<table:shapes><table:table-row>" +
-           kCell +
-           "'float' office:value='9'/></table:table-row></table:shapes>"
-           "<table:table-header-rows><table:table-row>" +
-           kCell +
-           "'float' office:value='1'/><table:covered-table-cell office:value-type='float'"
-           " office:value='2'/></table:table-row></table:table-header-rows>"
-           "<table:table-row-group><table:table-row>" +
-           kCell + "'float' office:value='3'><table:table><table:table-row>" + kCell +
-           "'float' office:value='9'/></table:table-row></table:table>"
-           "</table:table-cell></table:table-row></table:table-row-group></table:table>"
-           "<table:table table:name='Dos'/><table:table table:name='Tres'><table:table-row>" +
-           kCell + "'float' office:value='4'/></table:table-row></table:table>",
+       Table("Uno",
+             "<table:table-column table:number-columns-repeated='9'/><table:shapes>" +
+                 Row(Float("9")) + "</table:shapes><table:table-header-rows>" +
+                 Row(Float("1") +
+                     "<table:covered-table-cell office:value-type='float' office:value='2'/>") +
+                 "</table:table-header-rows><table:table-row-group>" +
+                 Row(kCell + "'float' office:value='3'><table:table>" + Row(Float("9")) +
+                     "</table:table></table:table-cell>") +
+                 "</table:table-row-group>") +
+           "<table:table table:name='Dos'/>" + Table("Tres", Row(Float("4"))),
        "Uno!0,0 n1; Uno!0,1 n2; Uno!1,0 n3; Tres!0,0 n4; "},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.shows);
-    Workbook book;
-    const Status status = WorkbookReader::ReadBytes(Ods(c.body), &book);
-    ASSERT_TRUE(status.ok()) << status.description();
-    EXPECT_EQ(Cells(book), c.cells);
-  }
+  for (const auto& [shows, body, cells] : cases) EXPECT_EQ(Read(body), cells) << shows;
 }
 
 TEST(OdsReader, HostileContentIsRefusedWithItsReason) {
   const std::vector<Case> cases = {
       {"a value repeated two thousand million times",
-       "<table:table table:name='H'><table:table-row>" + kCell +
-           "'float' office:value='1' table:number-columns-repeated='2147483648'/>"
-           "</table:table-row></table:table>",
+       RowOfH(Float("1", " table:number-columns-repeated='2147483648'")),
        "El archivo está dañado: la hoja H tiene valores más allá de la columna 65536"},
       {"a row of values repeated a million times",
-       "<table:table table:name='H'><table:table-row table:number-rows-repeated='1000000'>" +
-           kCell +
-           "'float' office:value='1' table:number-columns-repeated='100'/>"
-           "</table:table-row></table:table>",
+       RowOfH(Float("1", " table:number-columns-repeated='100'"),
+              " table:number-rows-repeated='1000000'"),
        "El archivo está dañado: la hoja H repite celdas muchas más veces de lo que el archivo "
        "justifica"},
       {"a value below the last row",
-       "<table:table table:name='H'><table:table-row table:number-rows-repeated='1048576'/>"
-       "<table:table-row>" +
-           kCell + "'float' office:value='1'/></table:table-row></table:table>",
+       Table("H", "<table:table-row table:number-rows-repeated='1048576'/>" + Row(Float("1"))),
        "El archivo está dañado: la hoja H tiene valores más allá de la fila 1048576"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.shows);
-    Workbook book;
-    EXPECT_EQ(WorkbookReader::ReadBytes(Ods(c.body), &book).description(), c.cells);
-  }
+  for (const auto& [shows, body, cells] : cases) EXPECT_EQ(Read(body), cells) << shows;
 }
 
 }  // namespace
