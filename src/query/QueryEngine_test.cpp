@@ -27,16 +27,13 @@ const std::string kTeacherQuery =
     "SELECT * FROM [DATOSDOC$] WHERE NOT ISNULL(PERLIQ) AND TRIM(PERLIQ)<>'' "
     "AND ((NOT ISNULL(APENOM) AND TRIM(APENOM) <> '') OR NRODOC<>0) ORDER BY PERLIQ, ORDEN;";
 
-Value Day(int year, int month, int day) { return D(Calendar::DayCount(year, month, day)); }
-
 using Texts = std::vector<std::string>;
 
 class QueryEngineTest : public ::testing::Test {
  protected:
   std::pair<Status, std::unique_ptr<Recordset>> Attempt(const std::string& sql) {
     std::unique_ptr<Recordset> r;
-    const Status status = QueryEngine::Run(book_, sql, &r);
-    return {status, std::move(r)};
+    return {QueryEngine::Run(book_, sql, &r), std::move(r)};  // a braced list runs in order
   }
 
   std::unique_ptr<Recordset> Run(const std::string& sql) {
@@ -51,12 +48,8 @@ class QueryEngineTest : public ::testing::Test {
     Texts rows;
     for (r->MoveFirst(); !r->Eof(); r->MoveNext()) {
       std::string row;
-      const char* separator = "";
-      for (const std::string_view c : columns) {
-        row += separator + r->Field(c).TextForm();
-        separator = "|";
-      }
-      rows.push_back(row);
+      for (const std::string_view c : columns) row += "|" + r->Field(c).TextForm();
+      rows.push_back(row.substr(1));
     }
     return rows;
   }
@@ -187,7 +180,7 @@ TEST_F(QueryEngineTest, FunctionsCountCharactersAndPassEmptyValuesThrough) {
            {{T("A"), T("B")},
             {T("  Año 2005/03  "), N(-3.5)},
             {E(), N(7)},
-            {T("31/09/2004"), Day(2004, 12, 31)}});
+            {T("31/09/2004"), D(Calendar::DayCount(2004, 12, 31))}});
   EXPECT_EQ(Rows("SELECT TRIM(A) AS T, MID(TRIM(A),3,4) AS M, INSTR(A,'2005') AS I, "
                  "Format(B, \"00\") AS F, Year(A) AS Y, MONTH(B) AS MB, A + B AS S, "
                  "'x' + TRIM(A) AS J FROM [HOJA$]",
