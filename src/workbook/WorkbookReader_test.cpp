@@ -21,13 +21,13 @@ using testing::Le16;
 using testing::Le32;
 using testing::LeDouble;
 using testing::Record;
-using testing::SharedPath;
-using testing::TestDataPath;
 
-Workbook ReadOk(const std::string& relative) {
+// The workbook in a file of the test data, or in the bytes given.
+Workbook ReadOk(const std::string& source, bool bytes = false) {
   Workbook book;
-  const Status status = WorkbookReader::Read(TestDataPath(relative), &book);
-  EXPECT_TRUE(status.ok()) << relative << ": " << status.description();
+  const Status status = bytes ? WorkbookReader::ReadBytes(source, &book)
+                              : WorkbookReader::Read(testing::TestDataPath(source), &book);
+  EXPECT_TRUE(status.ok()) << status.description();
   return book;
 }
 
@@ -38,9 +38,19 @@ Value Field(const Sheet& sheet, size_t record, const char* column) {
 const std::string kNotAWorkbook =
     "El archivo no es una planilla de Excel ni de OpenDocument (.xls, .xlsx u .ods)";
 
-Status ReadBytes(const std::string& bytes) {
+// A refused input: what it is, its bytes, and the error it is refused with.
+struct Refused {
+  const char* what;
+  std::string bytes;
+  int number;
+  std::string description;
+};
+
+void ExpectRefused(const Refused& c, const std::string& bytes) {
   Workbook book;
-  return WorkbookReader::ReadBytes(bytes, &book);
+  const Status status = WorkbookReader::ReadBytes(bytes, &book);
+  EXPECT_EQ(status.number(), c.number) << c.what;
+  EXPECT_EQ(status.description(), c.description) << c.what;
 }
 
 TEST(WorkbookReader, SheetsKeepTheirNamesAndOrder) {
@@ -57,9 +67,7 @@ TEST(WorkbookReader, SheetsKeepTheirNamesAndOrder) {
 }
 
 TEST(WorkbookReader, DatesReadTheSameIn1900And1904Workbooks) {
-  const double march_15 = 38061;
-  const double time = (13 * 3600 + 45 * 60 + 30) / 86400.0;
-  const double day_1904 = 1462;
+  const double march_15 = 38061, time = (13 * 3600 + 45 * 60 + 30) / 86400.0, day_1904 = 1462;
   // A time alone is the fraction of day 0 of the workbook's own system.
   for (const auto& [name, time_alone] : {std::pair{"generados/fechas_1900.xls", 0.5},
                                          std::pair{"generados/fechas_1904.xls", day_1904 + 0.5}}) {
@@ -71,35 +79,31 @@ TEST(WorkbookReader, DatesReadTheSameIn1900And1904Workbooks) {
     EXPECT_EQ(Field(dates, 2, "VALOR"), Value::Date(time_alone)) << name;
     EXPECT_EQ(Field(dates, 3, "VALOR"), Value::Date(day_1904 + 59)) << name;
     EXPECT_EQ(Field(dates, 7, "VALOR").kind(), Value::Kind::Date) << name;
-    for (const auto& [record, number] : {std::pair{4, 1234.5}, {5, 3.0}, {6, 2.5}}) {
+    for (const auto& [record, number] : {std::pair{4, 1234.5}, {5, 3.0}, {6, 2.5}})
       EXPECT_EQ(Field(dates, record, "VALOR"), Value::Number(number)) << name;
-    }
   }
 }
 
 TEST(WorkbookReader, LongAndUnicodeTextsComeBackWhole) {
-  std::string latin;
-  char line[80];
-  for (int i = 0; i < 200; ++i) {
-    std::snprintf(line, sizeof line, "Línea %05d de un texto largo, con eñes y acentos. ", i);
-    latin += line;
-  }
-  std::string wide;
-  for (int i = 0; i < 700; ++i) {
-    std::snprintf(line, sizeof line, "第%05d行：長い文字列。", i);
-    wide += line;
-  }
+  // Lines numbered from 0, each written by the format from its number.
+  const auto numbered = [](const char* format, int count) {
+    std::string all;
+    char line[80];
+    for (int i = 0; i < count; ++i) all += (std::snprintf(line, sizeof line, format, i), line);
+    return all;
+  };
+  const std::string latin = numbered("Línea %05d de un texto largo, con eñes y acentos. ", 200);
   const Workbook book = ReadOk("generados/textos.xls");
   const Sheet& texts = *book.FindTable("TEXTOS$");
   EXPECT_EQ(At(texts, 0, 0), Value::Text("Cañuelas"));
   EXPECT_EQ(At(texts, 1, 0), Value::Text("ÁÉÍÓÚ áéíóú ü ç €"));
   EXPECT_EQ(At(texts, 2, 0), Value::Text(latin));
-  EXPECT_EQ(At(texts, 3, 0), Value::Text(wide));
+  EXPECT_EQ(At(texts, 3, 0), Value::Text(numbered("第%05d行：長い文字列。", 700)));
   EXPECT_EQ(At(texts, 5, 0), Value::Text("tabulador\ty\nsalto"));
   EXPECT_EQ(At(texts, 6, 0), Value::Text("Ελληνικά και русский"));
   EXPECT_EQ(At(texts, 7, 0), Value::Text("emoji \U0001F600 fin"));
-  EXPECT_EQ(Text::Length(At(texts, 8, 0).text()), Text::Length(latin)) << "the same, reversed";
   EXPECT_EQ(At(texts, 9, 0), Value::Text("negrita y normal"));
+  EXPECT_EQ(Text::Length(At(texts, 8, 0).text()), Text::Length(latin)) << "the same, reversed";
 }
 
 TEST(WorkbookReader, TableViewComesFromTheUsedRangeOfTheCellRecords) {
@@ -117,9 +121,7 @@ TEST(WorkbookReader, TableViewComesFromTheUsedRangeOfTheCellRecords) {
                               text(2, 1, 0) + Record(0x0203, CellHead(2, 3) + LeDouble(7)) +
                               text(2, 4, 1) + text(3, 1, 2) + text(3, 2, 3) +
                               Record(0x0201, CellHead(6, 6));
-  builder.Sheet("DATOS", records);
-  Workbook book;
-  ASSERT_TRUE(WorkbookReader::ReadBytes(builder.File(), &book).ok());
+  const Workbook book = ReadOk(builder.Sheet("DATOS", records).File(), true);
   const Sheet& sheet = *book.FindTable("datos$");
   EXPECT_EQ(sheet.ColumnNames(),
             (std::vector<std::string>{"PERLIQ", "F2", "7", "perliq", "F5", "F6"}));
@@ -140,32 +142,17 @@ std::string WithSheetInside(const std::string& records_of_a, size_t offset_in_a)
   std::string stream = builder.Stream();
   const size_t b_record = builder.Bof(0x0005).size();
   const size_t a_record = b_record + placeholder.size();
-  const std::string a_offset = stream.substr(a_record + 4, 4);
-  const std::uint32_t a = static_cast<unsigned char>(a_offset[0]) |
-                          static_cast<unsigned char>(a_offset[1]) << 8 |
-                          static_cast<unsigned char>(a_offset[2]) << 16;
+  std::uint32_t a = 0;  // A's offset, little-endian after the record header
+  for (int i = 3; i >= 0; --i) a = a << 8 | static_cast<unsigned char>(stream[a_record + 4 + i]);
   stream.replace(b_record + 4, 4, Le32(a + static_cast<std::uint32_t>(offset_in_a)));
   return stream;
 }
 
 TEST(WorkbookReader, DamagedGlobalsAreDescribed) {
-  BiffBuilder fine;
-  fine.Sheet("DATOS", Record(0x0203, CellHead(0, 0) + LeDouble(1)));
-  const std::string stream = fine.Stream();
-  const std::string cut = stream.substr(0, fine.Bof(5).size() + 2);
   BiffBuilder too_many_sheets;
-  for (int i = 0; i < 65536; ++i) {
+  for (int i = 0; i < 65536; ++i)
     too_many_sheets.Global(0x0085, Le32(0) + Le16(0x0200) + testing::Compressed("G", 1));
-  }
-  BiffBuilder lost_sheet;
-  lost_sheet.GlobalBytes(
-      Record(0x0085, Le32(999999) + Le16(0) + std::string("\x07\x00PERDIDA", 9)));
-  const struct {
-    const char* what;
-    std::string stream;
-    int number;
-    std::string description;
-  } cases[] = {
+  const Refused cases[] = {
       {"encrypted", BiffBuilder().Global(0x002F, Le16(1) + std::string(52, '\0')).Stream(), 108,
        "El archivo está protegido con contraseña"},
       {"Excel 4 in a compound file", Record(0x0409, Le16(0) + Le16(0x0100)), 107,
@@ -178,10 +165,13 @@ TEST(WorkbookReader, DamagedGlobalsAreDescribed) {
       {"short BOF", Record(0x0809, "\x00"), 111, "El archivo está dañado: registro BOF incompleto"},
       {"sheet BOF first", Record(0x0809, Le16(0x0600) + Le16(0x0010)), 111,
        "El archivo está dañado: la secuencia Workbook no empieza con la parte global del libro"},
-      {"cut inside a record", cut, 111,
-       "El archivo está dañado: la secuencia Workbook termina dentro de un registro"},
-      {"sheet beyond the stream", lost_sheet.Stream(), 111,
-       "El archivo está dañado: no se encuentra la hoja PERDIDA"},
+      {"cut inside a record", BiffBuilder().Stream().substr(0, BiffBuilder().Bof(5).size() + 2),
+       111, "El archivo está dañado: la secuencia Workbook termina dentro de un registro"},
+      {"sheet beyond the stream",
+       BiffBuilder()
+           .Global(0x0085, Le32(999999) + Le16(0) + std::string("\x07\x00PERDIDA", 9))
+           .Stream(),
+       111, "El archivo está dañado: no se encuentra la hoja PERDIDA"},
       {"short BOUNDSHEET", BiffBuilder().Global(0x0085, "abc").Stream(), 111,
        "El archivo está dañado: registro BOUNDSHEET incompleto"},
       {"too many sheets", too_many_sheets.Stream(), 111,
@@ -189,11 +179,8 @@ TEST(WorkbookReader, DamagedGlobalsAreDescribed) {
       {"two sheets listed at one place", WithSheetInside(Record(0x0201, CellHead(0, 0)), 0), 111,
        "El archivo está dañado: dos hojas comienzan en el mismo lugar del libro"},
   };
-  for (const auto& c : cases) {
-    const Status status = ReadBytes(BiffBuilder::CompoundFileWith({{"Workbook", c.stream}}));
-    EXPECT_EQ(status.number(), c.number) << c.what;
-    EXPECT_EQ(status.description(), c.description) << c.what;
-  }
+  for (const Refused& c : cases)
+    ExpectRefused(c, BiffBuilder::CompoundFileWith({{"Workbook", c.bytes}}));
 }
 
 TEST(WorkbookReader, SheetEndsWhereTheNextListedSheetBegins) {
@@ -206,56 +193,45 @@ TEST(WorkbookReader, SheetEndsWhereTheNextListedSheetBegins) {
       parts.Bof(0x0010) + Record(0x0203, CellHead(1, 1) + LeDouble(2)) + Record(0x000A, "");
   const std::string records_of_a =
       chart + b_part + Record(0x000A, "") + Record(0x0203, CellHead(0, 0) + LeDouble(1));
-  Workbook book;
-  const Status status = WorkbookReader::ReadBytes(
-      WithSheetInside(records_of_a, parts.Bof(0x0010).size() + chart.size()), &book);
-  ASSERT_TRUE(status.ok()) << status.description();
+  const Workbook book =
+      ReadOk(WithSheetInside(records_of_a, parts.Bof(0x0010).size() + chart.size()), true);
   EXPECT_EQ(book.TableNames(), (std::vector<std::string>{"B$", "A$"}));
   EXPECT_TRUE(book.FindTable("A$")->cells().empty());
   EXPECT_EQ(At(*book.FindTable("B$"), 1, 1), Value::Number(2));
 }
 
 TEST(WorkbookReader, FilesOfOtherFormatsSayWhatTheyAre) {
-  using testing::ZipBuilder;
   const std::string compressed =
       "El archivo está comprimido (ZIP, RAR o similar); descomprímalo y elija el libro de Excel "
       "que contiene";
-  const struct {
-    const char* what;
-    std::string bytes;
-    int number;
-    std::string description;
-  } cases[] = {
-      {"zip of an .xls", ZipBuilder::With({{"PLANILLA.XLS", BiffBuilder().File()}}), 106,
+  const Refused cases[] = {
+      {"zip of an .xls", testing::ZipBuilder::With({{"PLANILLA.XLS", BiffBuilder().File()}}), 106,
        compressed},
       {"rar", std::string("Rar!\x1A\x07\x00", 7) + "resto", 106, compressed},
       {"7-zip", "7z\xBC\xAF\x27\x1C resto", 106, compressed},
       {"gzip", "\x1F\x8B\x08 gzip", 106, compressed},
       {"xlsb",
-       ZipBuilder::With({{"[Content_Types].xml", "<Types/>"},
-                         {"_rels/.rels",
-                          "<Relationships><Relationship Id=\"rId1\" Type=\"http://schemas."
-                          "openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
-                          "Target=\"xl/workbook.bin\"/></Relationships>"},
-                         {"xl/workbook.bin", "b"}}),
+       testing::ZipBuilder::With(
+           {{"[Content_Types].xml", "<Types/>"},
+            {"_rels/.rels",
+             "<Relationships><Relationship Id=\"rId1\" Type=\"http://schemas."
+             "openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+             "Target=\"xl/workbook.bin\"/></Relationships>"},
+            {"xl/workbook.bin", "b"}}),
        105,
        "El archivo es un libro binario de Excel (.xlsb), que no se puede leer; guárdelo como "
        ".xlsx o como Excel 97-2003"},
       {"text document",
-       ZipBuilder::With({{"mimetype", "application/vnd.oasis.opendocument.text"},
-                         {"content.xml", "<office:document-content/>"}},
-                        true),
+       testing::ZipBuilder::With({{"mimetype", "application/vnd.oasis.opendocument.text"},
+                                  {"content.xml", "<office:document-content/>"}},
+                                 true),
        106, compressed},
       {"csv", "PERLIQ;KALDOREN\n2004/01;2743\n", 104, kNotAWorkbook},
       {"html", "<html><table><tr><td>1</td></tr></table></html>", 104, kNotAWorkbook},
       {"zip cut before its directory", std::string("PK\x03\x04", 4) + std::string(40, '\0'), 111,
        "El archivo está dañado: el archivo ZIP no se puede leer"},
   };
-  for (const auto& c : cases) {
-    const Status status = ReadBytes(c.bytes);
-    EXPECT_EQ(status.number(), c.number) << c.what;
-    EXPECT_EQ(status.description(), c.description) << c.what;
-  }
+  for (const Refused& c : cases) ExpectRefused(c, c.bytes);
 }
 
 TEST(WorkbookReader, FailedReadLeavesTheWorkbookUntouched) {
@@ -271,7 +247,7 @@ TEST(WorkbookReader, FailedReadLeavesTheWorkbookUntouched) {
 // Real-world workbooks from other programs: each one reads, or is refused
 // with a described error; the encrypted ones are refused as such.
 TEST(WorkbookReader, EveryCorpusFileReadsOrIsRefusedWithADescription) {
-  const std::string corpus = SharedPath("xls-corpus");
+  const std::string corpus = testing::SharedPath("xls-corpus");
   if (!testing::Exists(corpus)) GTEST_SKIP() << "no corpus at " << corpus;
   int files = 0;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(corpus)) {
