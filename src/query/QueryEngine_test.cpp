@@ -149,8 +149,7 @@ TEST_F(QueryEngineTest, OrderByKeepsSheetOrderAmongEqualKeysOverManyRecords) {
   std::uint32_t seed = 12345;
   for (int i = 0; i < 3000; ++i) {
     seed = seed * 1103515245 + 12345;
-    const double v = static_cast<double>(static_cast<int>(seed >> 8) % 2001 - 1000) / 8;
-    rows.push_back({N(i), N(v)});
+    rows.push_back({N(i), N(static_cast<double>(static_cast<int>(seed >> 8) % 2001 - 1000) / 8)});
   }
   AddTable(&book_, "HOJA", rows);
   auto r = Run("SELECT * FROM [HOJA$] ORDER BY V");

@@ -34,14 +34,13 @@ std::string Cells(const Workbook& book) {
   std::string out;
   for (const auto& sheet : book.sheets()) {
     for (const Cell& c : sheet->cells()) {
-      char value[32];
-      std::snprintf(value, sizeof value, "%c%.10g", "?ntdb"[static_cast<int>(c.kind) % 5],
-                    c.number);
+      char num[32];  // the kind's letter and the number
+      std::snprintf(num, sizeof num, "%c%.10g", "?ntdb"[static_cast<int>(c.kind) % 5], c.number);
       out += sheet->name() + "!" + std::to_string(c.row) + "," + std::to_string(c.column) + " " +
              (c.kind == CellKind::Text    ? "t[" + std::string(sheet->TextOf(c)) + "]"
               : c.kind == CellKind::Error ? "e" + std::to_string(c.error_code)
               : c.kind == CellKind::Blank ? "blank"
-                                          : value) +
+                                          : num) +
              "; ";
     }
   }
