@@ -226,9 +226,8 @@ TEST_F(QueryEngineTest, QueriesOutsideTheDialectAreRefusedNamingTheWord) {
       {"UPDATE [DATOSEMP$] SET KALDOREN = 1", "se esperaba SELECT y se encontró 'UPDATE'"},
       {"", "se esperaba SELECT y la consulta terminó"},
   };
-  for (const auto& [sql, detail] : cases) {
+  for (const auto& [sql, detail] : cases)
     EXPECT_EQ(Refusal(sql), "Consulta no admitida: " + detail) << sql;
-  }
 }
 
 // Regression: a few thousand opening parentheses overflowed the stack.
