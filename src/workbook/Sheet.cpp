@@ -78,7 +78,9 @@ void Sheet::Finish() {
     }
     cells_.swap(unique);
   }
-  cells_.shrink_to_fit();
+  // Spare room left by a reader's estimate is given back only when it is
+  // much: giving it back copies every cell.
+  if (cells_.capacity() - cells_.size() > cells_.size() / 4) cells_.shrink_to_fit();
   if (cells_.empty()) return;
 
   first_row_ = cells_.front().row;

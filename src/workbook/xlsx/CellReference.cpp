@@ -4,29 +4,39 @@
 
 namespace kaldoren {
 
-bool CellReference::ParseRow(std::string_view text, std::uint32_t* row) {
-  if (text.empty() || text.size() > 7) return false;
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The row number of text from pos on: 1 to 7 digits and nothing else.
+bool TakeRow(std::string_view text, size_t pos, std::uint32_t* row) {
+  const size_t digits = text.size() - pos;
+  if (digits == 0 || digits > 7) return false;
   std::uint32_t number = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return false;
-    number = number * 10 + static_cast<std::uint32_t>(c - '0');
+  for (; pos < text.size(); ++pos) {
+    if (!IsDigit(text[pos])) return false;
+    number = number * 10 + static_cast<std::uint32_t>(text[pos] - '0');
   }
-  if (number == 0 || number > kRows) return false;
+  if (number == 0 || number > CellReference::kRows) return false;
   *row = number - 1;
   return true;
+}
+
+}  // namespace
+
+bool CellReference::ParseRow(std::string_view text, std::uint32_t* row) {
+  return TakeRow(text, 0, row);
 }
 
 bool CellReference::Parse(std::string_view text, std::uint32_t* row, std::uint32_t* column) {
   size_t letters = 0;
   std::uint32_t number = 0;
-  while (letters < text.size() && letters < 4) {
+  for (; letters < text.size() && letters < 4; ++letters) {
     const char c = static_cast<char>(text[letters] & ~0x20);
     if (c < 'A' || c > 'Z') break;
     number = number * 26 + static_cast<std::uint32_t>(c - 'A' + 1);
-    ++letters;
   }
-  if (letters == 0 || number > kColumns) return false;
-  if (!ParseRow(text.substr(letters), row)) return false;
+  if (letters == 0 || number > kColumns || !TakeRow(text, letters, row)) return false;
   *column = number - 1;
   return true;
 }

@@ -1,5 +1,6 @@
 #include "workbook/xlsx/WorksheetPart.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -12,6 +13,8 @@ namespace kaldoren {
 namespace {
 
 constexpr std::uint8_t kNumError = 0x24;
+// The fewest bytes a cell takes in a worksheet part: <c/>.
+constexpr size_t kLeastCellBytes = 4;
 
 template <typename T>
 bool ParseWhole(std::string_view text, T* out) {
@@ -32,7 +35,7 @@ void WorksheetPart::StartElement(std::string_view name, std::string_view,
   } else if (name == "sheetData") {
     in_data_ = true;
   } else if (!in_data_) {
-    return;
+    if (name == "dimension") ReserveDimension(attributes);
   } else if (name == "row") {
     StartRow(attributes);
   } else if (name == "is") {
@@ -68,6 +71,28 @@ void WorksheetPart::EndElement(std::string_view name, std::string_view) {
 
 void WorksheetPart::Characters(std::string_view text) {
   if (in_value_) value_.append(text);
+}
+
+void WorksheetPart::ReserveDimension(std::span<const XmlAttribute> attributes) {
+  // Growing the cells' room as they come copies them over and over; the
+  // dimension ("A1:X65001") tells the room at once. It is only a hint: a
+  // wrong or lying one costs at most room the part could fill anyway.
+  const std::string_view* range = Attribute(attributes, "ref");
+  if (range == nullptr) return;
+  const size_t colon = std::min(range->find(':'), range->size());
+  std::uint32_t first_row = 0;
+  std::uint32_t first_column = 0;
+  std::uint32_t last_row = 0;
+  std::uint32_t last_column = 0;
+  if (!CellReference::Parse(range->substr(0, colon), &first_row, &first_column) ||
+      !CellReference::Parse(range->substr(std::min(colon + 1, range->size())), &last_row,
+                            &last_column) ||
+      last_row < first_row || last_column < first_column) {
+    return;
+  }
+  const auto cells = std::uint64_t{last_row - first_row + 1} * (last_column - first_column + 1);
+  sheet_->Reserve(static_cast<size_t>(
+      std::min<std::uint64_t>({cells, *context_.cell_budget, part_bytes_ / kLeastCellBytes})));
 }
 
 void WorksheetPart::StartRow(std::span<const XmlAttribute> attributes) {

@@ -9,7 +9,9 @@
 // style (s attribute) formats dates, with 1462 days added in a 1904 workbook.
 // A formula cell holds its cached result in v like any other; a cell without
 // a value is a formatted blank. Rows and cells without an r attribute follow
-// the one before. A reference beyond Excel's 1,048,576 rows or 16,384
+// the one before. The dimension element, when the part has one, says how
+// much room to make for the cells (no more than the part's bytes could hold).
+// A reference beyond Excel's 1,048,576 rows or 16,384
 // columns, an unreadable number or date, or more cells than the budget allows
 // are damage, reported with the sheet's name and the cell's reference.
 #pragma once
@@ -37,7 +39,9 @@ class WorksheetPart final : public XmlHandler {
     size_t* cell_budget = nullptr;
   };
 
-  WorksheetPart(Sheet* sheet, const Context& context) : sheet_(sheet), context_(context) {}
+  // part_bytes: the inflated size of the worksheet part.
+  WorksheetPart(Sheet* sheet, const Context& context, size_t part_bytes)
+      : sheet_(sheet), context_(context), part_bytes_(part_bytes) {}
 
   void StartElement(std::string_view name, std::string_view uri,
                     std::span<const XmlAttribute> attributes) override;
@@ -49,6 +53,7 @@ class WorksheetPart final : public XmlHandler {
   enum class Type { kNumber, kShared, kFormulaText, kInline, kBoolean, kError, kIsoDate };
   static Type TypeNamed(std::string_view type);
 
+  void ReserveDimension(std::span<const XmlAttribute> attributes);
   void StartRow(std::span<const XmlAttribute> attributes);
   void StartCell(std::span<const XmlAttribute> attributes);
   void AddCell();
@@ -59,6 +64,7 @@ class WorksheetPart final : public XmlHandler {
 
   Sheet* sheet_;
   Context context_;
+  size_t part_bytes_;
   bool in_data_ = false;
   // The row and column of the last row and cell met (-1 before the first),
   // where the next ones without r follow.

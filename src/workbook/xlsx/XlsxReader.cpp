@@ -1,5 +1,6 @@
 #include "workbook/xlsx/XlsxReader.h"
 
+#include <memory>
 #include <string>
 
 #include "workbook/NumberFormats.h"
@@ -40,9 +41,12 @@ Status ReadSheets(const ZipArchive& zip, const WorkbookPart& workbook,
     const Relationships::Relationship* part = relationships.Find(entry.relationship);
     if (part == nullptr) return OpeningError::Damaged("no se encuentra la hoja " + entry.name);
     if (!part->type.ends_with("/worksheet")) continue;  // chart, dialog or macro sheet
+    std::unique_ptr<ZipMemberStream> stream;
+    Status status = zip.OpenStream(part->target, &stream);
+    if (!status.ok()) return status;
     Sheet& sheet = book->AddSheet(entry.name);
-    WorksheetPart reader(&sheet, context);
-    Status status = XmlStream::ParseMember(zip, part->target, &reader);
+    WorksheetPart reader(&sheet, context, stream->remaining());
+    status = XmlStream::Parse(stream.get(), &reader);
     if (!status.ok()) return status;
     status = budget.Add(sheet);
     if (!status.ok()) return status;
