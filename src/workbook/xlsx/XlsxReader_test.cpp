@@ -37,6 +37,7 @@ struct Partes {
                        "<xf numFmtId=\"165\"/></cellXfs></styleSheet>";
   std::string workbook_pr;
   std::string sheet_prefix;
+  std::string before_data;
 
   ZipBuilder::Members Members() const {
     return {
@@ -54,8 +55,8 @@ struct Partes {
              kRelationship + "styles\" Target=\"styles.xml\"/></Relationships>"},
         {"xl/sharedStrings.xml", shared},
         {"xl/styles.xml", styles},
-        {"xl/worksheets/sheet1.xml", sheet_prefix + "<worksheet xmlns=\"" + kMain +
-                                         "\"><sheetData>" + sheet_data +
+        {"xl/worksheets/sheet1.xml", sheet_prefix + "<worksheet xmlns=\"" + kMain + "\">" +
+                                         before_data + "<sheetData>" + sheet_data +
                                          "</sheetData></worksheet>"},
     };
   }
@@ -121,6 +122,8 @@ TEST(XlsxReader, EachKindOfCellMeansWhatItMeansInXls) {
 
 TEST(XlsxReader, RowsAndCellsWithoutReferenceFollowTheOneBefore) {
   Partes partes;
+  // The dimension is a hint for room, here one no part of this size could fill.
+  partes.before_data = "<dimension ref=\"A1:XFD1048576\"/>";
   partes.sheet_data =
       "<row><c><v>1</v></c><c><v>2</v></c></row><row r=\"5\"><c r=\"C5\"><v>3</v></c><c>"
       "<v>4</v></c></row><row><c><v>5</v></c></row>";
