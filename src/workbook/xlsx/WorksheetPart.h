@@ -9,11 +9,11 @@
 // style (s attribute) formats dates, with 1462 days added in a 1904 workbook.
 // A formula cell holds its cached result in v like any other; a cell without
 // a value is a formatted blank. Rows and cells without an r attribute follow
-// the one before. The dimension element, when the part has one, says how
-// much room to make for the cells (no more than the part's bytes could hold).
-// A reference beyond Excel's 1,048,576 rows or 16,384
+// the one before. A reference beyond Excel's 1,048,576 rows or 16,384
 // columns, an unreadable number or date, or more cells than the budget allows
-// are damage, reported with the sheet's name and the cell's reference.
+// are damage, reported with the sheet's name and the cell's reference. The
+// dimension element, when the part has one, says how much room to make for
+// the cells at once (never more than the part's bytes could fill).
 #pragma once
 
 #include <cstddef>
