@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -9,6 +10,18 @@
 
 namespace kaldoren {
 namespace {
+
+// Whole numbers take a faster path; the text stays the shortest form of the
+// double that std::to_chars writes (an exponent where that is shorter).
+TEST(CeldaJson, NumerosEnLaFormaMasCortaDelDouble) {
+  for (const double x : {0.0, -0.0, 7.0, -7.0, 10.0, 25900.0, 1e6, 123456789012.0,
+                         999999999999999.0, 1e15 + 1, -123456789.0, 4.5, 1e20, 1.0 / 3, 1e300}) {
+    std::string salida;
+    CeldaJson::AgregarNumero(x, &salida);
+    char esperado[32];
+    EXPECT_EQ(salida, std::string(esperado, std::to_chars(esperado, esperado + 32, x).ptr)) << x;
+  }
+}
 
 // Every line is a JSON object that a JSON library reads back to the cell's
 // value: quotes, backslashes and control characters escaped, texts that are
