@@ -21,23 +21,13 @@
 namespace kaldoren {
 namespace {
 
-using testing::Aspecto;
 using testing::Control;
-using testing::PrimeroCon;
 
 const char kComprimido[] =
     "El Archivo seleccionado deberá ser previamente descompactado. Vuelva\r"
     "a ESTABLECER UBICACION,ubíquese en  el archivo y presionado el botón\r"
     "derecho del Mouse  fíjese si tiene la opción de descompactado. De lo\r"
     "contrario deberá hacerlo fuera del programa";
-
-// What the window showed at one pause of a run.
-struct Instante {
-  double segundos;
-  QString seccion;
-  int barra;
-  QString porcentaje;
-};
 
 class PRINCIPALTest : public ::testing::Test {
  protected:
@@ -46,9 +36,12 @@ class PRINCIPALTest : public ::testing::Test {
     ventana_.show();
   }
 
+  // Notes what the window shows at a pause of a run.
   void Anotar(double segundos) {
-    pausas_.push_back({segundos, Control<QGroupBox>(ventana_, "Frame3")->title(),
-                       Control<QWidget>(ventana_, "BARRA")->width(), Texto("CONTADOR")});
+    duraciones_.insert(segundos);
+    secciones_.insert(Control<QGroupBox>(ventana_, "Frame3")->title());
+    porcentajes_.insert(Texto("CONTADOR"));
+    barra_mayor_ = std::max(barra_mayor_, Control<QWidget>(ventana_, "BARRA")->width());
   }
 
   QString Texto(const char* nombre) const { return Control<QLabel>(ventana_, nombre)->text(); }
@@ -74,11 +67,11 @@ class PRINCIPALTest : public ::testing::Test {
   }
 
   // The one message shown since the last look, compared whole.
-  void UnMensaje(QMessageBox::Icon icono, const char* titulo, const QString& texto) {
+  void UnMensaje(QMessageBox::Icon icono, const char* titulo, const char* texto) {
     ASSERT_EQ(dialogos_.mensajes.size(), 1u);
     EXPECT_EQ(dialogos_.mensajes[0].icono, icono);
     EXPECT_EQ(dialogos_.mensajes[0].titulo, QString::fromUtf8(titulo));
-    EXPECT_EQ(dialogos_.mensajes[0].texto, texto);
+    EXPECT_EQ(dialogos_.mensajes[0].texto, QString::fromUtf8(texto));
     dialogos_.mensajes.clear();
   }
 
@@ -86,6 +79,13 @@ class PRINCIPALTest : public ::testing::Test {
   void SinPlanilla() const {
     for (const char* etiqueta : {"DIRECTORIO", "ARCHXLS", "FH"}) EXPECT_EQ(Texto(etiqueta), "");
     EXPECT_FALSE(Boton("VERIFICA")->isEnabled());
+  }
+
+  // True when texto first shows on the viewer's page in the title's Arial of that size.
+  bool Titulo(const char* texto, double puntos) const {
+    return testing::PrimeroCon(*Control<QTextEdit>(*ventana_.Visor(), "REPORTE")->document(),
+                               QString::fromUtf8(texto),
+                               {QStringLiteral("arial"), puntos, true, false});
   }
 
   void CerrarVisor() {
@@ -96,73 +96,65 @@ class PRINCIPALTest : public ::testing::Test {
   QTemporaryDir carpeta_;
   QTemporaryDir otros_;
   DialogosDePrueba dialogos_;
-  std::vector<Instante> pausas_;
+  std::set<double> duraciones_;
+  std::set<QString> secciones_;
+  std::set<QString> porcentajes_;
+  int barra_mayor_ = 0;
   PRINCIPAL ventana_;
 };
 
 TEST_F(PRINCIPALTest, ChoosingAWorkbookShowsItsFolderNameAndDateAndEnablesVerification) {
-  const QString ruta = Archivo(QStringLiteral("Declaraciones/planilla.xls"));
-
-  Elegir(ruta);
+  const QString carpeta = otros_.path() + QStringLiteral("/Declaraciones");
+  Elegir(Archivo("Declaraciones/planilla.xls"));
 
   ASSERT_EQ(dialogos_.aperturas.size(), 1u);
-  EXPECT_TRUE(
-      dialogos_.aperturas[0].filtro.startsWith(QStringLiteral("Planillas (*.xls *.xlsx *.ods) (")));
+  const auto& apertura = dialogos_.aperturas[0];
+  EXPECT_TRUE(apertura.filtro.startsWith(QStringLiteral("Planillas (*.xls *.xlsx *.ods) (")));
   // the documents folder, or home when there is none: a folder that exists
-  EXPECT_TRUE(QDir(dialogos_.aperturas[0].carpeta_inicial).exists());
-  EXPECT_FALSE(dialogos_.aperturas[0].carpeta_inicial.isEmpty());
-  EXPECT_EQ(Texto("DIRECTORIO"), (otros_.path() + QStringLiteral("/Declaraciones")).toUpper());
+  EXPECT_TRUE(!apertura.carpeta_inicial.isEmpty() && QDir(apertura.carpeta_inicial).exists());
+  EXPECT_EQ(Texto("DIRECTORIO"), carpeta.toUpper());
   EXPECT_EQ(Texto("ARCHXLS"), "PLANILLA.XLS");
   EXPECT_EQ(Texto("FH"), "15/03/2004 10:20:30");
   EXPECT_TRUE(Boton("VERIFICA")->isEnabled());
   EXPECT_TRUE(dialogos_.mensajes.empty());
 
-  dialogos_.archivos.push_back(QString());
-  Pulsar("UBICA");
-  EXPECT_EQ(dialogos_.aperturas[1].carpeta_inicial,
-            otros_.path() + QStringLiteral("/Declaraciones"));
+  Elegir(QString());
+  EXPECT_EQ(dialogos_.aperturas[1].carpeta_inicial, carpeta);
 }
 
 TEST_F(PRINCIPALTest, RefusesACompressedFileWithTheFourLineMessage) {
-  for (const QString& planilla :
-       {QStringLiteral("planilla.xlsx"), QStringLiteral("PLANILLA.ODS")}) {
+  for (const char* planilla : {"planilla.xlsx", "PLANILLA.ODS"}) {
     Elegir(Archivo(planilla));
-    EXPECT_TRUE(dialogos_.mensajes.empty()) << planilla.toStdString();
-    EXPECT_TRUE(Boton("VERIFICA")->isEnabled()) << planilla.toStdString();
+    EXPECT_TRUE(dialogos_.mensajes.empty()) << planilla;
+    EXPECT_TRUE(Boton("VERIFICA")->isEnabled()) << planilla;
   }
-  for (const QString& comprimido :
-       {QStringLiteral("DECLARACION.ZIP"), QStringLiteral("envio.rar")}) {
+  for (const char* comprimido : {"DECLARACION.ZIP", "envio.rar"}) {
     Elegir(Archivo(comprimido));
-
-    UnMensaje(QMessageBox::Critical, "ERROR", QString::fromUtf8(kComprimido));
+    UnMensaje(QMessageBox::Critical, "ERROR", kComprimido);
     SinPlanilla();
   }
 }
 
 TEST_F(PRINCIPALTest, CancellingTheDialogDisablesVerificationEvenAfterAWorkbookWasChosen) {
   SinPlanilla();
-  Elegir(Archivo(QStringLiteral("planilla.xls")));
+  Elegir(Archivo("planilla.xls"));
   ASSERT_TRUE(Boton("VERIFICA")->isEnabled());
 
   Elegir(QString());
 
   UnMensaje(QMessageBox::Warning, "Operación cancelada",
-            QStringLiteral("Se seleccionó Cancelar.\r\nVerificación deshabilitada"));
+            "Se seleccionó Cancelar.\r\nVerificación deshabilitada");
   SinPlanilla();
 }
 
 TEST_F(PRINCIPALTest, ValidDataWritesTheListingAndShowsIt) {
   Pulsar("VER_D_V");
 
-  EDITOR* visor = ventana_.Visor();
-  ASSERT_NE(visor, nullptr);
-  EXPECT_EQ(visor->windowTitle(), " Datos Válidos");
+  ASSERT_NE(ventana_.Visor(), nullptr);
+  EXPECT_EQ(ventana_.Visor()->windowTitle(), " Datos Válidos");
   EXPECT_TRUE(QFile::exists(carpeta_.filePath(QStringLiteral("DVALIDOS.TXT"))));
-  const QTextDocument& pagina = *Control<QTextEdit>(*visor, "REPORTE")->document();
-  EXPECT_TRUE(PrimeroCon(pagina, QStringLiteral("NOMINA DE DATOS VALIDOS A TENERSE EN CUENTA"),
-                         Aspecto{QStringLiteral("arial"), 12, true, false}));
-  EXPECT_TRUE(PrimeroCon(pagina, QStringLiteral("Distritos Escolares"),
-                         Aspecto{QStringLiteral("arial"), 13, true, false}));
+  EXPECT_TRUE(Titulo("NOMINA DE DATOS VALIDOS A TENERSE EN CUENTA", 12));
+  EXPECT_TRUE(Titulo("Distritos Escolares", 13));
   CerrarVisor();
 }
 
@@ -174,43 +166,30 @@ TEST_F(PRINCIPALTest, VerifiesARealWorkbookWithTheBarRunningAndOpensTheReport) {
   Pulsar("VERIFICA");
 
   EXPECT_TRUE(dialogos_.mensajes.empty());
-  std::set<double> duraciones;
-  std::set<QString> secciones;
-  int barra_mayor = 0;
-  bool completo = false;
-  for (const Instante& instante : pausas_) {
-    duraciones.insert(instante.segundos);
-    secciones.insert(instante.seccion);
-    barra_mayor = std::max(barra_mayor, instante.barra);
-    completo = completo || instante.porcentaje == "100%";
-  }
-  EXPECT_EQ(duraciones, (std::set<double>{0.05, 0.08, 0.15}));
-  EXPECT_TRUE(secciones.count(QStringLiteral("1) DATOS DEL EMPLEADOR")));
-  EXPECT_TRUE(secciones.count(QStringLiteral("3) DATOS DE DOCENTES (REVISTA Y SALARIO)")));
-  EXPECT_EQ(barra_mayor, PRINCIPAL::Pixeles(3615));
-  EXPECT_TRUE(completo);
-
+  EXPECT_EQ(duraciones_, (std::set<double>{0.05, 0.08, 0.15}));
+  EXPECT_TRUE(secciones_.count(QStringLiteral("1) DATOS DEL EMPLEADOR")));
+  EXPECT_TRUE(secciones_.count(QStringLiteral("3) DATOS DE DOCENTES (REVISTA Y SALARIO)")));
+  EXPECT_EQ(barra_mayor_, PRINCIPAL::Pixeles(3615));
+  EXPECT_TRUE(porcentajes_.count(QStringLiteral("100%")));
+  // then back at rest
   EXPECT_EQ(Texto("CONTADOR"), "0%");
   EXPECT_EQ(Control<QWidget>(ventana_, "BARRA")->width(), PRINCIPAL::Pixeles(15));
   EXPECT_EQ(Control<QGroupBox>(ventana_, "Frame3")->title(), "");
 
-  EDITOR* visor = ventana_.Visor();
-  ASSERT_NE(visor, nullptr);
-  EXPECT_EQ(visor->windowTitle(), " Resultados de la Verificación");
-  EXPECT_EQ(Control<QLabel>(*visor, "HOJA")->text(), "1");
-  EXPECT_EQ(Control<QLabel>(*visor, "HASTA")->text(), "5");
-  const QTextDocument& pagina = *Control<QTextEdit>(*visor, "REPORTE")->document();
-  EXPECT_TRUE(pagina.toPlainText().contains(
-      QStringLiteral("Archivo de origen : DECLARACION_CON_ERRORES.XLS")));
-  EXPECT_TRUE(PrimeroCon(pagina, QStringLiteral("a) Detalle de Inconsistencias"),
-                         Aspecto{QStringLiteral("arial"), 11, true, false}));
-  CerrarVisor();
-
-  Pulsar("VERINFO");
-  ASSERT_NE(ventana_.Visor(), nullptr);
-  EXPECT_TRUE(ventana_.Visor()->isVisible());
-  EXPECT_EQ(Control<QLabel>(*ventana_.Visor(), "HASTA")->text(), "5");
-  CerrarVisor();
+  // the report opens on its first page of five, and again from its button
+  for (const char* boton : {"", "VERINFO"}) {
+    if (*boton) Pulsar(boton);
+    EDITOR* visor = ventana_.Visor();
+    ASSERT_NE(visor, nullptr) << boton;
+    EXPECT_TRUE(visor->isVisible());
+    EXPECT_EQ(visor->windowTitle(), " Resultados de la Verificación");
+    EXPECT_EQ(Control<QLabel>(*visor, "HOJA")->text(), "1");
+    EXPECT_EQ(Control<QLabel>(*visor, "HASTA")->text(), "5");
+    const QString texto = Control<QTextEdit>(*visor, "REPORTE")->toPlainText();
+    EXPECT_TRUE(texto.contains(QStringLiteral("Archivo de origen : DECLARACION_CON_ERRORES.XLS")));
+    EXPECT_TRUE(Titulo("a) Detalle de Inconsistencias", 11));
+    CerrarVisor();
+  }
   Pulsar("MARCADA");
   const QString copia = carpeta_.filePath(QStringLiteral("DECLARACION_CON_ERRORES_MARCADA.xlsx"));
   EXPECT_TRUE(dialogos_.mensajes.empty());
@@ -221,25 +200,21 @@ TEST_F(PRINCIPALTest, VerifiesARealWorkbookWithTheBarRunningAndOpensTheReport) {
 // Buttons pressed when there is nothing for them to do: one message each, no
 // viewer, no run, no page written, the window still open.
 TEST_F(PRINCIPALTest, ButtonsWithNothingToDoOnlySaySo) {
-  const QString incompleto =
-      QString::fromStdString(testing::TestDataPath("workbooks/hojas_incompletas.xls"));
   const struct {
     const char* boton;
-    QString planilla;  // chosen first, when given
     QMessageBox::Icon icono;
     const char* titulo;
     const char* texto;
+    QString planilla = {};  // chosen first, when given
   } casos[] = {
-      {"VERINFO", {}, QMessageBox::Critical, "ERROR", "No se ha generado Reporte"},
-      {"SALIR", {}, QMessageBox::Question, "Salida", "Desea Salir del Sistema"},
-      {"MARCADA",
-       {},
-       QMessageBox::Information,
-       "Planilla Marcada",
-       "Todavía no se verificó ninguna planilla. Elija una y presione Verificar; después "
-       "podrá ver su copia marcada."},
-      {"VERIFICA", incompleto, QMessageBox::Critical, "Error de Datos",
-       "El Archivo Seleccionado no tiene el formato requerido"},
+      {"VERINFO", QMessageBox::Critical, "ERROR", "No se ha generado Reporte"},
+      {"SALIR", QMessageBox::Question, "Salida", "Desea Salir del Sistema"},
+      {"MARCADA", QMessageBox::Information, "Planilla Marcada",
+       "Todavía no se verificó ninguna planilla. Elija una y presione Verificar; después podrá "
+       "ver su copia marcada."},
+      {"VERIFICA", QMessageBox::Critical, "Error de Datos",
+       "El Archivo Seleccionado no tiene el formato requerido",
+       QString::fromStdString(testing::TestDataPath("workbooks/hojas_incompletas.xls"))},
   };
   for (const auto& caso : casos) {
     SCOPED_TRACE(caso.boton);
@@ -248,10 +223,10 @@ TEST_F(PRINCIPALTest, ButtonsWithNothingToDoOnlySaySo) {
 
     Pulsar(caso.boton);
 
-    UnMensaje(caso.icono, caso.titulo, QString::fromUtf8(caso.texto));
+    UnMensaje(caso.icono, caso.titulo, caso.texto);
     EXPECT_EQ(ventana_.Visor(), nullptr);
     EXPECT_TRUE(ventana_.isVisible());
-    EXPECT_TRUE(pausas_.empty());
+    EXPECT_TRUE(duraciones_.empty());
     EXPECT_FALSE(QFile::exists(carpeta_.filePath(QStringLiteral("HOJA_1.TXT"))));
     EXPECT_TRUE(dialogos_.abiertos.empty());
   }
