@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -30,29 +29,30 @@ class EDITORTest : public ::testing::Test {
  protected:
   void TearDown() override { delete visor_; }
 
-  QString Prefijo() const { return carpeta_.path() + QStringLiteral("/HOJA_"); }
+  QString Hoja(int k) const { return carpeta_.filePath(QStringLiteral("HOJA_%1.TXT").arg(k)); }
 
   // Page k of n: a short header, the page line and a body line naming k.
   void EscribirHojas(int n) {
-    for (int k = 1; k <= n; ++k) {
+    for (int k = 1; k <= n; ++k)
       testing::EscribirPagina(
-          Prefijo() + QString::number(k) + QStringLiteral(".TXT"),
+          Hoja(k),
           {QString(), QStringLiteral("   INFORME DE VERIFICACION DE DOCUMENTACION (VERSION 1.0)"),
            QString(91, QLatin1Char(' ')) + QStringLiteral("Hoja Nº %1 de %2").arg(k).arg(n),
            QString(105, QLatin1Char('_')), QString(), QStringLiteral("Cuerpo de la hoja %1").arg(k),
            QStringLiteral("2) PAGOS (Agrupados por Período Liquidado)")});
-    }
   }
 
+  // Opens a new viewer on the page files, closing the one open before.
   void Abrir() {
+    delete visor_;
     visor_ = new EDITOR(dialogos_);
     visor_->setWindowTitle(QStringLiteral(" Resultados de la Verificación"));
     visor_->Ver_Archivo(JuegoDeHojas::Informe(carpeta_.path()));
   }
 
+  // What a label or a range box shows.
   QString Texto(const char* nombre) const {
-    if (auto* etiqueta = Control<QLabel>(*visor_, nombre)) return etiqueta->text();
-    return Control<QLineEdit>(*visor_, nombre)->text();
+    return Control<QWidget>(*visor_, nombre)->property("text").toString();
   }
   void Pulsar(const char* nombre) {
     QTest::mouseClick(Control<QPushButton>(*visor_, nombre), Qt::LeftButton);
@@ -64,10 +64,8 @@ class EDITORTest : public ::testing::Test {
     QTest::keyClick(caja, Qt::Key_Backspace);
     QTest::keyClicks(caja, texto);
   }
-  const QTextDocument& Pagina() const {
-    return *Control<QTextEdit>(*visor_, "REPORTE")->document();
-  }
-  QString TextoDePagina() const { return Pagina().toPlainText(); }
+  const QTextDocument& Pagina() { return *Control<QTextEdit>(*visor_, "REPORTE")->document(); }
+  bool Muestra(const QString& texto) { return Pagina().toPlainText().contains(texto); }
   QString Pdf(const char* nombre) const { return carpeta_.filePath(QString::fromLatin1(nombre)); }
 
   QTemporaryDir carpeta_;
@@ -79,47 +77,40 @@ class EDITORTest : public ::testing::Test {
 // a file after a gap is not one of them.
 TEST_F(EDITORTest, OpensOnPageOneAndPagesThroughEveryPageStoppingAtBothEnds) {
   EscribirHojas(12);
-  testing::EscribirPagina(Prefijo() + QStringLiteral("14.TXT"), {QStringLiteral("suelta")});
+  testing::EscribirPagina(Hoja(14), {QStringLiteral("suelta")});
   Abrir();
 
   EXPECT_TRUE(visor_->isVisible());
-  EXPECT_EQ(Texto("HASTA"), "12");
-  EXPECT_EQ(Texto("DESDEH"), "1");
-  EXPECT_EQ(Texto("HASTAH"), "12");
-  EXPECT_TRUE(TextoDePagina().contains(QStringLiteral("Hoja Nº 1 de 12")));
-  const auto en_hoja = [this](int k) {
+  for (auto [nombre, valor] : {std::pair{"HASTA", "12"}, {"DESDEH", "1"}, {"HASTAH", "12"}})
+    EXPECT_EQ(Texto(nombre), valor) << nombre;
+  EXPECT_TRUE(Muestra(QStringLiteral("Hoja Nº 1 de 12")));
+  // pressing a button so many times lands on page k
+  const auto pulsar = [this](const char* boton, int veces, int k) {
+    while (veces-- > 0) Pulsar(boton);
     EXPECT_EQ(Texto("HOJA"), QString::number(k));
     EXPECT_EQ(visor_->Hoja_Actual(), k);
-    EXPECT_TRUE(TextoDePagina().contains(QStringLiteral("Cuerpo de la hoja %1").arg(k))) << k;
+    EXPECT_TRUE(Muestra(QStringLiteral("Cuerpo de la hoja %1").arg(k))) << k;
   };
-  Pulsar("RETROCEDER");
-  en_hoja(1);
-  for (int k = 1; k < 12; ++k) Pulsar("AVANZAR");
-  en_hoja(12);
-  Pulsar("AVANZAR");
-  en_hoja(12);
-  Pulsar("RETROCEDER");
-  en_hoja(11);
+  pulsar("RETROCEDER", 1, 1);
+  pulsar("AVANZAR", 11, 12);
+  pulsar("AVANZAR", 1, 12);
+  pulsar("RETROCEDER", 1, 11);
 }
 
 TEST_F(EDITORTest, WithoutPageFilesShowsNothingAndOffersNeitherPagingNorPrinting) {
   Abrir();
 
   EXPECT_EQ(Texto("HASTA"), "0");
-  EXPECT_EQ(TextoDePagina(), "");
-  for (const char* nombre : {"AVANZAR", "RETROCEDER", "IMPRIMIR", "PDF"}) {
-    EXPECT_FALSE(Control<QPushButton>(*visor_, nombre)->isEnabled()) << nombre;
-  }
-  EXPECT_FALSE(Control<QLineEdit>(*visor_, "DESDEH")->isEnabled());
+  EXPECT_EQ(Pagina().toPlainText(), "");
+  for (const char* nombre : {"AVANZAR", "RETROCEDER", "IMPRIMIR", "PDF", "DESDEH"})
+    EXPECT_FALSE(Control<QWidget>(*visor_, nombre)->isEnabled()) << nombre;
 }
 
 TEST_F(EDITORTest, ShowsThePageInCourierNewWithItsTitlesSetOffWhereverTheyOccur) {
   testing::EscribirPagina(
-      Prefijo() + QStringLiteral("1.TXT"),
-      {QString(),
-       QStringLiteral("                    INFORME DE VERIFICACION DE DOCUMENTACION (VERSION 1.0)"),
-       QStringLiteral("2) PAGOS"), QStringLiteral("   texto con 2) pagos en medio"),
-       QStringLiteral("2) PAGOS"), QStringLiteral("      «« OK »»")});
+      Hoja(1),
+      {QString(), "                    INFORME DE VERIFICACION DE DOCUMENTACION (VERSION 1.0)",
+       "2) PAGOS", "   texto con 2) pagos en medio", "2) PAGOS", "      «« OK »»"});
   Abrir();
   const QTextDocument& pagina = Pagina();
 
@@ -128,12 +119,10 @@ TEST_F(EDITORTest, ShowsThePageInCourierNewWithItsTitlesSetOffWhereverTheyOccur)
   for (int p : pagos) EXPECT_TRUE(TramoCon(pagina, p, 8, kSeccion)) << "en " << p;
   EXPECT_TRUE(TramoCon(pagina, pagos[1] - 9, 9, kPagina));
 
-  EXPECT_TRUE(PrimeroCon(pagina,
-                         QStringLiteral("INFORME DE VERIFICACION DE DOCUMENTACION (VERSION 1.0)"),
-                         Aspecto{QStringLiteral("arial"), 11, true, false}));
+  EXPECT_TRUE(PrimeroCon(pagina, "INFORME DE VERIFICACION DE DOCUMENTACION (VERSION 1.0)",
+                         {QStringLiteral("arial"), 11, true, false}));
   EXPECT_TRUE(TramoCon(pagina, 1, 20, kPagina));
-  EXPECT_TRUE(PrimeroCon(pagina, QStringLiteral("«« OK »»"),
-                         Aspecto{QStringLiteral("arial"), 11, false, false}));
+  EXPECT_TRUE(PrimeroCon(pagina, "«« OK »»", {QStringLiteral("arial"), 11, false, false}));
   EXPECT_FALSE(Control<QTextEdit>(*visor_, "REPORTE")->textCursor().hasSelection());
 }
 
@@ -155,38 +144,29 @@ TEST_F(EDITORTest, ChecksThePrintRangeBeforeAskingForAPrinter) {
     int paginas;
     std::string mensaje;  // empty: the range is printable
   } casos[] = {
-      {"2", "2", 3, ""},         {"0", "3", 3, Inicial(3)}, {"3", "2", 3, Final(3)},
-      {"4", "1", 3, Ambas(3)},   {"", "", 3, Ambas(3)},     {"-1", "3", 3, Inicial(3)},
-      {"x", "5", 9, Inicial(9)}, {"5", "x", 9, Final(9)},   {"2a", "3", 3, ""},
-      {"2", "10", 11, ""},       {"10", "11", 11, ""},      {"12", "12", 11, Ambas(11)},
+      {"2", "2", 3, ""},       {"0", "3", 3, Inicial(3)}, {"3", "2", 3, Final(3)},
+      {"4", "1", 3, Ambas(3)}, {"", "", 3, Ambas(3)},     {"-1", "3", 3, Inicial(3)},
+      {"2a", "3", 3, ""},      {"x", "5", 9, Inicial(9)}, {"5", "x", 9, Final(9)},
+      {"2", "10", 11, ""},     {"10", "11", 11, ""},      {"12", "12", 11, Ambas(11)},
   };
-  int hojas_escritas = 0;
+  // the rows go by growing page counts: each row's pages overwrite the earlier ones
   for (const auto& caso : casos) {
     SCOPED_TRACE(std::string(caso.desde) + " a " + caso.hasta);
-    if (caso.paginas != hojas_escritas) {
-      EscribirHojas(caso.paginas);
-      hojas_escritas = caso.paginas;
-    }
-    delete visor_;
+    EscribirHojas(caso.paginas);
     Abrir();
-    dialogos_.mensajes.clear();
-    dialogos_.impresoras_pedidas = 0;
+    dialogos_ = {};
     Escribir("DESDEH", QString::fromLatin1(caso.desde));
     Escribir("HASTAH", QString::fromLatin1(caso.hasta));
 
     Pulsar("IMPRIMIR");
 
-    if (caso.mensaje.empty()) {
-      EXPECT_TRUE(dialogos_.mensajes.empty());
-      EXPECT_EQ(dialogos_.impresoras_pedidas, 1);
-    } else {
-      ASSERT_EQ(dialogos_.mensajes.size(), 1u);
-      EXPECT_EQ(dialogos_.mensajes[0].titulo, "ERRORES");
-      EXPECT_EQ(dialogos_.mensajes[0].icono, QMessageBox::Critical);
-      EXPECT_EQ(dialogos_.mensajes[0].texto.toStdString(), caso.mensaje);
-      EXPECT_EQ(dialogos_.impresoras_pedidas, 0);
-      EXPECT_EQ(Texto("DESDEH"), QString::fromLatin1(caso.desde));
-    }
+    EXPECT_EQ(dialogos_.impresoras_pedidas, caso.mensaje.empty() ? 1 : 0);
+    ASSERT_EQ(dialogos_.mensajes.size(), caso.mensaje.empty() ? 0u : 1u);
+    if (caso.mensaje.empty()) continue;
+    EXPECT_EQ(dialogos_.mensajes[0].titulo, "ERRORES");
+    EXPECT_EQ(dialogos_.mensajes[0].icono, QMessageBox::Critical);
+    EXPECT_EQ(dialogos_.mensajes[0].texto.toStdString(), caso.mensaje);
+    EXPECT_EQ(Texto("DESDEH"), QString::fromLatin1(caso.desde));
   }
 }
 
@@ -227,7 +207,7 @@ TEST_F(EDITORTest, PrintsTheRangeOrSavesItAsAPdfAndShowsThePageShownBefore) {
   EXPECT_EQ(testing::PaginasDePdf(Pdf("impreso.pdf")), 2);
   EXPECT_EQ(testing::PaginasDePdf(Pdf("guardado.pdf")), 3);
   EXPECT_EQ(Texto("HOJA"), "2");
-  EXPECT_TRUE(TextoDePagina().contains(QStringLiteral("Cuerpo de la hoja 2")));
+  EXPECT_TRUE(Muestra(QStringLiteral("Cuerpo de la hoja 2")));
   EXPECT_TRUE(PrimeroCon(Pagina(), QStringLiteral("2) PAGOS"), kSeccion));
 }
 
