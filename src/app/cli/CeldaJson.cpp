@@ -9,6 +9,8 @@
 
 namespace kaldoren {
 
+using namespace std::string_view_literals;
+
 std::string CeldaJson::TextoError(std::uint8_t codigo) {
   switch (codigo) {
     case 0x00:
@@ -98,16 +100,39 @@ void CeldaJson::AgregarCadena(std::string_view utf8, std::string* salida) {
   salida->push_back('"');
 }
 
-// A whole number whose last digit is not 0 (document numbers, codes) goes
-// through the integer conversion, several times faster and the same text:
-// every digit of it is significant, so no exponent form is shorter.
+// Whole numbers and amounts of one or two decimals (document numbers, codes,
+// salaries) are written from their digits as an integer: the same text as
+// the double's shortest form, at a fraction of its cost. With a last digit
+// other than 0 every digit is significant: below 1e13 doubles lie closer than
+// 0.005, so no decimal of fewer digits reads back as the same double, and no
+// exponent form is shorter.
+bool CeldaJson::AgregarConPocosDecimales(double x, std::string* salida) {
+  if (!(std::abs(x) < 1e13)) return false;  // NaN included
+  double escala = 1;
+  for (int decimales = 0; decimales <= 2; ++decimales, escala *= 10) {
+    const double y = x * escala;
+    const auto n = static_cast<long long>(y < 0 ? y - 0.5 : y + 0.5);
+    if (static_cast<double>(n) / escala != x) continue;
+    if (n % 10 == 0) return false;
+    // Digits written from the end, the point among them, "0." before them if needed.
+    char texto[32];
+    char* p = texto + sizeof texto;
+    unsigned long long resto = static_cast<unsigned long long>(n < 0 ? -n : n);
+    for (int i = 0; resto > 0 || i <= decimales; ++i, resto /= 10) {
+      if (i == decimales && i > 0) *--p = '.';
+      *--p = static_cast<char>('0' + resto % 10);
+    }
+    if (n < 0) *--p = '-';
+    salida->append(p, static_cast<size_t>(texto + sizeof texto - p));
+    return true;
+  }
+  return false;
+}
+
 void CeldaJson::AgregarNumero(double x, std::string* salida) {
+  if (AgregarConPocosDecimales(x, salida)) return;
   char numero[32];
-  // Cast only within range: a NaN or a huge number read from a file is no integer.
-  const long long entero = std::abs(x) < 1e15 ? static_cast<long long>(x) : 0;
-  const bool digitos = entero % 10 != 0 && x == static_cast<double>(entero);
-  const auto resultado = digitos ? std::to_chars(numero, numero + sizeof numero, entero)
-                                 : std::to_chars(numero, numero + sizeof numero, x);
+  const auto resultado = std::to_chars(numero, numero + sizeof numero, x);
   salida->append(numero, static_cast<size_t>(resultado.ptr - numero));
 }
 
@@ -155,29 +180,29 @@ void CeldaJson::Agregar(const Cell& celda, std::string* salida) {
   AgregarEntero(celda.column, salida);
   switch (celda.kind) {
     case CellKind::Number:
-      salida->append(",\"tipo\":\"numero\",\"valor\":");
+      salida->append(",\"tipo\":\"numero\",\"valor\":"sv);
       AgregarNumero(celda.number, salida);
       break;
     case CellKind::Text:
-      salida->append(",\"tipo\":\"texto\",\"valor\":");
+      salida->append(",\"tipo\":\"texto\",\"valor\":"sv);
       salida->append(TextoEscrito(celda));
       break;
     case CellKind::Date:
-      salida->append(",\"tipo\":\"fecha\",\"valor\":");
+      salida->append(",\"tipo\":\"fecha\",\"valor\":"sv);
       AgregarFecha(celda.number, salida);
       break;
     case CellKind::Boolean:
-      salida->append(",\"tipo\":\"logico\",\"valor\":");
-      salida->append(celda.number != 0 ? "true" : "false");
+      salida->append(",\"tipo\":\"logico\",\"valor\":"sv);
+      salida->append(celda.number != 0 ? "true"sv : "false"sv);
       break;
     case CellKind::Error:
-      salida->append(",\"tipo\":\"error\",\"valor\":");
+      salida->append(",\"tipo\":\"error\",\"valor\":"sv);
       AgregarCadena(TextoError(celda.error_code), salida);
       break;
     case CellKind::Blank:
       break;
   }
-  salida->append("}\n");
+  salida->append("}\n"sv);
 }
 
 const std::string& CeldaJson::TextoEscrito(const Cell& celda) {

@@ -36,6 +36,9 @@ class CeldaJson {
   // escaped, and U+FFFD in place of each sequence that is not UTF-8.
   static void AgregarCadena(std::string_view utf8, std::string* salida);
   static void AgregarNumero(double x, std::string* salida);
+  // A number of at most two decimals whose last digit is not 0, written from its
+  // digits; false, and nothing written, for any other.
+  static bool AgregarConPocosDecimales(double x, std::string* salida);
   static void AgregarEntero(std::uint32_t n, std::string* salida);
   // "YYYY-MM-DDTHH:MM:SS" of a day count since 30/12/1899, in quotes.
   static void AgregarFecha(double dias, std::string* salida);

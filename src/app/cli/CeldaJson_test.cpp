@@ -7,15 +7,37 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-
 namespace kaldoren {
 namespace {
 
-// Whole numbers take a faster path; the text stays the shortest form of the
+// Whole numbers and amounts take a faster path; the text stays the shortest form of the
 // double that std::to_chars writes (an exponent where that is shorter).
 TEST(CeldaJson, NumerosEnLaFormaMasCortaDelDouble) {
-  for (const double x : {0.0, -0.0, 7.0, -7.0, 10.0, 25900.0, 1e6, 123456789012.0,
-                         999999999999999.0, 1e15 + 1, -123456789.0, 4.5, 1e20, 1.0 / 3, 1e300}) {
+  for (const double x : {0.0,
+                         -0.0,
+                         7.0,
+                         -7.0,
+                         10.0,
+                         25900.0,
+                         1e6,
+                         123456789012.0,
+                         1e15 + 1,
+                         -123456789.0,
+                         1e20,
+                         1.0 / 3,
+                         1e300,
+                         378.21,
+                         45.6,
+                         -0.5,
+                         0.05,
+                         -0.07,
+                         0.1 + 0.2,
+                         100.5,
+                         1234567.89,
+                         9999999999999.99,
+                         999999999999.99,
+                         2.675,
+                         1e-7}) {
     std::string salida;
     CeldaJson::AgregarNumero(x, &salida);
     char esperado[32];
