@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
-#include <optional>
 #include <utility>
 
 #include "base/Text.h"
+#include "workbook/PooledTextCache.h"
 
 namespace kaldoren {
 namespace {
@@ -165,7 +165,7 @@ class Escritor {
         worksheet_write_boolean(w, fila, columna, celda->number != 0, f);
         return;
       case CellKind::Text:
-        if (const std::string& texto = TextoDe(hoja, *celda); !texto.empty()) {
+        if (const std::string& texto = seguros_.Of(hoja, *celda); !texto.empty()) {
           worksheet_write_string(w, fila, columna, texto.c_str(), f);
           return;
         }
@@ -177,17 +177,8 @@ class Escritor {
     if (negrita || marcada) worksheet_write_blank(w, fila, columna, f);
   }
 
-  // The safe form of a text of the workbook, made on its first cell and kept:
-  // the texts of a declaration (periods, codes) repeat on every row.
-  const std::string& TextoDe(const Sheet& hoja, const Cell& celda) {
-    if (celda.text_index >= seguros_.size()) seguros_.resize(celda.text_index + 1);
-    std::optional<std::string>& seguro = seguros_[celda.text_index];
-    if (!seguro) seguro = CopiaMarcada::TextoSeguro(hoja.TextOf(celda));
-    return *seguro;
-  }
-
   lxw_workbook* libro_ = nullptr;
-  std::vector<std::optional<std::string>> seguros_;  // by index in the workbook's texts
+  PooledTextCache seguros_{&CopiaMarcada::TextoSeguro};  // each text made safe
   std::string tmpdir_;
   lxw_format* formatos_[2][2][2] = {};
   lxw_format* enlace_ = nullptr;

@@ -71,6 +71,35 @@ void Digitos(int n, int cuantos, char* destino) {
   for (int i = cuantos - 1; i >= 0; --i, n /= 10) destino[i] = static_cast<char>('0' + n % 10);
 }
 
+// Whole numbers and amounts of one or two decimals (document numbers, codes,
+// salaries) are written from their digits as an integer: the same text as
+// the double's shortest form, at a fraction of its cost. With a last digit
+// other than 0 every digit is significant: below 1e13 doubles lie closer than
+// 0.005, so no decimal of fewer digits reads back as the same double, and no
+// exponent form is shorter.
+bool AgregarConPocosDecimales(double x, std::string* salida) {
+  if (!(std::abs(x) < 1e13)) return false;  // NaN included
+  double escala = 1;
+  for (int decimales = 0; decimales <= 2; ++decimales, escala *= 10) {
+    const double y = x * escala;
+    const auto n = static_cast<long long>(y < 0 ? y - 0.5 : y + 0.5);
+    if (static_cast<double>(n) / escala != x) continue;
+    if (n % 10 == 0) return false;
+    // Digits written from the end, the point among them, "0." before them if needed.
+    char texto[32];
+    char* p = texto + sizeof texto;
+    unsigned long long resto = static_cast<unsigned long long>(n < 0 ? -n : n);
+    for (int i = 0; resto > 0 || i <= decimales; ++i, resto /= 10) {
+      if (i == decimales && i > 0) *--p = '.';
+      *--p = static_cast<char>('0' + resto % 10);
+    }
+    if (n < 0) *--p = '-';
+    salida->append(p, static_cast<size_t>(texto + sizeof texto - p));
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 // Runs of plain characters are copied at once; a UTF-8 sequence is copied
@@ -98,35 +127,6 @@ void CeldaJson::AgregarCadena(std::string_view utf8, std::string* salida) {
     }
   }
   salida->push_back('"');
-}
-
-// Whole numbers and amounts of one or two decimals (document numbers, codes,
-// salaries) are written from their digits as an integer: the same text as
-// the double's shortest form, at a fraction of its cost. With a last digit
-// other than 0 every digit is significant: below 1e13 doubles lie closer than
-// 0.005, so no decimal of fewer digits reads back as the same double, and no
-// exponent form is shorter.
-bool CeldaJson::AgregarConPocosDecimales(double x, std::string* salida) {
-  if (!(std::abs(x) < 1e13)) return false;  // NaN included
-  double escala = 1;
-  for (int decimales = 0; decimales <= 2; ++decimales, escala *= 10) {
-    const double y = x * escala;
-    const auto n = static_cast<long long>(y < 0 ? y - 0.5 : y + 0.5);
-    if (static_cast<double>(n) / escala != x) continue;
-    if (n % 10 == 0) return false;
-    // Digits written from the end, the point among them, "0." before them if needed.
-    char texto[32];
-    char* p = texto + sizeof texto;
-    unsigned long long resto = static_cast<unsigned long long>(n < 0 ? -n : n);
-    for (int i = 0; resto > 0 || i <= decimales; ++i, resto /= 10) {
-      if (i == decimales && i > 0) *--p = '.';
-      *--p = static_cast<char>('0' + resto % 10);
-    }
-    if (n < 0) *--p = '-';
-    salida->append(p, static_cast<size_t>(texto + sizeof texto - p));
-    return true;
-  }
-  return false;
 }
 
 void CeldaJson::AgregarNumero(double x, std::string* salida) {
@@ -162,7 +162,12 @@ void CeldaJson::AgregarEntero(std::uint32_t n, std::string* salida) {
   salida->append(numero, static_cast<size_t>(resultado.ptr - numero));
 }
 
-CeldaJson::CeldaJson(const Sheet& hoja) : hoja_(hoja) {
+CeldaJson::CeldaJson(const Sheet& hoja)
+    : hoja_(hoja), escritos_([](std::string_view texto) {
+        std::string escrito;
+        AgregarCadena(texto, &escrito);
+        return escrito;
+      }) {
   prefijo_ = "{\"hoja\":";
   AgregarCadena(hoja.name(), &prefijo_);
   prefijo_ += ",\"fila\":";
@@ -185,7 +190,7 @@ void CeldaJson::Agregar(const Cell& celda, std::string* salida) {
       break;
     case CellKind::Text:
       salida->append(",\"tipo\":\"texto\",\"valor\":"sv);
-      salida->append(TextoEscrito(celda));
+      salida->append(escritos_.Of(hoja_, celda));
       break;
     case CellKind::Date:
       salida->append(",\"tipo\":\"fecha\",\"valor\":"sv);
@@ -203,16 +208,6 @@ void CeldaJson::Agregar(const Cell& celda, std::string* salida) {
       break;
   }
   salida->append("}\n"sv);
-}
-
-const std::string& CeldaJson::TextoEscrito(const Cell& celda) {
-  if (celda.text_index >= escritos_.size()) escritos_.resize(celda.text_index + 1);
-  std::optional<std::string>& escrito = escritos_[celda.text_index];
-  if (!escrito) {
-    escrito.emplace();
-    AgregarCadena(hoja_.TextOf(celda), &*escrito);
-  }
-  return *escrito;
 }
 
 }  // namespace kaldoren

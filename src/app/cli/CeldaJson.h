@@ -11,11 +11,10 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "workbook/PooledTextCache.h"
 #include "workbook/Sheet.h"
 
 namespace kaldoren {
@@ -36,23 +35,17 @@ class CeldaJson {
   // escaped, and U+FFFD in place of each sequence that is not UTF-8.
   static void AgregarCadena(std::string_view utf8, std::string* salida);
   static void AgregarNumero(double x, std::string* salida);
-  // A number of at most two decimals whose last digit is not 0, written from its
-  // digits; false, and nothing written, for any other.
-  static bool AgregarConPocosDecimales(double x, std::string* salida);
   static void AgregarEntero(std::uint32_t n, std::string* salida);
   // "YYYY-MM-DDTHH:MM:SS" of a day count since 30/12/1899, in quotes.
   static void AgregarFecha(double dias, std::string* salida);
 
  private:
-  // The text of a text cell, in quotes and escaped.
-  const std::string& TextoEscrito(const Cell& celda);
-
   const Sheet& hoja_;
   std::string prefijo_;  // {"hoja":"NAME","fila":
   // The prefix with the row of the last cell written and ,"columna":.
   std::uint32_t fila_ = 0;
   std::string prefijo_fila_;
-  std::vector<std::optional<std::string>> escritos_;
+  PooledTextCache escritos_;  // each text in quotes and escaped
 };
 
 }  // namespace kaldoren
