@@ -146,9 +146,8 @@ class Escritor {
     return f;
   }
 
-  void Texto(lxw_worksheet* hoja, lxw_row_t fila, lxw_col_t columna, std::string_view texto,
-             lxw_format* formato = nullptr) {
-    worksheet_write_string(hoja, fila, columna, CopiaMarcada::TextoSeguro(texto).c_str(), formato);
+  void Texto(lxw_worksheet* hoja, lxw_row_t fila, lxw_col_t columna, std::string_view texto) {
+    worksheet_write_string(hoja, fila, columna, CopiaMarcada::TextoSeguro(texto).c_str(), nullptr);
   }
 
   void Celda(lxw_worksheet* w, const Sheet& hoja, std::pair<std::uint32_t, std::uint16_t> donde,
