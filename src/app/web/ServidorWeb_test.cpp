@@ -128,9 +128,10 @@ TEST_F(ServidorWebTest, TheServedReportIsWhatTheCommandLineWrites) {
   EXPECT_EQ(errores_txt.cabeceras["content-disposition"], "attachment; filename=\"ERRORES.TXT\"");
   EXPECT_EQ(errores_txt.cabeceras["cache-control"], "no-store");
 
-  const auto servido = nlohmann::json::parse(Pedir("GET", informe + "/HALLAZGOS.JSON").cuerpo);
-  const auto json = nlohmann::json::parse(Contenido(escrita_en + "/HALLAZGOS.JSON"));
-  for (const char* clave : {"hallazgos", "archivo"}) EXPECT_EQ(servido[clave], json[clave]);
+  // The document's bytes are the command line's but the time of the run.
+  const std::regex hora(R"("procesado":"[^"]*")");
+  EXPECT_EQ(std::regex_replace(Pedir("GET", informe + "/HALLAZGOS.JSON").cuerpo, hora, ""),
+            std::regex_replace(Contenido(escrita_en + "/HALLAZGOS.JSON"), hora, ""));
   RespuestaHttp marcada = Pedir("GET", informe + "/MARCADA.xlsx");
   // Every part of the served copy is the command line's but the document
   // properties, which carry the time the copy was made.

@@ -16,7 +16,6 @@
 #include "base/SystemError.h"
 #include "base/Text.h"
 #include "hallazgos/CopiaMarcada.h"
-#include "hallazgos/DocumentoHallazgos.h"
 #include "workbook/WorkbookReader.h"
 
 namespace kaldoren {
@@ -86,8 +85,10 @@ ResultadoWeb ArchivoHecho(const Status& estado, const std::string& ruta) {
 // The report files of a finished run, read into memory.
 ResultadoWeb LeerInforme(const std::string& carpeta, InformeWeb informe) {
   std::optional<std::string> errores = CarpetaPrivada::Leer(carpeta + "/ERRORES.TXT");
-  if (!errores) return Fallo("Error del Servidor", "No se pudo leer el informe.");
+  std::optional<std::string> documento = CarpetaPrivada::Leer(carpeta + "/HALLAZGOS.JSON");
+  if (!errores || !documento) return Fallo("Error del Servidor", "No se pudo leer el informe.");
   informe.errores = std::move(*errores);
+  informe.documento = std::move(*documento);
   informe.hojas = CarpetaPrivada::LeerHojas(carpeta + "/HOJA_");
   ResultadoWeb resultado;
   resultado.estado = ResultadoWeb::Estado::Verificado;
@@ -134,8 +135,10 @@ ResultadoWeb VerificacionWeb::Verificar(const Subida& subida) {
   AvisadorRegistro avisador;
   RelojDelSistema reloj;
   const std::string destino = carpeta.ruta() + "/informe";
+  OpcionesVerificacion opciones;
+  opciones.documento = true;  // HALLAZGOS.JSON as the command line writes it
   const ResultadoVerificacion corrida =
-      Verificacion(progreso, avisador, reloj).Correr(planilla, destino);
+      Verificacion(progreso, avisador, reloj).Correr(planilla, destino, opciones);
   if (!corrida.estado.ok()) {
     if (avisador.titulo().empty()) return Fallo("Error de Apertura", corrida.estado.description());
     return Fallo(avisador.titulo(), avisador.texto());
@@ -143,8 +146,6 @@ ResultadoWeb VerificacionWeb::Verificar(const Subida& subida) {
   InformeWeb informe;
   informe.archivo = planilla.archivo;
   informe.con_inconsistencias = corrida.con_inconsistencias;
-  informe.documento = DocumentoHallazgos::Texto(planilla.archivo, corrida.procesado,
-                                                corrida.con_inconsistencias, corrida.hallazgos);
   informe.hallazgos = corrida.hallazgos;
   informe.libro = subida.contenido;
   return LeerInforme(destino, std::move(informe));
