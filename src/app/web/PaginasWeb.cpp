@@ -109,10 +109,13 @@ mus::list Hallazgos(const std::vector<Hallazgo>& hallazgos) {
   return filas;
 }
 
+// "1 minuto", "30 minutos".
+std::string Minutos(int n) { return std::to_string(n) + (n == 1 ? " minuto" : " minutos"); }
+
 mus::data Base(const std::string& titulo, int conservar_min) {
   mus::data datos;
   datos.set("titulo", titulo);
-  datos.set("conservar_min", std::to_string(conservar_min));
+  datos.set("conservar", Minutos(conservar_min));
   for (const char* parcial : {"cabecera", "pie"}) {
     const std::string nombre = std::string(parcial) + ".mustache";
     datos.set(parcial, mus::partial([nombre] { return std::string(RecursosWeb::Buscar(nombre)); }));
@@ -164,6 +167,14 @@ std::string PaginasWeb::Mensaje(const Aviso& aviso) const {
   mus::data datos = Base(aviso.titulo, conservar_min_);
   datos.set("mensaje", aviso.mensaje);
   return Componer("aviso.mustache", datos);
+}
+
+std::string PaginasWeb::Vencido() const {
+  return Mensaje(
+      {"Informe vencido", "Este informe ya no está en el servidor: los informes se borran " +
+                              Minutos(conservar_min_) +
+                              " después de la verificación (o antes, si llegan muchos). "
+                              "Vuelva a verificar el libro."});
 }
 
 std::string PaginasWeb::Estilo() const {

@@ -37,6 +37,8 @@ class PaginasWeb {
   std::string DatosValidos(const std::vector<std::string>& hojas, size_t hoja) const;
   // A page with a title and a message (not found, expired, busy, ...).
   std::string Mensaje(const Aviso& aviso) const;
+  // The page of a report no longer held: it says how long reports are kept.
+  std::string Vencido() const;
   // The stylesheet, with one class per set-off text.
   std::string Estilo() const;
 

@@ -97,9 +97,17 @@ const char kReintentarEn[] = "5";
 constexpr size_t kBufferDeFormulario = 64 * 1024;
 constexpr unsigned kHilosDeConexiones = 2;
 constexpr unsigned kConexionesMaximas = 512;
+// Connections of one client address at once: a client that opens many and
+// sends a byte now and then cannot take every connection.
+constexpr unsigned kConexionesPorDireccion = 64;
+// An upload's body, once it has taken longer than the idle time, must have
+// come at this many bytes a second on average (32 kbit/s): a client that
+// sends a byte now and then is never idle, and is dropped by this instead.
+constexpr size_t kRitmoMinimoDeSubida = 4096;
 // Uploads held in memory at once, in multiples of the size limit: past it a
-// new upload is refused before its body is read.
-constexpr size_t kSubidasSimultaneas = 16;
+// new upload is refused before its body is read. With the results' budget and
+// the workers' own memory, it keeps the service within its memory limit.
+constexpr size_t kSubidasSimultaneas = 8;
 
 // The name a download is saved under: its own, or for the marked copy the
 // workbook's with "_MARCADA.xlsx", kept to letters, digits, ".", "-" and "_"
@@ -304,11 +312,11 @@ Status ServidorWeb::Iniciar() {
   demonio_ = MHD_start_daemon(
       banderas, opciones_.puerto, nullptr, nullptr, &LlamadasMHD::Atender, this,
       MHD_OPTION_SOCK_ADDR, direccion, MHD_OPTION_THREAD_POOL_SIZE, kHilosDeConexiones,
-      MHD_OPTION_CONNECTION_LIMIT, kConexionesMaximas, MHD_OPTION_CONNECTION_TIMEOUT,
-      opciones_.espera_conexion_s, MHD_OPTION_NOTIFY_COMPLETED, &LlamadasMHD::Terminado, this,
-      MHD_OPTION_HTTPS_MEM_KEY, seguro ? opciones_.clave_pem.c_str() : nullptr,
-      MHD_OPTION_HTTPS_MEM_CERT, seguro ? opciones_.certificado_pem.c_str() : nullptr,
-      MHD_OPTION_END);
+      MHD_OPTION_CONNECTION_LIMIT, kConexionesMaximas, MHD_OPTION_PER_IP_CONNECTION_LIMIT,
+      kConexionesPorDireccion, MHD_OPTION_CONNECTION_TIMEOUT, opciones_.espera_conexion_s,
+      MHD_OPTION_NOTIFY_COMPLETED, &LlamadasMHD::Terminado, this, MHD_OPTION_HTTPS_MEM_KEY,
+      seguro ? opciones_.clave_pem.c_str() : nullptr, MHD_OPTION_HTTPS_MEM_CERT,
+      seguro ? opciones_.certificado_pem.c_str() : nullptr, MHD_OPTION_END);
   if (demonio_ == nullptr) {
     return Status::Error(1, "No se pudo atender en " + opciones_.direccion + ", puerto " +
                                 std::to_string(opciones_.puerto) +
@@ -377,17 +385,20 @@ int ServidorWeb::Primero(MHD_Connection* conexion, Pedido* pedido) {
   return MHD_YES;
 }
 
-// A piece of the body. Past the size limit the connection is closed: the
-// rest of the body is never read.
+// A piece of the body. Past the size limit, or when the body comes too
+// slowly, the connection is closed without an answer (none can be sent once a
+// body has begun): the rest of the body is never read.
 int ServidorWeb::Recibir(Pedido* pedido, const char* datos, size_t tamano) {
   if (pedido->decidido) return MHD_YES;
   const size_t antes = std::min(pedido->recibidos, max_bytes_);
   pedido->recibidos += tamano;
   subidas_en_memoria_ += std::min(pedido->recibidos, max_bytes_) - antes;
-  if (pedido->recibidos > max_bytes_) {
-    pedido->estado = MHD_HTTP_CONTENT_TOO_LARGE;
-    return MHD_NO;
-  }
+  const auto segundos = std::chrono::duration_cast<std::chrono::seconds>(
+                            std::chrono::steady_clock::now() - pedido->inicio)
+                            .count();
+  const bool lenta = segundos > static_cast<long>(opciones_.espera_conexion_s) &&
+                     pedido->recibidos < kRitmoMinimoDeSubida * static_cast<size_t>(segundos);
+  if (pedido->recibidos > max_bytes_ || lenta) return MHD_NO;
   if (pedido->malformado) return MHD_YES;
   if (pedido->formulario != nullptr) {
     pedido->malformado = MHD_post_process(pedido->formulario, datos, tamano) != MHD_YES;
@@ -549,15 +560,7 @@ int ServidorWeb::Informe(MHD_Connection* conexion, Pedido* pedido) {
       EsId(pedido->id) ? almacen_.Buscar(pedido->id) : nullptr;
   if (!informe) {
     return Enviar(conexion, pedido,
-                  {MHD_HTTP_NOT_FOUND,
-                   "text/html; charset=utf-8",
-                   paginas_.Mensaje({"Informe vencido",
-                                     "Este informe ya no está en el servidor: los informes se "
-                                     "borran " +
-                                         std::to_string(opciones_.conservar_min) +
-                                         " minutos después de la verificación (o antes, si "
-                                         "llegan muchos). Vuelva a verificar el libro."}),
-                   {}});
+                  {MHD_HTTP_NOT_FOUND, "text/html; charset=utf-8", paginas_.Vencido(), {}});
   }
   const std::string base = "/informe/" + pedido->id;
   if (pedido->ruta == Ruta::Informe) {

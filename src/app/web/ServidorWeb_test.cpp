@@ -255,6 +255,12 @@ TEST_F(ServidorWebTest, SlowAndVanishingClientsHoldNobodyUp) {
   EXPECT_EQ(Pedir("GET", "/salud").estado, 200);
   EXPECT_LT(std::chrono::steady_clock::now() - antes, 500ms);
   EXPECT_TRUE(lento.Cerrada(3s));
+  // A byte every 200 ms is never idle for a second, but far too slow.
+  ClienteHttp goteo(servidor_->Puerto(),
+                    "POST /verificar HTTP/1.1\r\nHost: x\r\nContent-Length: 100000\r\n\r\n");
+  int gotas = 0;
+  while (gotas < 25 && !goteo.Cerrada(200ms)) gotas += goteo.Enviar("x") ? 1 : 25;
+  EXPECT_LT(gotas, 20) << "a body of a byte every 200 ms was read for 4 s";
 }
 
 TEST_F(ServidorWebTest, AFullQueueAnswers503AndALateVerificationIsAbandoned) {
