@@ -27,12 +27,15 @@ void SinAvisoDeSesion(QtMsgType tipo, const QMessageLogContext& contexto, const 
 void AplicacionSinPantalla::Asegurar() {
   if (QCoreApplication::instance() == nullptr) {
     // QGuiApplication keeps references to argc and argv for its whole life.
-    static int argc = 1;
+    // The offscreen platform is the only one that needs no display; named on
+    // the command line it wins over QT_QPA_PLATFORM, which a session may set
+    // (wayland, xcb) and which, where that display is missing (a script, ssh,
+    // a server), made Qt abort the program.
+    static int argc = 3;
     static char nombre[] = "kaldoren20";
-    static char* argv[] = {nombre, nullptr};
-    // The offscreen platform is the only one that needs no display; an
-    // explicit choice in the environment is kept.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static char opcion[] = "-platform";
+    static char plataforma[] = "offscreen";
+    static char* argv[] = {nombre, opcion, plataforma, nullptr};
     anterior = qInstallMessageHandler(SinAvisoDeSesion);
     static QGuiApplication* aplicacion = new QGuiApplication(argc, argv);
     Q_UNUSED(aplicacion);

@@ -40,8 +40,14 @@ std::unique_ptr<QFileDevice> Destino(const QString& ruta) {
   return std::make_unique<QSaveFile>(ruta);
 }
 
+// The last part of the PDF is still in the file's buffer: QSaveFile's commit
+// does not see a failure of that final write (a full disk, a size limit) and
+// would install a cut PDF, so it is flushed and checked first; a replacement
+// not committed is discarded.
 bool Confirmar(QFileDevice* archivo) {
-  if (auto* reemplazo = qobject_cast<QSaveFile*>(archivo)) return reemplazo->commit();
+  if (auto* reemplazo = qobject_cast<QSaveFile*>(archivo)) {
+    return reemplazo->flush() && reemplazo->commit();
+  }
   archivo->close();
   return archivo->error() == QFileDevice::NoError;
 }

@@ -1,13 +1,16 @@
 #include "report/pintor/InformePdf.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -121,18 +124,25 @@ TEST_F(InformePdfTest, EveryPageComesBackAsTextOnItsOwnA4SheetWithItsFontsEmbedd
 
 TEST_F(InformePdfTest, AFailureSaysWhyInSpanishAndLeavesTheEarlierFileWhole) {
   ListadoDatosValidos::Escribir(Carpeta());
-  const QString anterior = carpeta_.filePath(QStringLiteral("DVALIDOS.PDF"));
-  {
-    QFile escrito(anterior);
-    ASSERT_TRUE(escrito.open(QIODevice::WriteOnly));
-    escrito.write("anterior");
-  }
+  const std::string anterior = Carpeta() + "/DVALIDOS.PDF";
+  ASSERT_TRUE(InformePdf::EscribirPdf(Carpeta(), anterior).ok());
+  const qint64 tamano = QFileInfo(QFile::decodeName(anterior.c_str())).size();
   const std::string vacia = Carpeta() + "/vacia";
   QDir().mkpath(QFile::decodeName(vacia.c_str()));
 
   const Status sin_hojas = InformePdf::EscribirPdf(vacia, Carpeta() + "/DVALIDOS.PDF");
   const Status sin_carpeta =
       InformePdf::EscribirPdf(Carpeta(), Carpeta() + "/no/existe/DVALIDOS.PDF");
+  // Regression: a disk that filled on the PDF's last bytes (here a limit on
+  // file size one byte short of it) left a cut PDF in place of the earlier
+  // one. Past the limit a write fails (EFBIG) and the process goes on.
+  rlimit sin_limite{};
+  getrlimit(RLIMIT_FSIZE, &sin_limite);
+  const rlimit corto{static_cast<rlim_t>(tamano - 1), sin_limite.rlim_max};
+  std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &corto);
+  InformePdf::EscribirPdf(Carpeta(), anterior);
+  setrlimit(RLIMIT_FSIZE, &sin_limite);
 
   EXPECT_EQ(sin_hojas.description(), "La carpeta " + vacia +
                                          " no tiene hojas de informe (HOJA_1.TXT) ni de listado "
@@ -140,9 +150,7 @@ TEST_F(InformePdfTest, AFailureSaysWhyInSpanishAndLeavesTheEarlierFileWhole) {
   EXPECT_EQ(sin_carpeta.description(), "No se pudo escribir el PDF " + Carpeta() +
                                            "/no/existe/DVALIDOS.PDF: no existe el archivo o la "
                                            "carpeta");
-  QFile escrito(anterior);
-  ASSERT_TRUE(escrito.open(QIODevice::ReadOnly));
-  EXPECT_EQ(escrito.readAll(), "anterior");
+  EXPECT_EQ(QFileInfo(QFile::decodeName(anterior.c_str())).size(), tamano);
 }
 
 // Regression: the PDF went through a provisional file renamed over its
