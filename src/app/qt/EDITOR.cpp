@@ -227,17 +227,18 @@ void EDITOR::ImprimirRango(QPrinter* impresora) {
   const Rango rango = RangoPedido();
   impresora->setDocName(hojas_.titulo);
   PintorHojas pintor(impresora, hojas_.textos);
-  if (!pintor.Empezar()) {
+  bool bien = pintor.Empezar();
+  for (qint64 k = rango.desde; bien && k <= rango.hasta; ++k)
+    bien = pintor.Pintar(hojas_.Archivo(k));
+  bien = pintor.Terminar() && bien;
+  if (!bien) {
+    const QString falla = QString::fromStdString(pintor.Falla());
     dialogos_.Aviso(this, QMessageBox::Critical, QStringLiteral("ERROR"),
                     QStringLiteral("No se pudo imprimir en ") +
                         (impresora->outputFileName().isEmpty() ? impresora->printerName()
-                                                               : impresora->outputFileName()));
-    return;
+                                                               : impresora->outputFileName()) +
+                        (falla.isEmpty() ? QString() : QStringLiteral(": ") + falla));
   }
-  bool bien = true;
-  for (qint64 k = rango.desde; bien && k <= rango.hasta; ++k)
-    bien = pintor.Pintar(hojas_.Archivo(k));
-  pintor.Terminar();
   Mostrar_Hoja();
 }
 

@@ -71,6 +71,7 @@ Status InformePdf::Escribir(const JuegoDeHojas& hojas, qint64 desde, qint64 hast
   bool bien = pintor.Empezar();
   for (qint64 k = desde; bien && k <= hasta; ++k) bien = pintor.Pintar(hojas.Archivo(k));
   bien = pintor.Terminar() && bien;
+  if (!pintor.Falla().empty()) return ErrorDePdf(destino, pintor.Falla());
   errno = 0;
   if (!bien || !Confirmar(archivo.get())) return ErrorDePdf(destino, MotivoDelSistema());
   return Status::Ok();

@@ -133,6 +133,10 @@ TEST_F(InformePdfTest, AFailureSaysWhyInSpanishAndLeavesTheEarlierFileWhole) {
   const Status sin_hojas = InformePdf::EscribirPdf(vacia, Carpeta() + "/DVALIDOS.PDF");
   const Status sin_carpeta =
       InformePdf::EscribirPdf(Carpeta(), Carpeta() + "/no/existe/DVALIDOS.PDF");
+  // A page that cannot be read is a failure, not a blank sheet.
+  const std::string ilegible = Carpeta() + "/ilegible/HOJA_1.TXT";
+  QDir().mkpath(QFile::decodeName(ilegible.c_str()));
+  const Status sin_hoja = InformePdf::EscribirPdf(Carpeta() + "/ilegible", anterior);
   // Regression: a disk that filled on the PDF's last bytes (here a limit on
   // file size one byte short of it) left a cut PDF in place of the earlier
   // one. Past the limit a write fails (EFBIG) and the process goes on.
@@ -150,6 +154,8 @@ TEST_F(InformePdfTest, AFailureSaysWhyInSpanishAndLeavesTheEarlierFileWhole) {
   EXPECT_EQ(sin_carpeta.description(), "No se pudo escribir el PDF " + Carpeta() +
                                            "/no/existe/DVALIDOS.PDF: no existe el archivo o la "
                                            "carpeta");
+  EXPECT_EQ(sin_hoja.description(),
+            "No se pudo escribir el PDF " + anterior + ": no se pudo leer la hoja " + ilegible);
   EXPECT_EQ(QFileInfo(QFile::decodeName(anterior.c_str())).size(), tamano);
 }
 

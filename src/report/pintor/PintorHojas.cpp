@@ -1,6 +1,7 @@
 #include "report/pintor/PintorHojas.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -27,7 +28,10 @@ bool PintorHojas::Pintar(const QString& ruta) {
   primera_ = false;
   QTextDocument hoja;
   hoja.documentLayout()->setPaintDevice(destino_);
-  PaginaInforme::Cargar(ruta, &hoja);
+  if (!PaginaInforme::Cargar(ruta, &hoja)) {
+    falla_ = "no se pudo leer la hoja " + QFile::encodeName(ruta).toStdString();
+    return false;
+  }
   PaginaInforme::Resaltar_Textos(textos_, &hoja);
   // Without a text width Qt lays a document out again only in part after its
   // formats change (the page lost every line below the first set-off text);
@@ -45,6 +49,6 @@ bool PintorHojas::Pintar(const QString& ruta) {
   return true;
 }
 
-bool PintorHojas::Terminar() { return pintor_.end(); }
+bool PintorHojas::Terminar() { return pintor_.isActive() && pintor_.end(); }
 
 }  // namespace kaldoren

@@ -12,6 +12,7 @@
 #include <QList>
 #include <QPainter>
 #include <QString>
+#include <string>
 
 #include "report/pintor/TextosResaltados.h"
 
@@ -32,17 +33,22 @@ class PintorHojas {
   // False when the device cannot be painted on (a file not writable, a
   // printer that refused the job).
   bool Empezar();
-  // Paints the page file on the next sheet; a file that cannot be read
-  // leaves its sheet blank. False when the device refused a new sheet.
+  // Paints the page file on the next sheet. False when the device refused a
+  // new sheet or the file cannot be read (Falla says which file).
   bool Pintar(const QString& ruta);
-  // Ends the job; false when the device reported a failure.
+  // Ends the job; false when the device reported a failure or the job never
+  // began.
   bool Terminar();
+  // Why Pintar failed when the fault was not the device's ("no se pudo leer
+  // la hoja ..."); empty otherwise.
+  const std::string& Falla() const { return falla_; }
 
  private:
   QPagedPaintDevice* destino_;
   QList<Resaltado> textos_;
   QPainter pintor_;
   bool primera_ = true;
+  std::string falla_;
 };
 
 }  // namespace kaldoren
