@@ -43,8 +43,8 @@ const char kAyuda[] =
     "  --help                  muestra esta ayuda\n"
     "  --version               muestra la versión\n"
     "\n"
-    "Estado de salida: 0 sin inconsistencias, 1 con inconsistencias,\n"
-    "2 si un libro no pudo abrirse o verificarse, o la línea de comandos es incorrecta.\n";
+    "Estado de salida: 0 sin inconsistencias, 1 con inconsistencias, 2 si un libro no pudo\n"
+    "abrirse o verificarse, el PDF no pudo escribirse o la línea de comandos es incorrecta.\n";
 
 }  // namespace
 
