@@ -2,8 +2,8 @@
 # Times `kaldoren20 pdf` (start-up included) on the 11-page report of
 # declaracion_grande.xls and on a report of more than 2,000 pages made from
 # bench/generar_informe_largo.py, and shows the peak memory of each, with the
-# first 100 pages of the long report beside it: the memory must not grow with
-# the page count (pages are painted one at a time).
+# first 100 and 2,000 pages of the long report beside it: the memory must not
+# grow with the page count (pages are painted one at a time).
 #
 # Usage: bench/medir_pdf.sh [BUILD_FOLDER]     (default: build)
 # Needs Debian's /usr/bin/python3 with python3-xlwt and /usr/bin/time.
@@ -33,9 +33,15 @@ medir() {
 
 "$KALDOREN" verificar "$GRANDE" --salida "$TMP/grande" >/dev/null || true
 "$KALDOREN" verificar "$LARGO" --salida "$TMP/largo" >/dev/null || true
-mkdir "$TMP/cien"
-for k in $(seq 1 100); do cp "$TMP/largo/HOJA_$k.TXT" "$TMP/cien/"; done
+# primeras N CARPETA: the first N pages of the long report, alone in a folder.
+primeras() {
+  mkdir "$2"
+  for k in $(seq 1 "$1"); do cp "$TMP/largo/HOJA_$k.TXT" "$2/"; done
+}
+primeras 100 "$TMP/cien"
+primeras 2000 "$TMP/dos_mil"
 
 medir "declaracion_grande.xls" "$TMP/grande"
 medir "informe largo, 100 hojas" "$TMP/cien"
+medir "informe largo, 2.000 hojas" "$TMP/dos_mil"
 medir "informe largo, completo" "$TMP/largo"
