@@ -58,7 +58,7 @@ struct ServidorWeb::Pedido {
   std::shared_ptr<Espera> espera;
   // A download of the report.
   const ArchivoDescargable* descarga = nullptr;
-  std::string nombre_descarga;
+  std::string disposicion;  // its Content-Disposition
 };
 
 struct ServidorWeb::Respuesta {
@@ -109,16 +109,33 @@ constexpr size_t kRitmoMinimoDeSubida = 4096;
 // the workers' own memory, it keeps the service within its memory limit.
 constexpr size_t kSubidasSimultaneas = 8;
 
-// The name a download is saved under: its own, or for the marked copy the
-// workbook's with "_MARCADA.xlsx", kept to letters, digits, ".", "-" and "_"
-// so that it is safe in a header and on any file system.
-std::string NombreDeDescarga(const ArchivoDescargable& a, const InformeWeb& informe) {
-  if (a.origen != ArchivoDescargable::Origen::Marcada) return a.nombre;
-  std::string nombre = CopiaMarcada::NombreDeArchivo(informe.archivo);
-  for (char& c : nombre) {
-    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '-') c = '_';
+bool CaracterSeguro(unsigned char c) { return std::isalnum(c) || c == '.' || c == '-' || c == '_'; }
+
+// The Content-Disposition of a download: its own name, or for the marked copy
+// the workbook's with "_MARCADA.xlsx". The plain name keeps letters, digits,
+// ".", "-" and "_" (any other character becomes one "_"), so that it is safe
+// in a header and on any file system; a name that loses characters so also
+// goes whole, percent-encoded, in filename*, which browsers prefer.
+std::string Disposicion(const ArchivoDescargable& a, const InformeWeb& informe) {
+  const std::string nombre = a.origen == ArchivoDescargable::Origen::Marcada
+                                 ? CopiaMarcada::NombreDeArchivo(informe.archivo)
+                                 : a.nombre;
+  std::string simple, codificado;
+  for (const char c : nombre) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (CaracterSeguro(byte)) {
+      simple += c;
+      codificado += c;
+      continue;
+    }
+    if ((byte & 0xC0) != 0x80) simple += '_';  // one "_" for all the bytes of a character
+    char hex[4];
+    std::snprintf(hex, sizeof hex, "%%%02X", byte);
+    codificado += hex;
   }
-  return nombre;
+  std::string valor = "attachment; filename=\"" + simple + "\"";
+  if (codificado != simple) valor += "; filename*=UTF-8''" + codificado;
+  return valor;
 }
 
 bool EsId(std::string_view id) {
@@ -579,7 +596,7 @@ int ServidorWeb::Informe(MHD_Connection* conexion, Pedido* pedido) {
   for (const ArchivoDescargable* a : Descargables()) {
     if (pedido->archivo != a->nombre) continue;
     pedido->descarga = a;
-    pedido->nombre_descarga = NombreDeDescarga(*a, *informe);
+    pedido->disposicion = Disposicion(*a, *informe);
     switch (a->origen) {
       case ArchivoDescargable::Origen::Errores:
         return Enviar(conexion, pedido, Descarga(*pedido, informe->errores));
@@ -604,10 +621,7 @@ int ServidorWeb::Informe(MHD_Connection* conexion, Pedido* pedido) {
 }
 
 ServidorWeb::Respuesta ServidorWeb::Descarga(const Pedido& pedido, const std::string& contenido) {
-  return {200,
-          pedido.descarga->tipo,
-          contenido,
-          {{"Content-Disposition", "attachment; filename=\"" + pedido.nombre_descarga + "\""}}};
+  return {200, pedido.descarga->tipo, contenido, {{"Content-Disposition", pedido.disposicion}}};
 }
 
 // A failed upload: the JSON {"titulo", "mensaje"} for the API, the upload page

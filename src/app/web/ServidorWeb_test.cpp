@@ -161,7 +161,7 @@ TEST_F(ServidorWebTest, TheServedReportIsWhatTheCommandLineWrites) {
 TEST_F(ServidorWebTest, TheApiAnswersEachOutcomeWithItsStatus) {
   Arrancar([](OpcionesServidor& o) { o.max_mb = 1; });
   const std::string formulario =
-      ClienteHttp::Formulario("libro", "d.xls", Libro("declaracion_con_errores.xls"));
+      ClienteHttp::Formulario("libro", "año 1.xls", Libro("declaracion_con_errores.xls"));
   const std::string sin_archivo =
       "--b\r\nContent-Disposition: form-data; name=\"x\"\r\n\r\n1\r\n--b--\r\n";
   const struct {
@@ -185,11 +185,13 @@ TEST_F(ServidorWebTest, TheApiAnswersEachOutcomeWithItsStatus) {
     EXPECT_TRUE(documento.contains(c.clave)) << r.cuerpo;
     if (c.tipo == ClienteHttp::kTipoFormulario) multipart = documento;
   }
-  EXPECT_EQ(multipart["archivo"], "D.XLS");
+  EXPECT_EQ(multipart["archivo"], "AÑO 1.XLS");
   EXPECT_EQ(multipart["formato"], "kaldoren20-hallazgos");
   EXPECT_FALSE(multipart["hallazgos"].empty());
   EXPECT_EQ(multipart["inconsistencias"], true);
-  EXPECT_EQ(Pedir("GET", multipart["enlaces"]["ERRORES.TXT"]).estado, 200);
+  EXPECT_EQ(
+      Pedir("GET", multipart["enlaces"]["MARCADA.xlsx"]).cabeceras["content-disposition"],
+      "attachment; filename=\"A_O_1_MARCADA.xlsx\"; filename*=UTF-8''A%C3%91O%201_MARCADA.xlsx");
 
   RespuestaHttp pagina = Subir("/verificar", "h.xls", Libro("hojas_incompletas.xls"));
   EXPECT_EQ(pagina.estado, 422);
