@@ -103,6 +103,9 @@ Status InformePdf::EscribirPdf(const std::string& carpeta, const std::string& de
     pintor->wait();
     return estado;
   }
+  if (!QFileInfo(QFile::decodeName(carpeta.c_str())).isDir()) {
+    return Status::Error(kErrorPdf, "La carpeta " + carpeta + " no existe");
+  }
   return Status::Error(kErrorPdf, "La carpeta " + carpeta +
                                       " no tiene hojas de informe (HOJA_1.TXT) ni de listado "
                                       "(DATOS1.TXT)");

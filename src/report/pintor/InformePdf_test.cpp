@@ -131,6 +131,7 @@ TEST_F(InformePdfTest, AFailureSaysWhyInSpanishAndLeavesTheEarlierFileWhole) {
   QDir().mkpath(QFile::decodeName(vacia.c_str()));
 
   const Status sin_hojas = InformePdf::EscribirPdf(vacia, Carpeta() + "/DVALIDOS.PDF");
+  const Status inexistente = InformePdf::EscribirPdf(vacia + "/no", Carpeta() + "/DVALIDOS.PDF");
   const Status sin_carpeta =
       InformePdf::EscribirPdf(Carpeta(), Carpeta() + "/no/existe/DVALIDOS.PDF");
   // A page that cannot be read is a failure, not a blank sheet.
@@ -151,6 +152,7 @@ TEST_F(InformePdfTest, AFailureSaysWhyInSpanishAndLeavesTheEarlierFileWhole) {
   EXPECT_EQ(sin_hojas.description(), "La carpeta " + vacia +
                                          " no tiene hojas de informe (HOJA_1.TXT) ni de listado "
                                          "(DATOS1.TXT)");
+  EXPECT_EQ(inexistente.description(), "La carpeta " + vacia + "/no no existe");
   EXPECT_EQ(sin_carpeta.description(), "No se pudo escribir el PDF " + Carpeta() +
                                            "/no/existe/DVALIDOS.PDF: no existe el archivo o la "
                                            "carpeta");
