@@ -5,7 +5,6 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <nlohmann/json.hpp>
@@ -109,7 +108,12 @@ constexpr size_t kRitmoMinimoDeSubida = 4096;
 // the workers' own memory, it keeps the service within its memory limit.
 constexpr size_t kSubidasSimultaneas = 8;
 
-bool CaracterSeguro(unsigned char c) { return std::isalnum(c) || c == '.' || c == '-' || c == '_'; }
+// An ASCII letter or digit, ".", "-" or "_" (whatever the locale says of other bytes).
+bool CaracterSeguro(unsigned char c) {
+  const unsigned char letra = c | 0x20;
+  return (c >= '0' && c <= '9') || (letra >= 'a' && letra <= 'z') || c == '.' || c == '-' ||
+         c == '_';
+}
 
 // The Content-Disposition of a download: its own name, or for the marked copy
 // the workbook's with "_MARCADA.xlsx". The plain name keeps letters, digits,
